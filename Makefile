@@ -1,0 +1,47 @@
+# Jet Warden — top-level commands. CMake does the building; this file only
+# strings the steps together so that a fresh machine needs one command.
+BUILD      ?= build
+ASAN_BUILD ?= build-asan
+FUZZ_BUILD ?= build-fuzz
+JOBS       ?= $(shell nproc)
+CMAKE_ARGS ?=
+FUZZ_SECONDS ?= 60
+
+.PHONY: all deps configure build run test bench asan fuzz clean
+
+all: build
+
+deps:
+	@bash .ci/install-deps
+
+$(BUILD)/CMakeCache.txt:
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+
+configure: deps $(BUILD)/CMakeCache.txt
+
+build: configure
+	cmake --build $(BUILD) -j $(JOBS)
+
+run: build
+	@if [ -x $(BUILD)/Skyreach ]; then $(BUILD)/Skyreach --install >/dev/null 2>&1 || true; fi
+	$(BUILD)/Skyreach
+
+test: build
+	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+bench: build
+	@if [ -x $(BUILD)/skyreach_bench ]; then $(BUILD)/skyreach_bench; fi
+	@cmake --build $(BUILD) --target bench-extra 2>/dev/null || true
+
+asan: deps
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSKYREACH_SANITIZE=ON -DSKYREACH_BENCH=OFF $(CMAKE_ARGS)
+	cmake --build $(ASAN_BUILD) -j $(JOBS)
+	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS) --timeout 1200
+
+fuzz: deps
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DSKYREACH_FUZZ=ON -DSKYREACH_BENCH=OFF $(CMAKE_ARGS)
+	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-all
+	cmake --build $(FUZZ_BUILD) --target fuzz-run -- FUZZ_SECONDS=$(FUZZ_SECONDS)
+
+clean:
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
