@@ -1,0 +1,63 @@
+// Time: a moment of the game world, or a duration.
+//
+// A plain broken-down calendar record (year, zero-based month, one-based day,
+// hour, minute, second) with the game's own fixed calendar: no leap years, one
+// table of month lengths. Arithmetic passes at most one unit of carry (Add) or
+// borrow (Subtract) from each field to the next, exactly as event dates have
+// always been computed, and values are never normalised behind the caller's
+// back: 31 January plus one month is 31 February, which still orders correctly
+// among real dates. Comparison is lexicographic on the raw fields.
+//
+// The game starts on 1 January 1959 00:00:00 and ends when the year 2003 is
+// reached (the scheduler watches for that). Saved as the key "t" holding the
+// six fields as 24 little-endian bytes.
+#pragma once
+
+#include <cstdint>
+
+class ConfigBlock;
+
+class Time
+{
+public:
+    Time();
+    Time(int32_t year, int32_t month, int32_t day);
+    Time(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second);
+
+    // A duration of n minutes spread over minutes, hours and days (never
+    // months or years).
+    static Time FromMinutes(int32_t minutes);
+
+    // The length of a month of the game calendar; `month` is taken modulo 12
+    // so that values from a damaged save cannot index outside the table.
+    static int32_t DaysInMonth(int32_t month);
+
+    Time Add(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes, int32_t seconds) const;
+    Time Subtract(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes,
+                  int32_t seconds) const;
+
+    // Strictly later, comparing year, month, day, hour, minute, second in turn.
+    bool IsAfter(const Time& other) const;
+    bool IsAfter(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const;
+    bool Equals(const Time& other) const;
+    bool Equals(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const;
+
+    void SetDate(int32_t year, int32_t month, int32_t day);
+    // Sets hour and minute; the seconds stay as they are.
+    void SetTimeOfDay(int32_t hour, int32_t minute);
+
+    void Save(ConfigBlock& block) const;
+    // Returns false, keeping the value, when the block holds no usable "t".
+    bool Load(const ConfigBlock& block);
+
+    // The date in the user's regional order (see FormatLocaleDate); `buffer`
+    // must hold LOCALE_DATE_SIZE characters.
+    void FormatDate(char* buffer) const;
+
+    int32_t _year;
+    int32_t _month;
+    int32_t _day;
+    int32_t _hour;
+    int32_t _minute;
+    int32_t _second;
+};
