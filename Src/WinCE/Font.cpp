@@ -1,0 +1,3 @@
+#include "WinCE/Font.h"
+
+Font::~Font() = default;
