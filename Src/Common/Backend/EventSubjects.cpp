@@ -1,0 +1,3 @@
+#include "Common/Backend/EventSubjects.h"
+
+EventSubjects::~EventSubjects() = default;
