@@ -92,6 +92,8 @@ def label(img, cx, cy, text, color, face=None, shadow=None, left=None):
     face = face or BOLD_FACE
     w = text_width(text, face)
     x = left if left is not None else cx - w // 2
+    if x < 0 or x + w > img.size[0]:
+        raise ValueError("label %r does not fit its image" % text)
     # Capitals occupy cell rows 1..8: centre those on cy.
     y = int(round(cy - 4.5 - face.pad_top + 1))
     if shadow is not None:
@@ -132,6 +134,9 @@ def label_color(look):
 
 
 def text_button(w, h, text, face=None):
+    if text_width(text, face) > w - 8:
+        raise ValueError("label %r is wider than its %d-pixel button" % (text, w))
+
     def content(img, box, look):
         x0, y0, x1, y1 = box
         off = 1 if look == "pressed" else 0

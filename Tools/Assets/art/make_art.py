@@ -169,10 +169,10 @@ POPUP_ITEMS = [
     ("sr_Popup5NoD_button.bmp", "Damages"),
     ("sr_Popup5NoP_button.bmp", "Passengers"),
     ("sr_Popup7Repair_button.bmp", "Repair"),
-    ("sr_Popup7Sell_button.bmp", "Sell plane"),
+    ("sr_Popup7Sell_button.bmp", "Sell"),
     ("sr_Popup7ShutDown_button.bmp", "Shut down"),
-    ("sr_Popup7Edit_button.bmp", "Edit route"),
-    ("sr_Popup7SetUp_button.bmp", "Set up route"),
+    ("sr_Popup7Edit_button.bmp", "Edit"),
+    ("sr_Popup7SetUp_button.bmp", "Set up"),
     ("sr_Popup8Research_button.bmp", "Research"),
     ("sr_Popup8Advertise_button.bmp", "Advertise"),
     ("sr_Popup8Buy_button.bmp", "Buy office"),
@@ -253,6 +253,8 @@ def popup_item(w, h, text):
         bx, by = x0 + 6, h // 2
         d.rectangle([bx, by - 1, bx + 2, by + 1], fill=AMBER if look_ == "normal" else
                     (INK if look_ == "highlighted" else DIS_EDGE))
+        if 13 + text_width(text) > w - 3:
+            raise ValueError("pop-up entry %r is wider than %d pixels" % (text, w))
         label(img, 0, h / 2 - 0.5, text, col, face=look.BOLD_FACE, shadow=shadow, left=x0 + 13)
     return img
 
@@ -506,8 +508,10 @@ def window_frame():
     vgradient(img, (x0 + 3, 3, x1 - 2, 21), (30, 100, 166), (14, 56, 106), steps=6)
     d.line([(x0 + 3, 21), (x1 - 3, 21)], fill=INK)
     d.line([(x0 + 3, 22), (x1 - 3, 22)], fill=(40, 96, 160))
-    wing_mark(img, x0 + 6, 9, AMBER)
-    wing_mark(img, x1 - 16, 9, AMBER)
+    # Rivets at the ends of the title band.
+    for rx in (x0 + 6, x1 - 7):
+        d.point((rx, 11), fill=AMBER)
+        d.point((rx, 12), fill=AMBER_DARK)
     return img
 
 
@@ -672,45 +676,62 @@ def stars(img, seed, count, y1):
         d.point((px, py), fill=(b, b, min(255, b + 30)))
 
 
+def contrails(img, cx, cy, length, angle, trail, top=(200, 220, 255), bottom=None):
+    """Two fading vapour trails behind the engines of a top-view jet."""
+    import math
+    d = ImageDraw.Draw(img)
+    a = math.radians(angle)
+    ca, sa = math.cos(a), math.sin(a)
+    s = length / 100.0
+    for side in (-17, 17):
+        for i in range(int(trail)):
+            x = (-14 - i / s) * s
+            y = side * s
+            px = cx + x * ca - y * sa
+            py = cy - (x * sa + y * ca)
+            t = i / float(trail)
+            base = img.getpixel((int(px), int(py))) if 0 <= px < img.size[0] and 0 <= py < img.size[1] else None
+            if base is None:
+                continue
+            d.point((int(px), int(py)), fill=lerp(top, base, min(1.0, 0.35 + t)))
+
+
 def main_menu_screen():
     img = new(240, 268)
-    sky(img, (4, 10, 28), (24, 60, 112), 0, 214)
-    stars(img, 7, 40, 120)
+    sky(img, (4, 10, 28), (24, 60, 112), 0, 208, steps=20)
+    stars(img, 7, 45, 150)
     # Horizon glow and the airfield.
-    vgradient(img, (0, 206, 240, 216), (60, 70, 110), (200, 120, 50), steps=5)
-    vgradient(img, (0, 216, 240, 268), (10, 16, 28), (4, 8, 16), steps=6)
+    vgradient(img, (0, 200, 240, 214), (40, 66, 112), (214, 128, 52), steps=6)
+    vgradient(img, (0, 214, 240, 268), (12, 16, 28), (4, 8, 16), steps=6)
     d = ImageDraw.Draw(img)
     # Runway edge lights running into the distance on the left.
-    for i in range(9):
-        t = i / 8.0
-        y = int(266 - t * 46)
-        xl = int(4 + t * 40)
-        xr = int(96 - t * 30)
-        d.point((xl, y), fill=AMBER_LIGHT)
-        d.point((xr, y), fill=AMBER_LIGHT)
-        if t < 0.5:
-            d.point((xl + 1, y), fill=AMBER)
-            d.point((xr - 1, y), fill=AMBER)
-    # The control tower.
-    tower = [(70, 216), (72, 170), (66, 170), (64, 160), (88, 160), (86, 170), (80, 170), (82, 216)]
+    for i in range(10):
+        t = i / 9.0
+        y = int(266 - t * 48)
+        xl = int(2 + t * 38)
+        xr = int(94 - t * 28)
+        for x in (xl, xr):
+            d.point((x, y), fill=AMBER_LIGHT)
+            if t < 0.45:
+                d.point((x + (1 if x == xl else -1), y), fill=AMBER)
+    # The control tower, its cab lit.
+    tower = [(71, 216), (73, 176), (67, 176), (65, 168), (87, 168), (85, 176), (79, 176), (81, 216)]
     draw_jet(img, [tower], (8, 14, 26))
-    d.rectangle([66, 162, 86, 168], fill=(255, 206, 120))
-    for x in (70, 75, 80):
-        d.line([(x, 162), (x, 168)], fill=(8, 14, 26))
-    # A jet climbing away over the field.
-    jet = shapes.place(shapes.JET_SIDE, 48, 126, 84, 18)
-    draw_jet(img, jet, (10, 16, 32), rim=(110, 160, 220))
-    # Contrail.
-    for i in range(30):
-        x = int(12 - i * 1.5)
-        y = int(139 + i * 0.5)
-        if 0 <= x < 240:
-            d.point((x, y), fill=(60, 90, 140))
+    d.rectangle([67, 170, 85, 174], fill=(255, 206, 120))
+    for x in (71, 76, 81):
+        d.line([(x, 170), (x, 174)], fill=(8, 14, 26))
+    d.point((76, 164), fill=RED)
+    d.line([(76, 165), (76, 167)], fill=(8, 14, 26))
+    # A jet climbing away over the field, trailing vapour.
+    cx, cy, length, angle = 46, 128, 62, 38
+    contrails(img, cx, cy, length, angle, 60)
+    jet = shapes.place(shapes.JET_TOP, cx, cy, length, angle)
+    draw_jet(img, jet, (206, 222, 244), rim=(60, 90, 140))
     # Title and tag line; the exit button sits at (210, 9).
     big_title(img, 104, 16, "JET WARDEN", 2)
-    centred(img, 52, "Airline management 1959-2003", SKY)
-    d.line([(28, 68), (211, 68)], fill=(40, 96, 160))
-    d.line([(28, 69), (211, 69)], fill=INK)
+    centred(img, 50, "Airline management 1959-2003", SKY)
+    d.line([(28, 66), (211, 66)], fill=(40, 96, 160))
+    d.line([(28, 67), (211, 67)], fill=INK)
     # A rail behind the button column at x 103..226, y 96..254.
     d.rounded_rectangle([98, 90, 231, 260], radius=4, fill=(8, 22, 50), outline=(40, 96, 160))
     return img
@@ -718,26 +739,28 @@ def main_menu_screen():
 
 def splash_screen():
     img = new(240, 268)
-    sky(img, (4, 10, 30), (36, 64, 110), 0, 150, steps=20)
-    vgradient(img, (0, 150, 240, 214), (36, 64, 110), (236, 140, 60), steps=16)
+    sky(img, (4, 10, 30), (36, 64, 110), 0, 140, steps=20)
+    vgradient(img, (0, 140, 240, 214), (36, 64, 110), (240, 146, 60), steps=18)
     vgradient(img, (0, 214, 240, 268), (22, 18, 30), (6, 6, 14), steps=6)
-    stars(img, 3, 60, 110)
+    stars(img, 3, 60, 120)
     d = ImageDraw.Draw(img)
     # Distant city lights on the horizon.
     x = 11
-    for i in range(80):
+    for i in range(90):
         x = (x * 1103515245 + 12345) & 0x7FFFFFFF
         px = x % 240
-        py = 214 + (x >> 8) % 6
+        py = 215 + (x >> 8) % 7
         d.point((px, py), fill=(255, 200, 110) if i % 3 else (255, 240, 200))
-    # The jet banking in from the lower left, seen from above.
-    jet = shapes.place(shapes.JET_TOP, 132, 168, 150, 24)
-    draw_jet(img, jet, (8, 12, 24), rim=(255, 190, 110))
-    big_title(img, 120, 24, "JET", 4)
-    big_title(img, 120, 68, "WARDEN", 3)
-    centred(img, 104, "Build the airline of the jet age", AMBER_LIGHT)
+    # The jet climbing out over the city at dusk, seen from below.
+    cx, cy, length, angle = 122, 166, 104, 28
+    contrails(img, cx, cy, length, angle, 90, top=(255, 236, 210))
+    jet = shapes.place(shapes.JET_TOP, cx, cy, length, angle)
+    draw_jet(img, jet, (10, 14, 28), rim=(255, 196, 120))
+    big_title(img, 120, 18, "JET", 4)
+    big_title(img, 120, 62, "WARDEN", 3)
+    centred(img, 98, "Build the airline of the jet age", AMBER_LIGHT)
     centred(img, 236, "Tap to continue", SKY, shadow=None)
-    centred(img, 250, "(c) 2002 Northgate Soft", (110, 130, 160), shadow=None)
+    centred(img, 250, "(c) 2002 Northgate Soft", (120, 136, 166), shadow=None)
     return img
 
 
@@ -785,7 +808,7 @@ def about_screen():
     centred(img, 130, "An airline business game", SKY, shadow=None)
     centred(img, 144, "for the Pocket PC", SKY, shadow=None)
     # The version, "v 0.13.9" in the version digits, goes at (160, 165).
-    pixfont.draw_text(img, 96, 163, "Version", look.TEXT_FACE, TEXT)
+    pixfont.draw_text(img, 155 - look.TEXT_FACE.width("Version"), 163, "Version", look.TEXT_FACE, TEXT)
     d.line([(28, 190), (211, 190)], fill=(40, 96, 160))
     d.line([(28, 191), (211, 191)], fill=INK)
     centred(img, 202, "(c) 2002 Northgate Soft", TEXT)

@@ -210,13 +210,26 @@ class Face:
                     yield x, y + self.pad_top
 
 
+# Letters whose strokes would run together when doubled: drawn bold by hand.
+_BOLD_GLYPHS = r"""
+M ##...## ###.### ####### ##.#.## ##...## ##...## ##...## ##...##
+W ##...## ##...## ##...## ##.#.## ##.#.## ##.#.## ####### .##.##.
+m ........ ........ #######. ##.##.## ##.##.## ##.##.## ##.##.## ##.##.##
+w ........ ........ ##....## ##....## ##.##.## ##.##.## ######## .##..##.
+"""
+
+
 class BoldFace(Face):
     """A face whose strokes are doubled to the right: one pixel wider."""
 
     def __init__(self, base):
         glyphs = {}
+        overrides = _parse(_BOLD_GLYPHS, base.rows)
         for ch, g in base.glyphs.items():
             if ch == " ":
+                continue
+            if ch in overrides:
+                glyphs[ch] = overrides[ch]
                 continue
             w = len(g[0]) + 1
             out = []
