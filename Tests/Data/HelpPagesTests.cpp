@@ -246,4 +246,19 @@ TEST(HelpPages, ManualHoldsEveryPage)
     {
         EXPECT_NE(std::string::npos, manual.find("<h2>" + title + "</h2>")) << title;
     }
+    // The appendices list the whole world: every airport and every model.
+    const CsvTable airports = ReadCsv("Data/Tables/airports.csv");
+    const int cName = airports.Column("name");
+    ASSERT_GE(cName, 0);
+    for (const auto& row : airports.rows)
+    {
+        EXPECT_NE(std::string::npos, manual.find("<small>" + row[cName] + "</small>")) << row[cName];
+    }
+    const CsvTable models = ReadCsv("Data/Tables/planemodels.csv");
+    const int cModel = models.Column("name");
+    ASSERT_GE(cModel, 0);
+    for (const auto& row : models.rows)
+    {
+        EXPECT_NE(std::string::npos, manual.find("<tr><td>" + row[cModel] + "</td>")) << row[cModel];
+    }
 }

@@ -12,9 +12,11 @@ paragraph is written as one long line and a blank line separates
 paragraphs. Every entry ends with a NUL, which the game takes as the end of
 the text. When the normal font's metrics Data/Fonts/font.fmc are present,
 the titles are checked to fit on one index line, since the game opens the
-page whose number is the index line that was tapped.
+page whose number is the index line that was tapped. The manual also lists
+the airports and aircraft from Data/Tables as appendices.
 """
 
+import csv
 import html
 import os
 import struct
@@ -25,6 +27,7 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 SOURCE = os.path.join(ROOT, "Data", "Help", "guide.txt")
 ENTRIES = os.path.join(ROOT, "Data", "Entries")
 MANUAL = os.path.join(ROOT, "Data", "Help", "JetWarden.html")
+TABLES = os.path.join(ROOT, "Data", "Tables")
 FONT_METRICS = os.path.join(ROOT, "Data", "Fonts", "font.fmc")
 LINE_LIMIT = 185
 
@@ -109,6 +112,55 @@ def check_ascii(name, text):
             sys.exit("%s holds the character %r, which the game's fonts lack" % (name, c))
 
 
+def esc(text):
+    """Text for the page; quotes need no escaping outside attributes."""
+    return html.escape(text, quote=False)
+
+
+def read_table(name):
+    with open(os.path.join(TABLES, name), newline="", encoding="ascii") as f:
+        return list(csv.DictReader(f))
+
+
+def appendices():
+    """The world tables as reference pages of the manual."""
+    airports = read_table("airports.csv")
+    out = ["<section id=\"airports\">\n<h2>Appendix: the airports</h2>\n",
+           "<p>Every airport with its size (50 for small regional fields up to 250 for the "
+           "great hubs) and the six neighbours its routes may reach, with the distance in km. "
+           "Airports marked * may be chosen as a home airport.</p>\n"]
+    for continent in ["Europe", "N America", "Asia", "Africa", "S America", "Australia"]:
+        title = {"N America": "North America", "S America": "South America",
+                 "Australia": "Australia and Oceania"}.get(continent, continent)
+        out.append("<h3>%s</h3>\n<table>\n<tr><th>Airport</th><th>Country</th><th>Size</th>"
+                   "<th>Neighbours</th></tr>\n" % esc(title))
+        for a in airports:
+            if a["continent"] != continent:
+                continue
+            dists = [int(a["distance%d" % k]) for k in range(6)]
+            home = int(a["size"]) < 200 and min(dists) < 1500
+            hops = ", ".join("%s %d" % (airports[int(a["neighbour%d" % k])]["short_name"], dists[k])
+                             for k in range(6))
+            out.append("<tr><td>%s%s<br><small>%s</small></td><td>%s</td><td>%s</td><td>%s</td></tr>\n"
+                       % (esc(a["short_name"]), " *" if home else "", esc(a["name"]), esc(a["country"]),
+                          a["size"], esc(hops)))
+        out.append("</table>\n")
+    out.append("</section>\n")
+    models = read_table("planemodels.csv")
+    out.append("<section id=\"models\">\n<h2>Appendix: the aircraft</h2>\n"
+               "<p>The aircraft market in order of introduction. Prices are those of the year the "
+               "model went on sale; the withdrawal year is when its sale ends, after which it is "
+               "still serviced for the months shown.</p>\n<table>\n<tr><th>Model</th><th>On sale</th>"
+               "<th>Price</th><th>km/h</th><th>Range km</th><th>Seats</th><th>Support</th></tr>\n")
+    for m in models:
+        out.append("<tr><td>%s</td><td>%s&ndash;%s</td><td class=\"n\">$%s</td><td class=\"n\">%s</td>"
+                   "<td class=\"n\">%s</td><td class=\"n\">%s</td><td class=\"n\">%s mo.</td></tr>\n"
+                   % (esc(m["name"]), m["intro_year"], m["withdrawal_year"], "{:,}".format(int(m["price"])),
+                      m["speed_kmh"], m["range_km"], m["seats"], m["support_months"]))
+    out.append("</table>\n</section>\n")
+    return "".join(out)
+
+
 def write_manual(pages):
     out = []
     out.append("<!DOCTYPE html>\n<html lang=\"en\">\n<head>\n<meta charset=\"utf-8\">\n"
@@ -124,21 +176,29 @@ def write_manual(pages):
                "h2 { color: #3a6896; border-bottom: 2px solid #cec496; padding-bottom: 4px; }\n"
                "a { color: #2a5886; }\n"
                "p, li { line-height: 1.5; }\n"
+               "table { border-collapse: collapse; width: 100%; font-size: 13px; margin-bottom: 12px; }\n"
+               "th { background: #3a6896; color: #fff; text-align: left; padding: 4px 6px; }\n"
+               "td { border-bottom: 1px solid #e0d8bc; padding: 3px 6px; vertical-align: top; }\n"
+               "td.n { text-align: right; white-space: nowrap; }\n"
+               "h3 { color: #1c2c44; margin-top: 18px; }\n"
                "footer { text-align: center; color: #6b6248; font-size: 12px; padding: 16px; }\n"
                "</style>\n</head>\n<body>\n<header>\n<h1>Jet Warden</h1>\n"
                "<p>Player's Guide &mdash; Northgate Soft</p>\n</header>\n<main>\n"
                "<nav>\n<strong>Contents</strong>\n<ol>\n")
     for i, (title, _) in enumerate(pages, 1):
-        out.append("<li><a href=\"#page%d\">%s</a></li>\n" % (i, html.escape(title)))
+        out.append("<li><a href=\"#page%d\">%s</a></li>\n" % (i, esc(title)))
+    out.append("<li><a href=\"#airports\">Appendix: the airports</a></li>\n")
+    out.append("<li><a href=\"#models\">Appendix: the aircraft</a></li>\n")
     out.append("</ol>\n</nav>\n")
     for i, (title, blocks) in enumerate(pages, 1):
-        out.append("<section id=\"page%d\">\n<h2>%s</h2>\n" % (i, html.escape(title)))
+        out.append("<section id=\"page%d\">\n<h2>%s</h2>\n" % (i, esc(title)))
         for kind, body in blocks:
             if kind == "p":
-                out.append("<p>%s</p>\n" % html.escape(body))
+                out.append("<p>%s</p>\n" % esc(body))
             else:
-                out.append("<ul>\n%s</ul>\n" % "".join("<li>%s</li>\n" % html.escape(item) for item in body))
+                out.append("<ul>\n%s</ul>\n" % "".join("<li>%s</li>\n" % esc(item) for item in body))
         out.append("<p><a href=\"#top\">Back to the contents</a></p>\n</section>\n")
+    out.append(appendices())
     out.append("</main>\n<footer>Jet Warden &copy; Northgate Soft</footer>\n</body>\n</html>\n")
     text = "".join(out).replace("<body>", "<body id=\"top\">", 1)
     with open(MANUAL, "w", encoding="utf-8", newline="\n") as f:
