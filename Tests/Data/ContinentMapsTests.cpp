@@ -252,3 +252,24 @@ TEST(ContinentMaps, MarkersOfOneMapFollowTheCoordinates)
     }
     EXPECT_GT(checked, 1000);
 }
+
+TEST(ContinentMaps, MarkersOfOneMapDoNotOverlap)
+{
+    // Overlapping markers would hide one airport's shade under another's.
+    const std::vector<Marker> markers = LoadMarkers();
+    for (size_t i = 0; i < markers.size(); ++i)
+    {
+        for (size_t j = i + 1; j < markers.size(); ++j)
+        {
+            const Marker& a = markers[i];
+            const Marker& b = markers[j];
+            if (a.continent != b.continent)
+            {
+                continue;
+            }
+            const bool apart = a.x + a.width <= b.x || b.x + b.width <= a.x || a.y + a.height <= b.y ||
+                               b.y + b.height <= a.y;
+            EXPECT_TRUE(apart) << "airports " << a.airport << " and " << b.airport << " on map " << a.continent;
+        }
+    }
+}

@@ -144,7 +144,7 @@ AIRPORTS = [
     ("BSB", SAMERICA, "Brasilia", "Brasilia International Airport", "Brazil", 100),
     ("UIO", SAMERICA, "Quito", "Quito Mariscal Sucre Airport", "Ecuador", 50),
     ("LPB", SAMERICA, "La Paz", "La Paz El Alto Airport", "Bolivia", 50),
-    ("ASU", SAMERICA, "Asuncion", "Asuncion Presidente Stroessner Airport", "Paraguay", 50),
+    ("ASU", SAMERICA, "Asuncion", "Asuncion Silvio Pettirossi Airport", "Paraguay", 50),
     # Australia and Oceania
     ("SYD", AUSTRALIA, "Sydney", "Sydney Kingsford Smith Airport", "Australia", 200),
     ("MEL", AUSTRALIA, "Melbourne", "Melbourne Tullamarine Airport", "Australia", 150),

@@ -251,13 +251,42 @@ def disc(d):
     return rows
 
 
-def marker_record(proj, lat, lon, size, airport, continent):
-    px, py = proj(proj.wrap(lon), lat)
-    d = MARKER_SIZE[size]
-    x0 = int(math.floor(px)) - d // 2
-    y0 = int(math.floor(py)) - d // 2
+def place_markers(proj, members, airports):
+    """Marker centre and diameter for every airport of a map. Markers grow
+    with the airport's size; where two would overlap, the larger one shrinks
+    (down to 3 pixels) so that neighbouring airports stay apart."""
+    placed = []
+    for i in members:
+        a = airports[i]
+        px, py = proj(proj.wrap(float(a["longitude"])), float(a["latitude"]))
+        placed.append([i, int(math.floor(px)), int(math.floor(py)), MARKER_SIZE[int(a["size"])]])
+
+    def box(m):
+        return m[1] - m[3] // 2, m[2] - m[3] // 2, m[3]
+
+    def overlap(m, n):
+        (x1, y1, d1), (x2, y2, d2) = box(m), box(n)
+        return x1 < x2 + d2 and x2 < x1 + d1 and y1 < y2 + d2 and y2 < y1 + d1
+
+    changed = True
+    while changed:
+        changed = False
+        for m in placed:
+            for n in placed:
+                if m is n or not overlap(m, n):
+                    continue
+                big = m if (m[3], -m[0]) > (n[3], -n[0]) else n
+                if big[3] > 3:
+                    big[3] -= 2
+                    changed = True
+    return placed
+
+
+def marker_record(placed, continent):
+    airport, cx, cy, d = placed
+    x0, y0 = cx - d // 2, cy - d // 2
     if not (1 <= x0 and x0 + d <= MAP_W - 1 and 1 <= y0 and y0 + d <= MAP_H - 1):
-        sys.exit("airport %d does not fit on map %d (at %.1f, %.1f)" % (airport, continent, px, py))
+        sys.exit("airport %d does not fit on map %d (at %d, %d)" % (airport, continent, cx, cy))
     rows = disc(d) + [0] * (14 - d)
     return struct.pack("<hhBB14Hhh", x0, y0, d, d, *rows, airport, continent)
 
@@ -278,10 +307,8 @@ def main():
         print("wrote", name)
         members = [i for i, a in enumerate(al.AIRPORTS) if a[1] == continent]
         members += [code_index[c] for c, cont in al.SECOND_MAP if cont == continent]
-        for i in members:
-            a = airports[i]
-            records += marker_record(proj, float(a["latitude"]), float(a["longitude"]), int(a["size"]), i,
-                                     continent)
+        for placed in place_markers(proj, members, airports):
+            records += marker_record(placed, continent)
     assert len(records) == 140 * 38, len(records) // 38
     entries = os.path.join(ROOT, "Data", "Entries")
     with open(os.path.join(entries, "amasks_rsc"), "wb") as f:
