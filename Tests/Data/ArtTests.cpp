@@ -585,3 +585,51 @@ TEST(ArtTests, ListsScrollBarsAndPopupsFitTheirScreens)
         EXPECT_LE(Height(name), 15) << name;
     }
 }
+
+namespace
+{
+
+int TextWidth(const Metrics& m, const std::string& text)
+{
+    int w = 0;
+    for (char c : text)
+    {
+        const auto* r = m.Find(static_cast<unsigned char>(c));
+        w += r ? r->second : m.Find(static_cast<unsigned char>(m.ic))->second;
+    }
+    return w;
+}
+
+} // namespace
+
+TEST(ArtTests, TheLongestTextsFitTheirPlaces)
+{
+    const Metrics title = LoadMetrics("sr_Menu_font.bmp");
+    const Metrics text = LoadMetrics("font.bmp");
+    const Metrics question = LoadMetrics("font_yellow.bmp");
+    const Metrics version = LoadMetrics("sr_digits_ver.bmp");
+    ASSERT_TRUE(title.ok && text.ok && question.ok && version.ok);
+    const int window = Load("window.bmp").width - 8;
+    // Titles are centred in the dialog window; the Time&Cash title starts at
+    // x 152 and the return label at x 10 must end before the top bar at 147.
+    EXPECT_LE(TextWidth(title, "Plane model withdrawal"), window);
+    EXPECT_LE(152 + TextWidth(title, "Time&Cash"), 240);
+    EXPECT_LT(10 + TextWidth(title, "Passenger's Stats."), 147);
+    EXPECT_LT(10 + TextWidth(text, "Passenger's Stats."), 147);
+    // The longest centred lines of the notices and screens.
+    for (const char* line : {"market, and there are no required", "to repair it now, so the route will",
+                             "Unfortunatelly, you can't afford", "State of emergency announced in",
+                             "If you succeed, you will be paid:", "Additionally, your plane has to be",
+                             "Time speed in units per second", "You have made a highscore with",
+                             "Key in use. Press another key!", "you will lose a chance to reach"})
+    {
+        EXPECT_LE(TextWidth(text, line), window) << line;
+        EXPECT_LE(TextWidth(question, line), window) << line;
+    }
+    // "Choose your home airport:" at (33, 40) stays on the screen, and the
+    // version ends on the About screen.
+    EXPECT_LE(33 + TextWidth(text, "Choose your home airport:"), 240);
+    EXPECT_LE(160 + TextWidth(version, "v 0.13.9"), 240);
+    // A help line holds a useful number of words within 185 pixels.
+    EXPECT_GE(185 / TextWidth(text, "m"), 25) << "too few characters to a help line";
+}
