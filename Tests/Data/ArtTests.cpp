@@ -568,6 +568,9 @@ TEST(ArtTests, ListsScrollBarsAndPopupsFitTheirScreens)
     EXPECT_LE(180 + Height("sr_Speed_panel.bmp"), 200);
     EXPECT_LE(21 + Load("sr_Speed_panel.bmp").width, 240);
     EXPECT_LE(Height("sr_ScrollVertical_bar.bmp"), Height("sr_Speed_panel.bmp"));
+    // The history graph plots from a base row of the statistics panel's
+    // height + 43, which must be its horizontal axis at row 208.
+    EXPECT_EQ(Height("sr_PanelMedium.bmp") + 43, 208);
     // Three high score panels 57 rows apart from y 49.
     EXPECT_LT(Height("sr_Highscores_panel.bmp"), 57);
     // List row icons: the first icon at x + 1 must end before the second at

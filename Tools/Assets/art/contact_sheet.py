@@ -181,6 +181,26 @@ def mock_screens(bm, fonts):
     btn(s, "sr_ScrollUp_button.bmp", 188, 243, 2)
     btn(s, "sr_ScrollDown_button.bmp", 208, 243)
     screens.append(("highscores", s))
+    # Company worth history on the statistics panel.
+    s = B("sr_Screen_background.bmp").copy()
+    s.paste(B("sr_Screen_top.bmp"), (0, 0))
+    topbar(s)
+    f0.draw(s, 8, 7, "Company worth")
+    s.paste(B("sr_PanelMedium.bmp"), (21, 43))
+    d = ImageDraw.Draw(s)
+    d.line([(36, 73), (36, 214)], fill=(170, 170, 170))
+    d.line([(31, 208), (206, 208)], fill=(170, 170, 170))
+    f4.draw(s, 29, 60, "$ 200K")
+    pts = [(37 + 14 * i, 208 - int(v * 110 / 200)) for i, v in enumerate((40, 60, 55, 90, 120, 150, 140, 170))]
+    d.line(pts, fill=(230, 40, 40))
+    for i in range(12):
+        d.line([(37 + 14 * i, 209), (37 + 14 * i, 211)], fill=(170, 170, 170))
+    for i, t in enumerate(("Total", "This Year", "This Month")):
+        f1.draw(s, 30 + 60 * i, 48, t)
+    btn(s, "sr_Go_button.bmp", 11, 238, 0, looks=2)
+    btn(s, "sr_View_button.bmp", 80, 238, 0, looks=2)
+    btn(s, "sr_Current_button.bmp", 158, 238)
+    screens.append(("worth history", s))
     return screens
 
 

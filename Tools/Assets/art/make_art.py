@@ -323,7 +323,9 @@ def make_panels():
         save(screen_top(kind), name)
     save(list_panel(200, 168), "sr_ListPanel.bmp")
     save(display_panel(198, 40), "sr_Panel.bmp")
-    save(display_panel(198, 64), "sr_PanelMedium.bmp")
+    # The statistics pages stand on this panel at (21, 43): the history
+    # graph puts its axis at the panel height + 43 = row 208.
+    save(display_panel(198, 165), "sr_PanelMedium.bmp")
     save(display_panel(200, 20), "sr_PanelLine.bmp")
     save(display_panel(142, 20), "sr_Amount_panel.bmp")
     save(display_panel(60, 20), "sr_Procent_Panel1.bmp")
@@ -832,7 +834,7 @@ USED_BY = {
     "sr_InputPanel.bmp": "shared set 2: company name at (20, 137), text field 184x17 at +(8, 8)",
     "sr_Panel.bmp": "shared set 3: Time&Cash panels at (21, 50) and (21, 107), bank panel at (21, 110)",
     "sr_Radio_Button.bmp": "shared set 4: options, route settings, advertising",
-    "sr_PanelMedium.bmp": "shared set 5: larger figure panel",
+    "sr_PanelMedium.bmp": "shared set 5: statistics pages at (21, 43); the history graph axis is at its height + 43 = 208",
     "sr_Procent_Panel1.bmp": "shared set 6: rate field (Change MIR)",
     "sr_Amount_panel.bmp": "shared set 7: amounts (credit), game-over worth at (49, 192)",
     "sr_Procent_Panel2.bmp": "shared set 8: installment field (Change MIR)",
