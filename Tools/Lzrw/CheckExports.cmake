@@ -1,0 +1,11 @@
+# Fails unless every name in ENTRY_POINTS is a defined dynamic symbol of PROGRAM.
+execute_process(COMMAND ${NM} -D --defined-only ${PROGRAM} OUTPUT_VARIABLE symbols RESULT_VARIABLE result)
+if(NOT result EQUAL 0)
+  message(FATAL_ERROR "nm -D failed on ${PROGRAM}")
+endif()
+foreach(entry ${ENTRY_POINTS})
+  if(NOT symbols MATCHES "[0-9a-fA-F]+ T ${entry}\n")
+    message(FATAL_ERROR "${entry} is not exported by ${PROGRAM}")
+  endif()
+endforeach()
+message(STATUS "exported: ${ENTRY_POINTS}")
