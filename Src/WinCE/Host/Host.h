@@ -130,7 +130,8 @@ public:
     // Opens a document (the HTML manual) with the desktop's opener.
     virtual bool OpenDocument(const std::string& path);
 
-    HostKeyTable GetDefaultKeys() const;
+    // The key table (up, down, left, right, A, B, C, start).
+    virtual HostKeyTable GetDefaultKeys() const;
 };
 
 // The host the platform layer talks to; set once at start.

@@ -259,7 +259,6 @@ bool SdlHost::Translate(const void* raw, HostEvent& event)
     default:
         if (e.type == s_raiseEventType)
         {
-            Raise();
             event.kind = HostEvent::Raise;
             return true;
         }

@@ -1,3 +1,0 @@
-#include "Common/Backend/WorldEventHooks.h"
-
-WorldEventHooks::~WorldEventHooks() = default;

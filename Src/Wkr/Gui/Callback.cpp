@@ -1,0 +1,3 @@
+#include "Wkr/Gui/Callback.h"
+
+Callback::~Callback() = default;

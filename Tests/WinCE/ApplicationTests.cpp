@@ -1,0 +1,109 @@
+#include "FrameTestSupport.h"
+
+using frame_test::FrameTest;
+using frame_test::RecordingForm;
+
+using ApplicationLoop = FrameTest;
+
+TEST(ApplicationObject, OnlyOneMayExist)
+{
+    HeadlessHost host;
+    SetHost(&host);
+    frame_test::BareApplication first;
+    EXPECT_EQ(&first, Application::Get());
+    EXPECT_DEATH(frame_test::BareApplication second, "s_appPointer==NULL");
+}
+
+TEST(ApplicationObject, DefaultInitShowsASmallCaptionedForm)
+{
+    HeadlessHost host;
+    SetHost(&host);
+    {
+        Application app;
+        app.Init();
+        ASSERT_NE(nullptr, app.GetMainForm());
+        EXPECT_STREQ("Form", app.GetMainForm()->GetTitle());
+        EXPECT_EQ(160, app.GetMainForm()->GetWidth());
+        EXPECT_TRUE(app.GetMainForm()->IsVisible());
+        EXPECT_GE(host.PresentCount(), 1) << "the first frame is presented after OnInit";
+    }
+    EXPECT_EQ(nullptr, Application::Get());
+    EXPECT_EQ(0, Form::GetFormCount()) << "the application deletes its main form";
+}
+
+TEST_F(ApplicationLoop, IdleGoesToTheActiveFormOnlyWhenNoInputWaits)
+{
+    RecordingForm form("F", &log);
+    form.idleResult = true;
+    form.Show();
+    app->Step(false);
+    EXPECT_EQ(1, form.idleCalls);
+    host->Tap(10, 40);
+    app->Step(false);
+    EXPECT_EQ(1, form.idleCalls) << "a step with input dispatches and does not idle";
+    app->Step(false);
+    EXPECT_EQ(2, form.idleCalls);
+}
+
+TEST_F(ApplicationLoop, NoActiveFormMeansNoIdle)
+{
+    EXPECT_FALSE(app->OnIdle());
+    EXPECT_FALSE(app->OnKey(KEY_A, true));
+    EXPECT_FALSE(app->OnChar('x'));
+}
+
+TEST_F(ApplicationLoop, TheQuitEventEndsTheLoop)
+{
+    RecordingForm form("F", &log);
+    form.Show();
+    EXPECT_TRUE(app->Step(false));
+    HostEvent quit;
+    quit.kind = HostEvent::Quit;
+    host->Push(quit);
+    EXPECT_FALSE(app->Step(false));
+    EXPECT_TRUE(app->IsQuitPending());
+    EXPECT_EQ(0, app->Run()) << "Run returns at once once the quit message is there";
+}
+
+TEST_F(ApplicationLoop, RaiseRequestsReachTheHost)
+{
+    HostEvent raise;
+    raise.kind = HostEvent::Raise;
+    host->Push(raise);
+    app->Step(false);
+    EXPECT_EQ(1, host->RaiseCount());
+}
+
+TEST_F(ApplicationLoop, ShowMessageUsesAnOkBox)
+{
+    Application::ShowMessage("Text", "Caption");
+    ASSERT_EQ(1u, host->Messages().size());
+    EXPECT_EQ("Caption", host->Messages()[0].caption);
+    EXPECT_EQ("Text", host->Messages()[0].text);
+    EXPECT_EQ(HostButtons::Ok, host->Messages()[0].buttons);
+}
+
+TEST_F(ApplicationLoop, ScriptsRejectBadCommandsNamingTheLine)
+{
+    std::istringstream input("wait 10\nfly 1 2\n");
+    std::string error;
+    EXPECT_FALSE(script->Run(input, &error));
+    EXPECT_NE(std::string::npos, error.find("line 2")) << error;
+    EXPECT_NE(std::string::npos, error.find("fly")) << error;
+    std::istringstream keys("key jump\n");
+    EXPECT_FALSE(script->Run(keys, &error));
+    EXPECT_NE(std::string::npos, error.find("jump")) << error;
+}
+
+TEST_F(ApplicationLoop, ScriptWaitsRunTheLoopOnTheFakeClock)
+{
+    RecordingForm form("F", &log);
+    form.idleResult = true;
+    form.Show();
+    const uint32_t start = host->Ticks();
+    std::istringstream input("wait 100\n");
+    std::string error;
+    ASSERT_TRUE(script->Run(input, &error)) << error;
+    EXPECT_EQ(start + 100, host->Ticks());
+    EXPECT_EQ(4, form.idleCalls) << "one loop step per 25 ms of fake time";
+}
