@@ -56,6 +56,7 @@ class Decoder
 public:
     void Group() {}
     void Literal(uint8_t*, uint32_t) {}
+    void Literals(uint8_t*, uint32_t, uint32_t) {}
     // A distance of 0 or one reaching before the first byte cannot come from
     // the packer.
     bool Source(uint32_t distance, uint32_t op, uint32_t* entry) const

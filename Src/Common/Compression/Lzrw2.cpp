@@ -65,6 +65,11 @@ public:
 
     void Group() { _next &= PHRASE_MASK; }
     void Literal(uint8_t*, uint32_t op) { _phrase[_next++] = op; }
+    void Literals(uint8_t*, uint32_t at, uint32_t count)
+    {
+        for (uint32_t i = 1; i <= count; ++i)
+            _phrase[_next++] = at + i;
+    }
     // The phrase is looked up before this item's own phrase is entered, as
     // the packer did.
     bool Source(uint32_t phrase, uint32_t op, uint32_t* entry)

@@ -81,6 +81,12 @@ public:
         }
     }
 
+    void Literals(uint8_t* dst, uint32_t at, uint32_t count)
+    {
+        for (uint32_t i = 1; i <= count; ++i)
+            Literal(dst, at + i);
+    }
+
     bool Source(uint32_t index, uint32_t, uint32_t* entry) const
     {
         *entry = _table[index];

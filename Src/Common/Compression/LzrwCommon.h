@@ -241,20 +241,42 @@ uint32_t CompressBlock(Coder& coder, const uint8_t* src, uint32_t srcLen, uint8_
     return out;
 }
 
+// Room beyond a whole group that the unpacker's fast path may write into:
+// CopyItem writes a copy item in 8-byte pieces.
+constexpr uint32_t COPY_OVERRUN = 8;
+
 // Copies a copy item's bytes to dst[op..op+length). `from` lies before
-// dst + op or is START_STRING; when it lies less than MAX_RAW_ITEM bytes back
-// the copy runs byte by byte, repeating the bytes it has just written as the
-// published decoders do. `roomy` says that MAX_RAW_ITEM bytes fit at dst + op,
-// which lets the copy write a whole item's worth at once; the bytes past the
-// item are overwritten by the items that follow.
+// dst + op or is START_STRING; when it lies less than eight bytes back the
+// bytes it copies include ones it has just written, which repeats them as the
+// published decoders' byte-by-byte copy does. `roomy` says that
+// MAX_RAW_ITEM + COPY_OVERRUN bytes fit at `to`, which lets the copy work in
+// 8-byte pieces; the bytes written past the item are overwritten by the items
+// that follow.
 inline void CopyItem(uint8_t* to, const uint8_t* from, uint32_t distance, uint32_t length, bool roomy)
 {
-    if (roomy && distance >= MAX_RAW_ITEM)
+    if (roomy)
     {
-        std::memcpy(to, from, 16);
-        to[16] = from[16];
-        to[17] = from[17];
-        return;
+        if (distance >= MAX_RAW_ITEM)
+        {
+            // Source and destination do not overlap.
+            std::memcpy(to, from, 16);
+            to[16] = from[16];
+            to[17] = from[17];
+            return;
+        }
+        if (distance >= 8)
+        {
+            // Each piece reads only bytes written before it starts.
+            std::memcpy(to, from, 8);
+            std::memcpy(to + 8, from + 8, 8);
+            std::memcpy(to + 16, from + 16, 8);
+            return;
+        }
+        if (distance == 1)
+        {
+            std::memset(to, from[0], MAX_RAW_ITEM);
+            return;
+        }
     }
     for (uint32_t i = 0; i < length; ++i)
         to[i] = from[i];
@@ -263,6 +285,8 @@ inline void CopyItem(uint8_t* to, const uint8_t* from, uint32_t distance, uint32
 // The decompressors' common loop. Decoder supplies
 //   void Group()                                     at every control word;
 //   void Literal(uint8_t* dst, uint32_t op)          after the literal at dst[op - 1];
+//   void Literals(uint8_t* dst, uint32_t at, uint32_t count)
+//                                                    after `count` literals at dst[at];
 //   bool Source(uint32_t code, uint32_t op, uint32_t* entry)
 //                                                    resolves a copy item's 12-bit
 //                                                    value to a table entry (position
@@ -299,15 +323,26 @@ bool DecompressBlock(Decoder& decoder, const uint8_t* src, uint32_t srcLen, uint
         ip += 2;
         decoder.Group();
 
-        if (srcLen - ip >= MAX_CMP_GROUP - 2 && room - op >= MAX_RAW_GROUP)
+        if (srcLen - ip >= MAX_CMP_GROUP - 2 && room - op >= MAX_RAW_GROUP + COPY_OVERRUN)
         {
             // A whole group fits in what is left of both blocks: no end checks.
-            for (int item = 0; item < 16; ++item, control >>= 1)
+            // A bit above the sixteen control bits marks the end of the group,
+            // so a run of literals is counted in one step rather than tested
+            // bit by bit.
+            control |= 0x10000u;
+            while (control != 1)
             {
                 if ((control & 1) == 0)
                 {
-                    dst[op++] = src[ip++];
-                    decoder.Literal(dst, op);
+                    const uint32_t run = uint32_t(__builtin_ctz(control));
+                    if (srcLen - ip >= 16)
+                        std::memcpy(dst + op, src + ip, 16);
+                    else
+                        std::memcpy(dst + op, src + ip, run);
+                    decoder.Literals(dst, op, run);
+                    ip += run;
+                    op += run;
+                    control >>= run;
                     continue;
                 }
                 const uint32_t first = src[ip];
@@ -323,6 +358,7 @@ bool DecompressBlock(Decoder& decoder, const uint8_t* src, uint32_t srcLen, uint
                     CopyItem(dst + op, dst + (entry - 1), op - (entry - 1), length, true);
                 decoder.Copied(dst, code, op);
                 op += length;
+                control >>= 1;
             }
             continue;
         }
