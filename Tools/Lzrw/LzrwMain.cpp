@@ -20,6 +20,9 @@
 
 namespace
 {
+// Blocks store sizes in 32 bits; a gigabyte keeps well clear of that.
+constexpr size_t MAX_FILE_SIZE = size_t(1) << 30;
+
 const char* const USAGE = "usage: lzrw c LZRW1A|LZRW2|LZRW3|LZRW3A IN OUT | lzrw d IN OUT | lzrw info IN";
 
 int Fail(const std::string& message)
@@ -41,10 +44,10 @@ bool ReadWhole(const char* path, std::vector<uint8_t>* data, std::string* proble
     while ((got = std::fread(buffer, 1, sizeof buffer, file)) > 0)
     {
         data->insert(data->end(), buffer, buffer + got);
-        if (data->size() > size_t(INT32_MAX))
+        if (data->size() > MAX_FILE_SIZE)
         {
             std::fclose(file);
-            *problem = std::string("'") + path + "' is too large (more than 2 GB)";
+            *problem = std::string("'") + path + "' is too large (blocks hold at most 1 GB)";
             return false;
         }
     }

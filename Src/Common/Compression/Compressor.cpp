@@ -8,6 +8,7 @@
 #include "Common/Compression/Lzrw3a.h"
 #include "WinCE/Assert.h"
 
+#include <climits>
 #include <cstring>
 #include <new>
 
@@ -100,7 +101,9 @@ uint8_t* Compressor::Compress(const uint8_t* in, int32_t insize, int32_t* outSiz
 {
     ASSERT(insize>0);
     ASSERT(s_algorithms[_algorithm] && "compressor without an algorithm");
-    if (insize <= 0 || !s_algorithms[_algorithm])
+    // The block's length must fit the same 32 bits as the input's.
+    ASSERT(insize <= INT32_MAX - HEADER_SIZE - int32_t(Lzrw::FLAG_BYTES) && "input too large for one block");
+    if (insize <= 0 || insize > INT32_MAX - HEADER_SIZE - int32_t(Lzrw::FLAG_BYTES) || !s_algorithms[_algorithm])
         return nullptr;
 
     // The algorithms may run past the input length by one group before they
