@@ -27,10 +27,10 @@ uint32_t Next(uint32_t& state)
 
 void AppendText(std::vector<uint8_t>& data, size_t size, uint32_t seed)
 {
-    static const char* const s_words[] = {"the",    "airline", "plane",   "route", "airport", "ticket",
-                                          "price",  "office",  "credit",  "bank",  "month",   "passenger",
-                                          "fuel",   "weather", "landing", "cash",  "company", "of",
-                                          "and",    "to",      "a",       "in",    "is",      "for"};
+    static const char* const s_words[] = {"the",   "airline", "plane",   "route", "airport", "ticket",
+                                          "price", "office",  "credit",  "bank",  "month",   "passenger",
+                                          "fuel",  "weather", "landing", "cash",  "company", "of",
+                                          "and",   "to",      "a",       "in",    "is",      "for"};
     const size_t end = data.size() + size;
     while (data.size() < end)
     {
@@ -65,7 +65,8 @@ void AppendBitmap(std::vector<uint8_t>& data, size_t size, uint32_t seed)
 
 const std::vector<uint8_t>& Corpus()
 {
-    static const std::vector<uint8_t> s_corpus = [] {
+    static const std::vector<uint8_t> s_corpus = []
+    {
         std::vector<uint8_t> data;
         data.reserve(CORPUS_SIZE);
         uint32_t seed = 7;
@@ -96,7 +97,8 @@ std::vector<uint8_t> Pack(CompressAction action, const std::vector<uint8_t>& inp
     std::vector<uint8_t> work(65536);
     std::vector<uint8_t> packed(input.size() + LZRW_COMPRESS_SLACK);
     uint32_t length = 0;
-    action(COMPRESS_ACTION_COMPRESS, work.data(), input.data(), uint32_t(input.size()), packed.data(), &length);
+    action(COMPRESS_ACTION_COMPRESS, work.data(), input.data(), uint32_t(input.size()), packed.data(),
+           &length);
     packed.resize(length);
     return packed;
 }
@@ -124,7 +126,8 @@ void BM_Compress(benchmark::State& state)
     uint32_t length = 0;
     for (auto _ : state)
     {
-        action(COMPRESS_ACTION_COMPRESS, work.data(), input.data(), uint32_t(input.size()), packed.data(), &length);
+        action(COMPRESS_ACTION_COMPRESS, work.data(), input.data(), uint32_t(input.size()), packed.data(),
+               &length);
         benchmark::DoNotOptimize(packed.data());
         benchmark::ClobberMemory();
     }
@@ -144,7 +147,8 @@ void BM_Decompress(benchmark::State& state)
     for (auto _ : state)
     {
         length = uint32_t(out.size());
-        action(COMPRESS_ACTION_DECOMPRESS, work.data(), packed.data(), uint32_t(packed.size()), out.data(), &length);
+        action(COMPRESS_ACTION_DECOMPRESS, work.data(), packed.data(), uint32_t(packed.size()), out.data(),
+               &length);
         benchmark::DoNotOptimize(out.data());
         benchmark::ClobberMemory();
     }

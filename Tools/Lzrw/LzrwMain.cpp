@@ -132,8 +132,8 @@ bool Unpack(const char* path, const std::vector<uint8_t>& block, const CompressI
     unpacked->reset(compressor.Decompress(block.data(), int32_t(block.size()), unpackedSize));
     if (!*unpacked)
     {
-        *problem = std::string("'") + path + "' is damaged: its " + (*identity)->name + " data does not unpack to " +
-                   std::to_string(claimed) + " bytes";
+        *problem = std::string("'") + path + "' is damaged: its " + (*identity)->name +
+                   " data does not unpack to " + std::to_string(claimed) + " bytes";
         return false;
     }
     return true;
@@ -143,7 +143,8 @@ int Pack(const char* algorithm, const char* in, const char* out)
 {
     uint32_t id = 0;
     if (!AlgorithmByName(algorithm, &id))
-        return Fail(std::string("unknown algorithm '") + algorithm + "' (use LZRW1A, LZRW2, LZRW3 or LZRW3A)");
+        return Fail(std::string("unknown algorithm '") + algorithm +
+                    "' (use LZRW1A, LZRW2, LZRW3 or LZRW3A)");
     std::vector<uint8_t> input;
     std::string problem;
     if (!ReadWhole(in, &input, &problem))

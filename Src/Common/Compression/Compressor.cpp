@@ -88,7 +88,8 @@ const CompressIdentity* Compressor::FindIdentity(uint32_t algorithmId)
     return nullptr;
 }
 
-bool Compressor::ReadHeader(const uint8_t* block, int32_t blockSize, uint32_t* algorithmId, int32_t* unpackedSize)
+bool Compressor::ReadHeader(const uint8_t* block, int32_t blockSize, uint32_t* algorithmId,
+                            int32_t* unpackedSize)
 {
     if (block == nullptr || blockSize <= HEADER_SIZE)
         return false;
@@ -99,11 +100,15 @@ bool Compressor::ReadHeader(const uint8_t* block, int32_t blockSize, uint32_t* a
 
 uint8_t* Compressor::Compress(const uint8_t* in, int32_t insize, int32_t* outSize)
 {
+    // The condition keeps the spelling its message has always shown.
+    // clang-format off
     ASSERT(insize>0);
+    // clang-format on
     ASSERT(s_algorithms[_algorithm] && "compressor without an algorithm");
     // The block's length must fit the same 32 bits as the input's.
     ASSERT(insize <= INT32_MAX - HEADER_SIZE - int32_t(Lzrw::FLAG_BYTES) && "input too large for one block");
-    if (insize <= 0 || insize > INT32_MAX - HEADER_SIZE - int32_t(Lzrw::FLAG_BYTES) || !s_algorithms[_algorithm])
+    if (insize <= 0 || insize > INT32_MAX - HEADER_SIZE - int32_t(Lzrw::FLAG_BYTES) ||
+        !s_algorithms[_algorithm])
         return nullptr;
 
     // The algorithms may run past the input length by one group before they

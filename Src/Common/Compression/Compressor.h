@@ -53,7 +53,8 @@ public:
 
     // The header fields of a block: false when the block is too short to
     // hold a header and any data.
-    static bool ReadHeader(const uint8_t* block, int32_t blockSize, uint32_t* algorithmId, int32_t* unpackedSize);
+    static bool ReadHeader(const uint8_t* block, int32_t blockSize, uint32_t* algorithmId,
+                           int32_t* unpackedSize);
 
     // The entry points in their fixed order, ended by a null entry.
     static const CompressAction* Algorithms();

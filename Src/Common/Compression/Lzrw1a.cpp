@@ -3,9 +3,18 @@
 
 namespace
 {
+// A table of 4096 positions, aligned up to four bytes.
 const CompressIdentity s_identity = {
-    0x4B3E387Bu,  4 * 4096 + 3,      "LZRW1-A",          "1.0", "22-Jun-1991", "Public Domain",
-    "Ross N. Williams", "Renaissance Software", "Public Domain"};
+    .id = 0x4B3E387Bu,
+    .memory = 4 * 4096 + 3,
+    .name = "LZRW1-A",
+    .version = "1.0",
+    .date = "22-Jun-1991",
+    .copyright = "Public Domain",
+    .author = "Ross N. Williams",
+    .affiliation = "Renaissance Software",
+    .vendor = "Public Domain",
+};
 
 constexpr uint32_t MAX_DISTANCE = 4095;
 

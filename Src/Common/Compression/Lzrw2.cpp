@@ -3,9 +3,18 @@
 
 namespace
 {
+// A 4096-entry hash table of 16-bit phrase numbers and a 4096-entry phrase table, with room to align both.
 const CompressIdentity s_identity = {
-    0x3D8F733Au,  4096 * (4 + 2) + 100, "LZRW2",           "1.0", "25-Nov-1990", "Public Domain",
-    "Ross N. Williams", "Renaissance Software", "Public Domain"};
+    .id = 0x3D8F733Au,
+    .memory = 4096 * (4 + 2) + 100,
+    .name = "LZRW2",
+    .version = "1.0",
+    .date = "25-Nov-1990",
+    .copyright = "Public Domain",
+    .author = "Ross N. Williams",
+    .affiliation = "Renaissance Software",
+    .vendor = "Public Domain",
+};
 
 constexpr uint32_t PHRASE_MASK = 0xFFF;
 

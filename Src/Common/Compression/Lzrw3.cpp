@@ -3,9 +3,18 @@
 
 namespace
 {
+// A table of 4096 positions, with room to align it.
 const CompressIdentity s_identity = {
-    0x032DDEA8u,  4096 * 4 + 16, "LZRW3",           "1.0", "31-Dec-1990", "Public Domain",
-    "Ross N. Williams", "Renaissance Software", "Public Domain"};
+    .id = 0x032DDEA8u,
+    .memory = 4096 * 4 + 16,
+    .name = "LZRW3",
+    .version = "1.0",
+    .date = "31-Dec-1990",
+    .copyright = "Public Domain",
+    .author = "Ross N. Williams",
+    .affiliation = "Renaissance Software",
+    .vendor = "Public Domain",
+};
 
 constexpr uint32_t HASH_MASK = 0xFFF;
 constexpr int32_t NO_SLOT = -1;

@@ -7,6 +7,5 @@
 
 #include "Common/Compression/LzrwCommon.h"
 
-extern "C" __attribute__((visibility("default"))) void LZRW3(uint16_t action, uint8_t* wrkMem,
-                                                             const uint8_t* src, uint32_t srcLen,
-                                                             uint8_t* dst, uint32_t* dstLen);
+extern "C" __attribute__((visibility("default"))) void
+LZRW3(uint16_t action, uint8_t* wrkMem, const uint8_t* src, uint32_t srcLen, uint8_t* dst, uint32_t* dstLen);

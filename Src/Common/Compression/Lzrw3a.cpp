@@ -3,9 +3,18 @@
 
 namespace
 {
+// 512 sets of eight positions, with room to align them.
 const CompressIdentity s_identity = {
-    0x01B90B91u,  4096 * 4 + 16, "LZRW3-A",         "1.0", "15-Jul-1990", "Public Domain",
-    "Ross N. Williams", "Renaissance Software", "Public Domain"};
+    .id = 0x01B90B91u,
+    .memory = 4096 * 4 + 16,
+    .name = "LZRW3-A",
+    .version = "1.0",
+    .date = "15-Jul-1990",
+    .copyright = "Public Domain",
+    .author = "Ross N. Williams",
+    .affiliation = "Renaissance Software",
+    .vendor = "Public Domain",
+};
 
 constexpr uint32_t DEPTH_BITS = 3;
 constexpr uint32_t DEPTH = 1u << DEPTH_BITS;

@@ -88,8 +88,9 @@ constexpr uint32_t TABLE_LENGTH = 4096;
 // Table entries that were never written refer to this string, so that every
 // copy item taken from such an entry still has 18 readable bytes behind it.
 // The padding lets the matcher read it eight bytes at a time.
-alignas(8) inline constexpr uint8_t START_STRING[24] = {'1', '2', '3', '4', '5', '6', '7', '8', '9', '0', '1', '2',
-                                                        '3', '4', '5', '6', '7', '8', 0,   0,   0,   0,   0,   0};
+alignas(8) inline constexpr uint8_t START_STRING[24] = {'1', '2', '3', '4', '5', '6', '7', '8',
+                                                        '9', '0', '1', '2', '3', '4', '5', '6',
+                                                        '7', '8', 0,   0,   0,   0,   0,   0};
 
 // Table entries hold a position in the input (compressing) or the output
 // (decompressing) plus one; 0 stands for START_STRING. Positions rather than
@@ -107,8 +108,7 @@ inline uint32_t HashKey(const uint8_t* p)
 }
 
 // Working memory is aligned up to a multiple of four before use.
-template <class T>
-inline T* AlignedTable(uint8_t* wrkMem)
+template <class T> inline T* AlignedTable(uint8_t* wrkMem)
 {
     const uintptr_t address = (reinterpret_cast<uintptr_t>(wrkMem) + 3) & ~uintptr_t(3);
     return reinterpret_cast<T*>(address);
@@ -170,8 +170,7 @@ inline uint32_t StoreUncompressed(const uint8_t* src, uint32_t srcLen, uint8_t* 
 // Coder::Item(src, pos, dst) codes the item starting at src[pos]: it writes a
 // literal byte or a two-byte copy item at dst and returns how many input bytes
 // the item covers (1 for a literal, 3 to 18 for a copy).
-template <class Coder>
-uint32_t CompressBlock(Coder& coder, const uint8_t* src, uint32_t srcLen, uint8_t* dst)
+template <class Coder> uint32_t CompressBlock(Coder& coder, const uint8_t* src, uint32_t srcLen, uint8_t* dst)
 {
     constexpr uint32_t TOPWORD = 0xFFFF0000u;
     uint32_t pos = 0;

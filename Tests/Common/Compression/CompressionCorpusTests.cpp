@@ -59,7 +59,8 @@ TEST(CompressionCorpus, EveryAlgorithmReproducesTheKeptBlocks)
 
             // The kept block unpacks to the input.
             int32_t outSize = 0;
-            std::unique_ptr<uint8_t[]> out(compressor.Decompress(expected.data(), int32_t(expected.size()), &outSize));
+            std::unique_ptr<uint8_t[]> out(
+                compressor.Decompress(expected.data(), int32_t(expected.size()), &outSize));
             ASSERT_NE(nullptr, out);
             ASSERT_EQ(input.size(), size_t(outSize));
             EXPECT_EQ(0, std::memcmp(input.data(), out.get(), input.size()));
@@ -75,10 +76,13 @@ TEST(CompressionCorpus, CoversStoredAndCompressedForms)
     for (auto& algorithm : Algorithms())
     {
         const std::string suffix = std::string(".") + algorithm.name;
-        EXPECT_EQ(1, ReadFile(CorpusDir() + "noise.bin" + suffix).at(Compressor::HEADER_SIZE)) << algorithm.name;
+        EXPECT_EQ(1, ReadFile(CorpusDir() + "noise.bin" + suffix).at(Compressor::HEADER_SIZE))
+            << algorithm.name;
         EXPECT_EQ(1, ReadFile(CorpusDir() + "late-noise.bin" + suffix).at(Compressor::HEADER_SIZE))
             << algorithm.name;
-        EXPECT_EQ(0, ReadFile(CorpusDir() + "prose.txt" + suffix).at(Compressor::HEADER_SIZE)) << algorithm.name;
-        EXPECT_EQ(0, ReadFile(CorpusDir() + "echo.bin" + suffix).at(Compressor::HEADER_SIZE)) << algorithm.name;
+        EXPECT_EQ(0, ReadFile(CorpusDir() + "prose.txt" + suffix).at(Compressor::HEADER_SIZE))
+            << algorithm.name;
+        EXPECT_EQ(0, ReadFile(CorpusDir() + "echo.bin" + suffix).at(Compressor::HEADER_SIZE))
+            << algorithm.name;
     }
 }

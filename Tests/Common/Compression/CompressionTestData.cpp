@@ -21,10 +21,10 @@ const std::vector<Algorithm>& Algorithms()
 std::vector<uint8_t> Text(size_t size, uint32_t seed)
 {
     static const char* const s_words[] = {
-        "the",      "airline", "plane",   "route",    "airport", "ticket",   "price", "office",
-        "research", "credit",  "bank",    "month",    "year",    "passenger", "fuel", "delay",
-        "weather",  "storm",   "landing", "departure", "cash",   "company",  "of",    "and",
-        "to",       "a",       "in",      "is",       "for",     "with",     "on",    "at"};
+        "the",      "airline", "plane",   "route",     "airport", "ticket",    "price", "office",
+        "research", "credit",  "bank",    "month",     "year",    "passenger", "fuel",  "delay",
+        "weather",  "storm",   "landing", "departure", "cash",    "company",   "of",    "and",
+        "to",       "a",       "in",      "is",        "for",     "with",      "on",    "at"};
     Noise noise(seed);
     std::string text;
     while (text.size() < size)
@@ -107,7 +107,8 @@ std::vector<uint8_t> Mixed(size_t size, uint32_t seed)
 {
     std::vector<uint8_t> data;
     const size_t part = size / 5 + 1;
-    auto append = [&](const std::vector<uint8_t>& piece) { data.insert(data.end(), piece.begin(), piece.end()); };
+    auto append = [&](const std::vector<uint8_t>& piece)
+    { data.insert(data.end(), piece.begin(), piece.end()); };
     append(Text(part, seed));
     append(Bitmap(240, int(part / 480) + 1, seed + 1));
     append(Zeros(part / 2));

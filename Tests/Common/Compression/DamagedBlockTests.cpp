@@ -152,7 +152,8 @@ TEST(DamagedBlock, UnpackersStopAtTheRoomTheyAreGiven)
         for (uint32_t room : {0u, 1u, 17u, 300u, uint32_t(input.size()) - 1})
         {
             uint32_t length = 12345;
-            EXPECT_FALSE(UnpackGuarded(algorithm, packed, room, &length)) << algorithm.name << " room " << room;
+            EXPECT_FALSE(UnpackGuarded(algorithm, packed, room, &length))
+                << algorithm.name << " room " << room;
             EXPECT_EQ(0u, length);
         }
         // A stored block longer than the room.
@@ -209,7 +210,8 @@ TEST(DamagedBlock, TableSlotsNeverWrittenStillCopyReadableBytes)
         if (algorithm.id == LZRW1A_ID)
             continue;
         uint32_t length = 0;
-        ASSERT_TRUE(UnpackGuarded(algorithm, {0, 0, 0, 0, 0x01, 0x00, 0xFF, 0xFF}, 18, &length)) << algorithm.name;
+        ASSERT_TRUE(UnpackGuarded(algorithm, {0, 0, 0, 0, 0x01, 0x00, 0xFF, 0xFF}, 18, &length))
+            << algorithm.name;
         EXPECT_EQ(18u, length);
     }
 }
@@ -232,7 +234,8 @@ TEST(DamagedBlock, ThousandsOfRandomMutationsNeverCrash)
             {
             case 0: // flipped bits in the algorithm's output
                 for (uint32_t flips = 1 + noise.Next() % 4; flips > 0; --flips)
-                    block[Compressor::HEADER_SIZE + noise.Next() % (block.size() - Compressor::HEADER_SIZE)] ^=
+                    block[Compressor::HEADER_SIZE +
+                          noise.Next() % (block.size() - Compressor::HEADER_SIZE)] ^=
                         uint8_t(1u << (noise.Next() % 8));
                 break;
             case 1: // overwritten bytes
@@ -242,23 +245,27 @@ TEST(DamagedBlock, ThousandsOfRandomMutationsNeverCrash)
                 break;
             case 2: // a stretch cut out
             {
-                const size_t at = Compressor::HEADER_SIZE + noise.Next() % (block.size() - Compressor::HEADER_SIZE);
+                const size_t at =
+                    Compressor::HEADER_SIZE + noise.Next() % (block.size() - Compressor::HEADER_SIZE);
                 const size_t count = 1 + noise.Next() % 40;
-                block.erase(block.begin() + long(at), block.begin() + long(std::min(block.size(), at + count)));
+                block.erase(block.begin() + long(at),
+                            block.begin() + long(std::min(block.size(), at + count)));
                 break;
             }
             default: // a different unpacked size, then flipped bits
             {
                 const uint32_t claimed = 1 + noise.Next() % (2 * uint32_t(input.size()));
                 std::memcpy(block.data() + 4, &claimed, 4);
-                block[Compressor::HEADER_SIZE + noise.Next() % (block.size() - Compressor::HEADER_SIZE)] ^= 0x10;
+                block[Compressor::HEADER_SIZE + noise.Next() % (block.size() - Compressor::HEADER_SIZE)] ^=
+                    0x10;
                 break;
             }
             }
             GuardedBuffer guarded(block.size());
             std::memcpy(guarded.data(), block.data(), block.size());
             int32_t outSize = -1;
-            std::unique_ptr<uint8_t[]> out(compressor.Decompress(guarded.data(), int32_t(block.size()), &outSize));
+            std::unique_ptr<uint8_t[]> out(
+                compressor.Decompress(guarded.data(), int32_t(block.size()), &outSize));
             ++mutations;
             if (!out)
             {
