@@ -1,0 +1,349 @@
+#include "Common/Backend/Enviroment.h"
+
+#include "Common/Backend/PackedRecord.h"
+
+#include "Common/Backend/TimeSimulation.h"
+#include "TestWorld.h"
+
+#include <gtest/gtest.h>
+
+namespace
+{
+class EnviromentTest : public WorldTest
+{
+protected:
+    void ShapeTables(TestTables& tables) override
+    {
+        tables.models[0] = TestModel{std::string(60, 'N'), 1959, 1955, 100000, 800, 5000, 150, 24};
+        tables.models[1] = TestModel{"Newcomer", 1960, 1990, 100000, 800, 5000, 150, 24};
+        tables.models[2] = TestModel{"Sixties", 1962, 1962, 100000, 800, 5000, 150, 18};
+        tables.models[3] = TestModel{"Old", 1930, 1962, 100000, 800, 5000, 150, 18};
+    }
+
+    // A world with something of every kind in it.
+    void Populate()
+    {
+        Company& c = company();
+        c.SetName("Sky Blue");
+        c.OpenStartingAirport(4, start);
+        c.Research(14, false, start);
+        c.Earn(2000000, true);
+        c.ObtainCredit(100000);
+        c.SetMIR(7);
+        Plane* a = c.BuyPlane(0, "Alpha", start);
+        Plane* b = c.BuyPlane(1, "Bravo", Time(1960, 2, 3));
+        c.BuyPlane(2, "Charlie", Time(1961, 4, 5));
+        c.OpenRoute(a, 4, 5, 0, 2, start);
+        c.OpenRoute(b, 14, 15, 2, 1, start);
+        c.DepartureBookkeeping(a);
+        b->GetRoute()->AcceptSmuggling(1234, -1);
+        b->Damage();
+        c.SellPlane(c.GetPlane(2), Time(1962, 0, 1));
+        c.Advertise(14, 40, start);
+        stats().MonthlyUpdate(0, 777);
+        stats().DailyUpdate(5, 888);
+        Enviroment::SetModelAvailability(7, Enviroment::MODEL_WITHDRAWN);
+        Enviroment::RaiseCostIndex(24);
+        Enviroment::SetSurcharge(-112);
+        Enviroment::SetDialogPlane(b);
+        Enviroment::SetDialogAirport(c.FindDetails(14));
+        Enviroment::SetDialogModel(42);
+    }
+
+    static std::vector<uint8_t> SaveWorld()
+    {
+        ConfigBlock block;
+        Enviroment::Save(block);
+        return block.GetRaw();
+    }
+
+    // Loads saved bytes into a freshly created world.
+    void Reload(const std::vector<uint8_t>& bytes)
+    {
+        TearDown();
+        SetUp();
+        Enviroment::SetGameSeed(999);
+        ConfigBlock block;
+        block.SetRaw(bytes);
+        std::string error;
+        ASSERT_TRUE(Enviroment::Load(block, &error)) << error;
+    }
+};
+
+class BadTablesTest : public ::testing::Test
+{
+protected:
+    TestTables tables;
+    std::string error;
+};
+} // namespace
+
+TEST_F(EnviromentTest, TablesAreReadFieldByField)
+{
+    EXPECT_EQ(106, Enviroment::GetModelCount());
+    const PlaneModel m = Enviroment::GetPlaneModel(2);
+    EXPECT_STREQ("Sixties", m._name);
+    EXPECT_EQ(1962, m._intro_year);
+    EXPECT_EQ(1962, m._withdrawal_year);
+    EXPECT_EQ(100000, m._price);
+    EXPECT_EQ(800, m._speed);
+    EXPECT_EQ(5000u, m._range);
+    EXPECT_EQ(150, m._capacity);
+    EXPECT_EQ(18, m._runout_months);
+    EXPECT_EQ(0xAB, m._unused[39]);
+    // A name filling its whole field is cut to stay terminated.
+    EXPECT_EQ(39u, std::strlen(Enviroment::GetPlaneModel(0)._name));
+
+    const AirportInfo a = Enviroment::GetAirport(4);
+    EXPECT_STREQ("AP4", a._short_name);
+    EXPECT_STREQ("Airport AP4", a._name);
+    EXPECT_STREQ("Country", a._country);
+    EXPECT_EQ(250, a._size);
+    EXPECT_EQ(5, a._neighbours[0]);
+    EXPECT_EQ(3500, a._distances[5]);
+    EXPECT_EQ(1000, Enviroment::GetDistance(4, 5));
+    EXPECT_EQ(3500, Enviroment::GetDistance(4, 10));
+    EXPECT_EQ(-1, Enviroment::GetDistance(4, 11));
+    EXPECT_EQ(-1, Enviroment::GetDistance(5, 4));
+}
+
+TEST_F(EnviromentTest, AvailabilityStartsFromTheIntroYears)
+{
+    EXPECT_EQ(Enviroment::MODEL_ON_SALE, Enviroment::GetModelAvailability(0));
+    EXPECT_EQ(Enviroment::MODEL_UNSERVICED, Enviroment::GetModelAvailability(1));
+    EXPECT_EQ(Enviroment::MODEL_ON_SALE, Enviroment::GetModelAvailability(3));
+    Enviroment::SetModelAvailability(1, Enviroment::MODEL_ON_SALE);
+    Enviroment::NewGame();
+    EXPECT_EQ(Enviroment::MODEL_UNSERVICED, Enviroment::GetModelAvailability(1));
+    EXPECT_DEATH(Enviroment::GetModelAvailability(106), "model<AVAIL_MODELS");
+    EXPECT_DEATH(Enviroment::SetModelAvailability(106, 0), "model<AVAIL_MODELS");
+}
+
+TEST_F(EnviromentTest, TheYearlyScheduleNamesTheModelsOfTheYear)
+{
+    Enviroment::ScheduleModelChanges(1962);
+    const RecordedEvent* fresh = nullptr;
+    int withdrawals = 0;
+    for (const RecordedEvent& e : hooks.events)
+    {
+        ASSERT_EQ("model", e.kind);
+        EXPECT_EQ(1962, e.at._year);
+        EXPECT_GE(e.at._month, 0);
+        EXPECT_LE(e.at._month, 11);
+        EXPECT_GE(e.at._day, 1);
+        EXPECT_LE(e.at._day, 31);
+        if (e.type == WorldEventHooks::NEW_MODEL && e.model == 2)
+            fresh = &e;
+        if (e.type == WorldEventHooks::MODEL_WITHDRAWAL)
+            ++withdrawals;
+    }
+    ASSERT_NE(nullptr, fresh);
+    // Model 2 is introduced and withdrawn in 1962, model 3 withdrawn, and
+    // the filler models whose withdrawal year is 1962.
+    EXPECT_GE(withdrawals, 2);
+    for (const RecordedEvent& e : hooks.events)
+    {
+        if (e.model == 2 && e.type == WorldEventHooks::MODEL_WITHDRAWAL)
+        {
+            EXPECT_TRUE(e.at.Equals(fresh->at));
+        }
+    }
+}
+
+TEST_F(EnviromentTest, CostIndexAndNewGame)
+{
+    EXPECT_EQ(200, Enviroment::GetCostIndex());
+    Enviroment::RaiseCostIndex(2);
+    Enviroment::SetSurcharge(101);
+    EXPECT_EQ(303, Enviroment::GetCostIndex());
+    EXPECT_EQ(202, Enviroment::GetBaseCostIndex());
+    company().Earn(5, true);
+    Enviroment::SetDialogModel(9);
+    Enviroment::NewGame();
+    EXPECT_EQ(200, Enviroment::GetCostIndex());
+    EXPECT_EQ(0, Enviroment::GetSurcharge());
+    EXPECT_EQ(500000, company().GetCash());
+    EXPECT_EQ(0, stats().GetIncomes(3));
+    EXPECT_EQ(0, Enviroment::GetDialogModel());
+}
+
+TEST_F(EnviromentTest, TheWorldServesTheSchedulerAsItsSubjects)
+{
+    ASSERT_EQ(Enviroment::Instance(), TimeSimulation::GetSubjects());
+    company().OpenStartingAirport(4, start);
+    Plane* plane = company().BuyPlane(0, "P", start);
+    EventSubjects* subjects = TimeSimulation::GetSubjects();
+    EXPECT_EQ(plane->_id, subjects->PlaneId(plane));
+    EXPECT_EQ(plane, subjects->FindPlane(plane->_id));
+    AirportDetails* home = company().FindDetails(4);
+    EXPECT_EQ(home->_id, subjects->AirportId(home));
+    EXPECT_EQ(home, subjects->FindAirport(home->_id));
+    EXPECT_EQ(nullptr, subjects->FindPlane(99));
+    EXPECT_EQ(-1, subjects->PlaneId(nullptr));
+}
+
+TEST_F(EnviromentTest, TheWholeWorldSavesAndLoadsByteStable)
+{
+    Populate();
+    const std::vector<uint8_t> saved = SaveWorld();
+    ASSERT_TRUE(ConfigBlock::Validate(saved.data(), saved.size()));
+
+    // Keep copies of what the world held to compare field by field.
+    std::vector<std::unique_ptr<Plane>> planes;
+    for (int32_t i = 0; i < company().GetPlaneCount(); ++i)
+    {
+        const Plane* p = company().GetPlane(i);
+        planes.push_back(std::make_unique<Plane>(p->_model, p->_name, p->_buy_date, p->_id));
+        ConfigBlock block;
+        p->Save(block);
+        std::string error;
+        ASSERT_TRUE(planes.back()->Load(block, &error)) << error;
+        ASSERT_TRUE(*planes.back() == *p);
+    }
+    std::vector<AirportDetails> details;
+    for (int32_t i = 0; i < company().GetAirportCount(); ++i)
+        details.push_back(*company().GetDetails(i));
+    const Statistics statistics = stats();
+    const int64_t cash = company().GetCash();
+    const int64_t worth = company().Worth(Time(1963, 0, 1));
+    const int32_t dialogPlane = Enviroment::GetDialogPlane()->_id;
+
+    Reload(saved);
+    EXPECT_EQ(saved, SaveWorld());
+
+    ASSERT_EQ(static_cast<int32_t>(planes.size()), company().GetPlaneCount());
+    for (size_t i = 0; i < planes.size(); ++i)
+        EXPECT_TRUE(*planes[i] == *company().GetPlane(static_cast<int32_t>(i))) << "plane " << i;
+    ASSERT_EQ(static_cast<int32_t>(details.size()), company().GetAirportCount());
+    for (size_t i = 0; i < details.size(); ++i)
+        EXPECT_TRUE(details[i] == *company().GetDetails(static_cast<int32_t>(i))) << "details " << i;
+    EXPECT_TRUE(statistics == stats());
+    EXPECT_EQ("Sky Blue", company().GetName());
+    EXPECT_EQ(cash, company().GetCash());
+    EXPECT_EQ(100000, company().GetInitialCredit());
+    EXPECT_EQ(7, company().GetMIR());
+    EXPECT_EQ(4, company().NextPlaneId());
+    EXPECT_EQ(4, company().GetHomeAirport());
+    EXPECT_EQ(7, Enviroment::GetGameSeed());
+    EXPECT_EQ(worth, company().Worth(Time(1963, 0, 1)));
+    EXPECT_EQ(Enviroment::MODEL_WITHDRAWN, Enviroment::GetModelAvailability(7));
+    EXPECT_EQ(224 - 112, Enviroment::GetCostIndex());
+    ASSERT_NE(nullptr, Enviroment::GetDialogPlane());
+    EXPECT_EQ(dialogPlane, Enviroment::GetDialogPlane()->_id);
+    EXPECT_EQ(company().FindDetails(14), Enviroment::GetDialogAirport());
+    EXPECT_EQ(42, Enviroment::GetDialogModel());
+}
+
+TEST_F(EnviromentTest, MissingKeysKeepTheDefaults)
+{
+    ConfigBlock empty;
+    std::string error;
+    Enviroment::SetModelAvailability(3, Enviroment::MODEL_WITHDRAWN);
+    ASSERT_TRUE(Enviroment::Load(empty, &error)) << error;
+    EXPECT_EQ(Enviroment::MODEL_WITHDRAWN, Enviroment::GetModelAvailability(3));
+    EXPECT_EQ(500000, company().GetCash());
+    EXPECT_EQ(200, Enviroment::GetCostIndex());
+
+    // A company block with only its cash: the rest stays as it was.
+    company().OpenStartingAirport(4, start);
+    ConfigBlock world;
+    ConfigBlock companyBlock;
+    companyBlock.Put("_cash", int64_t{123});
+    world.PutBlock("_company", companyBlock);
+    world.Put("_ef", int32_t{300});
+    ASSERT_TRUE(Enviroment::Load(world, &error)) << error;
+    EXPECT_EQ(123, company().GetCash());
+    EXPECT_EQ(5, company().GetMIR());
+    EXPECT_EQ(1, company().GetAirportCount());
+    EXPECT_EQ(300, Enviroment::GetCostIndex());
+}
+
+TEST_F(EnviromentTest, DamagedSavesAreReportedNotTrusted)
+{
+    Populate();
+    ConfigBlock world;
+    Enviroment::Save(world);
+    ConfigBlock companyBlock;
+    ASSERT_TRUE(world.GetBlock("_company", companyBlock));
+
+    // A chain of planes that loops back.
+    ConfigBlock looping = companyBlock;
+    ConfigBlock plane;
+    ASSERT_TRUE(looping.GetBlock("_pi2", plane));
+    PackedRecord p;
+    ASSERT_TRUE(p.LoadFrom(plane, "p"));
+    std::vector<uint8_t> bytes = p.Bytes();
+    const int32_t back = 1;
+    std::memcpy(bytes.data() + 34, &back, 4); // next id
+    plane.SetEntry(ConfigBlock::VALUE_ENTRY, "p", 1, bytes.data(), static_cast<int32_t>(bytes.size()));
+    looping.PutBlock("_pi2", plane);
+    ConfigBlock bad = world;
+    bad.PutBlock("_company", looping);
+    std::string error;
+    EXPECT_FALSE(Enviroment::Load(bad, &error));
+    EXPECT_NE(std::string::npos, error.find("comes back")) << error;
+
+    // Availability of the wrong size.
+    ConfigBlock shortAvail = world;
+    const uint8_t five[5] = {2, 2, 2, 2, 2};
+    shortAvail.SetEntry(ConfigBlock::VALUE_ENTRY, "_curravailmodels", 16, five, 5);
+    EXPECT_FALSE(Enviroment::Load(shortAvail, &error));
+    EXPECT_NE(std::string::npos, error.find("_curravailmodels"));
+
+    // A missing plane record ends the chain cleanly.
+    const ConfigBlock& missing = companyBlock;
+    ConfigBlock rebuilt;
+    ConfigBlock child;
+    for (const char* key : {"has_planes", "low_plane"})
+    {
+        const uint8_t* data = nullptr;
+        int32_t length = 0;
+        ASSERT_TRUE(missing.FindEntry(key, static_cast<int32_t>(std::strlen(key)), data, length));
+        rebuilt.SetEntry(ConfigBlock::VALUE_ENTRY, key, static_cast<int32_t>(std::strlen(key)), data, length);
+    }
+    ASSERT_TRUE(missing.GetBlock("_pi1", child));
+    rebuilt.PutBlock("_pi1", child);
+    ConfigBlock partial;
+    partial.PutBlock("_company", rebuilt);
+    ASSERT_TRUE(Enviroment::Load(partial, &error)) << error;
+    EXPECT_EQ(1, company().GetPlaneCount());
+}
+
+TEST_F(BadTablesTest, ShortModelTableIsRefusedWithItsReason)
+{
+    std::vector<uint8_t> models = tables.ModelBytes();
+    const std::vector<uint8_t> airports = tables.AirportBytes();
+    models.resize(105 * PlaneModel::RECORD_SIZE);
+    EXPECT_FALSE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error));
+    EXPECT_NE(std::string::npos, error.find("planemodels_rsc"));
+    EXPECT_FALSE(Enviroment::IsCreated());
+    models.resize(106 * PlaneModel::RECORD_SIZE + 5);
+    EXPECT_FALSE(Enviroment::CheckTables(models.data(), models.size(), airports.data(), airports.size(), &error));
+}
+
+TEST_F(BadTablesTest, ZeroSpeedModelIsRefused)
+{
+    tables.models[17].speed = 0;
+    const std::vector<uint8_t> models = tables.ModelBytes();
+    const std::vector<uint8_t> airports = tables.AirportBytes();
+    EXPECT_FALSE(Enviroment::CheckTables(models.data(), models.size(), airports.data(), airports.size(), &error));
+    EXPECT_NE(std::string::npos, error.find("model 17"));
+}
+
+TEST_F(BadTablesTest, AirportTableMustHoldExactlyItsRecordsAndNeighbours)
+{
+    const std::vector<uint8_t> models = tables.ModelBytes();
+    std::vector<uint8_t> airports = tables.AirportBytes();
+    airports.pop_back();
+    EXPECT_FALSE(Enviroment::CheckTables(models.data(), models.size(), airports.data(), airports.size(), &error));
+    EXPECT_NE(std::string::npos, error.find("airports_rsc"));
+
+    tables.airports[9].neighbours[3] = 138;
+    airports = tables.AirportBytes();
+    EXPECT_FALSE(Enviroment::CheckTables(models.data(), models.size(), airports.data(), airports.size(), &error));
+    EXPECT_NE(std::string::npos, error.find("airport 9"));
+
+    tables.airports[9].neighbours[3] = 12;
+    airports = tables.AirportBytes();
+    EXPECT_TRUE(Enviroment::CheckTables(models.data(), models.size(), airports.data(), airports.size(), &error));
+}
