@@ -1,0 +1,190 @@
+// Company: the player's airline.
+//
+// Its name, cash and bank credit, its planes and the airports where it has
+// business (AirportDetails), in list order. The world owns the one company.
+// Every change of the world that a screen or an event makes goes through the
+// operations here: money (Spend and Earn book into the statistics), the bank
+// credit, the fleet, routes and flights, offices, research and advertising,
+// the offers at airports, the periodic company passes and the save format.
+//
+// Operations that need the date take it as `now` (the caller passes the
+// scheduler's current time, or the fire time of the event that runs them);
+// operations that must put events on the scheduler ask the world's hooks.
+#pragma once
+
+#include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/Plane.h"
+#include "Common/Backend/Time.h"
+#include "Wkrimp/Config/ConfigBlock.h"
+
+#include <cstdint>
+#include <memory>
+#include <string>
+#include <vector>
+
+class Statistics;
+
+class Company
+{
+public:
+    static constexpr int64_t START_CASH = 500000;
+    static constexpr int64_t START_MIR = 5;
+    static constexpr int32_t START_CF = 300;
+    static constexpr int64_t CASH_LOW = -20000000000LL;
+    static constexpr int64_t CASH_HIGH = 200000000000LL;
+
+    // Outcomes of the monthly credit processing.
+    enum class CreditOutcome
+    {
+        PAID_CONTINUE, // installment paid, credit still running: reschedule
+        PAID_FINISHED, // installment paid, nothing left: do not reschedule
+        FINED,         // not even 1 % affordable: fined, reschedule, fine notice
+        ASK_MIR,       // 1 % affordable but not the installment: reschedule, ask for a new MIR
+    };
+
+    // Outcomes of a charity or VIP offer at its expiry.
+    enum class SpecialFlightOutcome
+    {
+        EXPIRED, // no plane was assigned (or it is gone): the offer expired
+        FLOWN,   // the assigned plane flew: money booked, plane released
+    };
+
+    explicit Company(Statistics* statistics);
+    ~Company();
+    Company(const Company&) = delete;
+    Company& operator=(const Company&) = delete;
+
+    // Start values, cost index back to its start, event subject cleared.
+    void Reset();
+
+    // Money. The cash always stays strictly inside (-20e9, 200e9).
+    void Spend(int64_t amount, bool book);
+    void Earn(int64_t amount, bool book);
+    int64_t GetCash() const { return _cash; }
+    const std::string& GetName() const { return _name; }
+    void SetName(const std::string& name) { _name = name; }
+
+    // Bank credit.
+    void ObtainCredit(int64_t amount);
+    void RepayCredit(int64_t amount);
+    void SetMIR(int64_t percent);
+    int64_t GetMIR() const { return _ir; }
+    int64_t GetInitialCredit() const { return _oc; }
+    int64_t GetRemainingCredit() const { return _rc; }
+    int64_t Installment() const;
+    void AddInterest();
+    void PayInstallment();
+    void Fine();
+    int64_t FineAmount() const;
+    void SetMIRPrompt(bool flag) { _mir_prompt = flag ? 1 : 0; }
+    bool GetMIRPrompt() const { return _mir_prompt != 0; }
+    int64_t CreditLimit(const Time& now) const;
+    CreditOutcome MonthlyCredit();
+    int32_t GetCreditFactor() const { return _cf; }
+
+    int64_t Worth(const Time& now) const;
+
+    // Periodic passes.
+    void MonthlyProcessing();
+    void MonthlyAirportChecks(const Time& date);
+    void WeeklyAirportChecks(const Time& date);
+    void AprilOperation();
+    void NewYearOperation();
+    // True when the worth has fallen below zero (the game ends).
+    bool IsBankrupt(const Time& now) const;
+
+    // Fleet.
+    int32_t GetPlaneCount() const { return static_cast<int32_t>(_planes.size()); }
+    Plane* GetPlane(int32_t position) const;
+    Plane* FindPlane(int32_t id) const;
+    int32_t PositionOf(const Plane* plane) const;
+    int32_t NextPlaneId() const { return _top_pid; }
+    Plane* BuyPlane(int32_t model, const std::string& name, const Time& now);
+    void SellPlane(Plane* plane, const Time& now);
+    void RenamePlane(Plane* plane, const std::string& name);
+    void RepairPlane(Plane* plane, const Time& now);
+    // Lets a halted or stopped plane take up its flight cycle again.
+    bool ResumePlane(Plane* plane, const Time& now);
+    // A crashed plane leaves the fleet. With keepRoute its route is handed
+    // back, still open, to wait for a replacement plane (AttachRoute or
+    // CloseDetachedRoute); otherwise the route is closed.
+    std::unique_ptr<Route> RemoveCrashedPlane(Plane* plane, bool keepRoute, const Time& now);
+
+    // Routes.
+    bool MayOpenRoute(int32_t source, int32_t destination) const;
+    bool ServesPair(int32_t a, int32_t b) const;
+    void OpenRoute(Plane* plane, int32_t source, int32_t destination, int32_t priceLevel, int32_t serviceLevel,
+                   const Time& now);
+    // Hands a route from one plane to another (the replacement screen).
+    void MoveRoute(Plane* from, Plane* to, const Time& now);
+    void CloseRoute(Plane* plane, const Time& now);
+    void AttachRoute(Plane* plane, std::unique_ptr<Route> route, const Time& now);
+    void CloseDetachedRoute(std::unique_ptr<Route> route, const Time& now);
+    // Puts a plane that has a route into its flight cycle from check-in.
+    void StartFlightCycle(Plane* plane, const Time& now);
+    // The take-off step of a departure; returns the flight's revenue.
+    int64_t DepartureBookkeeping(Plane* plane);
+    int64_t DepartureRevenue(Plane* plane);
+    void Landing(Plane* plane);
+    // The reopening pass: planes stopped by a closure of the airport fly again.
+    void ReopeningPass(AirportDetails* details, const Time& now);
+    // A settled smuggling run: fined (caught) or paid.
+    void SettleSmuggling(Plane* plane, bool caught);
+    // The settlement for a food poisoning on the plane's route.
+    int64_t FoodPoisoningSettlement(const Plane* plane) const;
+
+    // Airports.
+    int32_t GetAirportCount() const { return static_cast<int32_t>(_airports.size()); }
+    AirportDetails* GetDetails(int32_t position) const;
+    AirportDetails* FindDetails(int32_t airport) const;
+    AirportDetails* FindDetailsById(int32_t id) const;
+    int32_t PositionOf(const AirportDetails* details) const;
+    AirportDetails* Research(int32_t airport, bool free, const Time& now);
+    bool NeedsResearch(int32_t airport, const Time& now) const;
+    void BuyOffice(int32_t airport, int64_t price, const Time& now);
+    void SellOffice(int32_t airport, int64_t value, const Time& now);
+    void OpenStartingAirport(int32_t airport, const Time& now);
+    void Advertise(int32_t airport, int32_t campaignSize, const Time& now);
+    void DropStaleDetails(const Time& now);
+    int32_t GetHomeAirport() const { return _home; }
+    void RefreshNeighbourMarks(AirportDetails* details) const;
+
+    // Offers at airports (route set-up awards, charity and VIP flights).
+    AirportDetails* TryMakeOffer(int32_t offerKind, const Time& fireTime);
+    int64_t ClaimRouteOffer(int32_t source, int32_t destination);
+    void ExpireRouteOffer(AirportDetails* details);
+    bool PlaneFitsSpecialFlight(const Plane* plane, const AirportDetails* details) const;
+    int64_t SpecialFlightCost(const Plane* plane, const AirportDetails* details) const;
+    void AssignSpecialFlight(AirportDetails* details, Plane* plane);
+    void FreeSpecialFlight(AirportDetails* details, const Time& now);
+    SpecialFlightOutcome CompleteSpecialFlight(AirportDetails* details, const Time& now);
+    AirportDetails* SpecialFlightOf(const Plane* plane) const;
+
+    void Save(ConfigBlock& block) const;
+    bool Load(const ConfigBlock& block, std::string* error);
+
+private:
+    void CheckCash() const;
+    void ClearFlightCycle(Plane* plane);
+    void ReleasePlaneFromSpecialFlight(Plane* plane, const Time& now);
+    void ForgetPlane(Plane* plane);
+    void CountRouteOpened(const Route& route);
+    void CountRouteClosed(const Route& route, const Time& now);
+    void RefreshMarksAround(const Route& route);
+    int64_t RoundedReward(int64_t amount) const;
+
+    Statistics* _statistics;
+    std::string _name;
+    std::vector<std::unique_ptr<Plane>> _planes;
+    std::vector<std::unique_ptr<AirportDetails>> _airports;
+    int64_t _cash;
+    uint8_t _mir_prompt;
+    int64_t _oc;
+    int64_t _rc;
+    int64_t _ir;
+    int32_t _top_pid;
+    int32_t _top_aid;
+    int32_t _cf;
+    // The airport the company was founded at (-1 before), saved as "_home".
+    int32_t _home;
+};

@@ -1,0 +1,3 @@
+#include "Common/Backend/WorldEventHooks.h"
+
+WorldEventHooks::~WorldEventHooks() = default;
