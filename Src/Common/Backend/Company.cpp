@@ -593,6 +593,85 @@ void Company::SettleSmuggling(Plane* plane, bool caught)
     route->ClearSmuggling();
 }
 
+bool Company::PayOfficeRent(AirportDetails* details)
+{
+    if (!details->_office)
+        return false;
+    Spend(details->_office_fee, true);
+    details->_result_curr -= details->_office_fee;
+    return true;
+}
+
+bool Company::PayRouteCost(Plane* plane)
+{
+    const Route* route = plane->GetRoute();
+    if (!route)
+        return false;
+    const int64_t cost = route->MonthlyFee();
+    Spend(cost, true);
+    plane->AddProfit(-cost);
+    if (AirportDetails* source = FindDetails(route->_source))
+        source->_result_curr -= cost;
+    return true;
+}
+
+void Company::PayUpkeep(Plane* plane, const Time& now)
+{
+    const int64_t cost = plane->MaintenanceCost(now);
+    Spend(cost, true);
+    plane->AddProfit(-cost);
+}
+
+int32_t Company::CloseRoutesThrough(int32_t airport, const Time& now)
+{
+    // Nothing further is booked for such a closure: a plane in the air still
+    // lands and takes its passengers off the count, and the route's monthly
+    // cost ends with the route.
+    int32_t closed = 0;
+    for (const auto& plane : _planes)
+    {
+        const Route* route = plane->GetRoute();
+        if (route && (route->_source == airport || route->_destination == airport))
+        {
+            CloseRoute(plane.get(), now);
+            ++closed;
+        }
+    }
+    return closed;
+}
+
+void Company::AcceptAgencyOffer(Plane* plane, int32_t tickets, int32_t discount, const Time& now)
+{
+    Route* route = plane->GetRoute();
+    ASSERT(route && "an agency contract needs a route");
+    route->SetAgency(tickets, discount);
+    const int32_t days = Rand() % 20;
+    const int32_t months = Rand() % 12 + 6;
+    const int32_t years = Rand() % 2;
+    // Six months or more do not fit one carry of Add: years first, then the
+    // months beyond a year.
+    const Time end = now.Add(years + months / 12, months % 12, days, 0, 0, 0);
+    Enviroment::Events().SchedulePlaneEvent(WorldEventHooks::AGENCY_CONTRACT_END, plane, end);
+}
+
+void Company::FoodPoisoningDemandLoss(const Plane* plane)
+{
+    const Route* route = plane->GetRoute();
+    if (!route)
+        return;
+    if (AirportDetails* source = FindDetails(route->_source))
+        source->ScaleDemand(9, 10);
+    if (AirportDetails* destination = FindDetails(route->_destination))
+        destination->ScaleDemand(9, 10);
+}
+
+int64_t Company::PayFoodPoisoning(const Plane* plane)
+{
+    const int64_t settlement = FoodPoisoningSettlement(plane);
+    Spend(settlement, true);
+    return settlement;
+}
+
 int64_t Company::FoodPoisoningSettlement(const Plane* plane) const
 {
     // 2500 a passenger at the cost index in force, in 64 bits: several hundred

@@ -128,6 +128,21 @@ public:
     void Landing(Plane* plane);
     // The reopening pass: planes stopped by a closure of the airport fly again.
     void ReopeningPass(AirportDetails* details, const Time& now);
+    // The monthly running costs of the events: false when the chain ends
+    // (no office any more, no route any more).
+    bool PayOfficeRent(AirportDetails* details);
+    bool PayRouteCost(Plane* plane);
+    void PayUpkeep(Plane* plane, const Time& now);
+    // A state of emergency: every route from or to the airport is closed and
+    // its plane taken off it. Returns how many routes were closed.
+    int32_t CloseRoutesThrough(int32_t airport, const Time& now);
+    // Accepting a travel agency's offer: the contract, and its end drawn
+    // 6 months to 2 years and 5 months ahead.
+    void AcceptAgencyOffer(Plane* plane, int32_t tickets, int32_t discount, const Time& now);
+    // A food poisoning: the demand of both airports of the route falls by a
+    // tenth, and the settlement is paid.
+    void FoodPoisoningDemandLoss(const Plane* plane);
+    int64_t PayFoodPoisoning(const Plane* plane);
     // A settled smuggling run: fined (caught) or paid.
     void SettleSmuggling(Plane* plane, bool caught);
     // The settlement for a food poisoning on the plane's route.

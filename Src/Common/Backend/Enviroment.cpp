@@ -392,6 +392,21 @@ void Enviroment::RaiseCostIndex(int32_t n)
     World().ef += n;
 }
 
+bool Enviroment::SwingEconomy(bool grows)
+{
+    WorldState& w = World();
+    if (w.et != 0)
+        return false;
+    const int32_t half = (w.ef + w.et) / 2;
+    w.et = grows ? half : -half;
+    return true;
+}
+
+void Enviroment::LevelEconomy()
+{
+    World().et = 0;
+}
+
 uint32_t Enviroment::GetGameSeed()
 {
     return World().seed;

@@ -87,6 +87,11 @@ public:
     static void SetSurcharge(int32_t value);
     static void ResetCostIndex();
     static void RaiseCostIndex(int32_t n);
+    // The economy swings: while the surcharge is 0 it becomes plus (growing)
+    // or minus (falling) half the index in force; false when a swing is
+    // already on. Levelling out sets it back to 0.
+    static bool SwingEconomy(bool grows);
+    static void LevelEconomy();
 
     static uint32_t GetGameSeed();
     static void SetGameSeed(uint32_t seed);

@@ -31,6 +31,7 @@ public:
     static constexpr int32_t CHECK_IN = 4;
     static constexpr int32_t ROUTE_COST = 7;
     static constexpr int32_t PLANE_UPKEEP = 8;
+    static constexpr int32_t AGENCY_CONTRACT_END = 12;
     static constexpr int32_t OFFICE_RENT = 100;
     static constexpr int32_t AIRPORT_GROWTH = 101;
     static constexpr int32_t AIRPORT_EFFECT = 102;

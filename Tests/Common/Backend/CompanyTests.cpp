@@ -441,3 +441,78 @@ TEST_F(CompanyTest, FoodPoisoningSettlementAtLateGameValues)
     const int64_t worth = company().Worth(start);
     EXPECT_EQ(worth * 300 / 1000 / 1000 * 1000, company().CreditLimit(start));
 }
+
+TEST_F(CompanyTest, MonthlyRunningCostsEndWithTheirSubject)
+{
+    company().OpenStartingAirport(HOME, start);
+    company().Earn(1000000, false);
+    AirportDetails* home = company().FindDetails(HOME);
+    Plane* plane = PlaneOnRoute();
+    int64_t cash = company().GetCash();
+    EXPECT_TRUE(company().PayOfficeRent(home));
+    EXPECT_EQ(cash - home->_office_fee, company().GetCash());
+    EXPECT_EQ(-home->_office_fee, home->_result_curr);
+
+    cash = company().GetCash();
+    const int64_t fee = plane->GetRoute()->MonthlyFee();
+    EXPECT_TRUE(company().PayRouteCost(plane));
+    EXPECT_EQ(cash - fee, company().GetCash());
+    EXPECT_EQ(-home->_office_fee - fee, home->_result_curr);
+
+    cash = company().GetCash();
+    const int64_t upkeep = plane->MaintenanceCost(Time(1960, 0, 1));
+    company().PayUpkeep(plane, Time(1960, 0, 1));
+    EXPECT_EQ(cash - upkeep, company().GetCash());
+
+    company().SellOffice(HOME, 1, start);
+    EXPECT_FALSE(company().PayOfficeRent(home));
+    company().CloseRoute(plane, start);
+    EXPECT_FALSE(company().PayRouteCost(plane));
+}
+
+TEST_F(CompanyTest, AStateOfEmergencyClosesEveryRouteThroughTheAirport)
+{
+    company().OpenStartingAirport(HOME, start);
+    company().Earn(2000000, false);
+    Plane* out = PlaneOnRoute(HOME, 5);
+    Plane* in = PlaneOnRoute(3, HOME);
+    Plane* elsewhere = PlaneOnRoute(20, 21);
+    EXPECT_EQ(2, company().CloseRoutesThrough(HOME, start));
+    EXPECT_FALSE(out->HasRoute());
+    EXPECT_FALSE(in->HasRoute());
+    EXPECT_TRUE(elsewhere->HasRoute());
+    EXPECT_EQ(0, company().FindDetails(HOME)->RoutesOut());
+    EXPECT_EQ(0, company().FindDetails(HOME)->RoutesIn());
+}
+
+TEST_F(CompanyTest, AgencyContractsAndFoodPoisoning)
+{
+    company().OpenStartingAirport(HOME, start);
+    company().Research(5, true, start);
+    Plane* plane = PlaneOnRoute();
+    const Time now(1960, 10, 15);
+    for (int i = 0; i < 30; ++i)
+    {
+        company().AcceptAgencyOffer(plane, 10, 4, now);
+        const RecordedEvent* end = hooks.Last("plane", WorldEventHooks::AGENCY_CONTRACT_END);
+        ASSERT_NE(nullptr, end);
+        // Between 6 months and 2 years 5 months 19 days later, a valid month.
+        EXPECT_TRUE(end->at.IsAfter(Time(1961, 4, 14)));
+        EXPECT_TRUE(Time(1963, 4, 5).IsAfter(end->at));
+        EXPECT_LE(end->at._month, 11);
+    }
+    EXPECT_EQ(10, plane->GetRoute()->_agency_tickets);
+    EXPECT_EQ(4, plane->GetRoute()->_agency_reduction);
+
+    AirportDetails* home = company().FindDetails(HOME);
+    AirportDetails* dest = company().FindDetails(5);
+    home->SetDemand(0, 5000);
+    dest->SetDemand(3, 1000);
+    company().FoodPoisoningDemandLoss(plane);
+    EXPECT_EQ(4500, home->GetDemand(0));
+    EXPECT_EQ(900, dest->GetDemand(3));
+    plane->GetRoute()->_passengers_per_flight = 100;
+    const int64_t cash = company().GetCash();
+    EXPECT_EQ(100 * 2500 * 200 / 1000, company().PayFoodPoisoning(plane));
+    EXPECT_EQ(cash - 50000, company().GetCash());
+}

@@ -347,3 +347,16 @@ TEST_F(BadTablesTest, AirportTableMustHoldExactlyItsRecordsAndNeighbours)
     airports = tables.AirportBytes();
     EXPECT_TRUE(Enviroment::CheckTables(models.data(), models.size(), airports.data(), airports.size(), &error));
 }
+
+TEST_F(EnviromentTest, TheEconomySwingsOnlyFromLevel)
+{
+    Enviroment::RaiseCostIndex(10);
+    EXPECT_TRUE(Enviroment::SwingEconomy(true));
+    EXPECT_EQ(105, Enviroment::GetSurcharge());
+    EXPECT_FALSE(Enviroment::SwingEconomy(false));
+    EXPECT_EQ(105, Enviroment::GetSurcharge());
+    Enviroment::LevelEconomy();
+    EXPECT_TRUE(Enviroment::SwingEconomy(false));
+    EXPECT_EQ(-105, Enviroment::GetSurcharge());
+    EXPECT_EQ(105, Enviroment::GetCostIndex());
+}
