@@ -747,6 +747,8 @@ void Company::BuyOffice(int32_t airport, int64_t price, const Time& now)
     AirportDetails* details = FindDetails(airport);
     if (details)
     {
+        // The office is set first, and a record with an office is never
+        // stale: buying an office does not pay for a second research.
         details->_office = 1;
         if (NeedsResearch(airport, now))
             Research(airport, false, now);
