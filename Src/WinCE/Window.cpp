@@ -57,14 +57,14 @@ uint32_t ApplyRop(uint32_t rop, uint32_t source, uint32_t dest)
     }
 }
 
-// One row of a block transfer; the loops are kept apart per operation so the
-// compiler can vectorise the common ones.
-void BlitRow(uint32_t rop, const uint32_t* src, uint32_t* dst, int32_t count)
+// One row of a block transfer between two different surfaces; the loops are
+// kept apart per operation so that the compiler vectorises the common ones.
+void BlitRowApart(uint32_t rop, const uint32_t* __restrict__ src, uint32_t* __restrict__ dst, int32_t count)
 {
     switch (rop)
     {
     case SRCCOPY:
-        std::memmove(dst, src, sizeof(uint32_t) * count);
+        std::memcpy(dst, src, sizeof(uint32_t) * count);
         return;
     case SRCAND:
         for (int32_t i = 0; i < count; ++i)
@@ -79,6 +79,20 @@ void BlitRow(uint32_t rop, const uint32_t* src, uint32_t* dst, int32_t count)
             dst[i] = ApplyRop(rop, src[i], dst[i]);
         return;
     }
+}
+
+// The same within one surface, where source and destination may overlap:
+// a copy moves, other operations run front to back (callers make sure no
+// pixel is read after it was written).
+void BlitRowWithin(uint32_t rop, const uint32_t* src, uint32_t* dst, int32_t count)
+{
+    if (rop == SRCCOPY)
+    {
+        std::memmove(dst, src, sizeof(uint32_t) * count);
+        return;
+    }
+    for (int32_t i = 0; i < count; ++i)
+        dst[i] = ApplyRop(rop, src[i], dst[i]);
 }
 
 bool IsKnownRop(uint32_t rop)
@@ -368,7 +382,7 @@ void Window::Blit(Window* src, int32_t sx, int32_t sy, int32_t width, int32_t he
         {
             const int32_t srcY = static_cast<int32_t>(sy64 + row);
             std::memcpy(buffer.data(), source->GetRow(srcY) + sx64, sizeof(uint32_t) * count);
-            BlitRow(rop, buffer.data(), _dc->GetRow(static_cast<int32_t>(dy64 + row)) + dx64, count);
+            BlitRowApart(rop, buffer.data(), _dc->GetRow(static_cast<int32_t>(dy64 + row)) + dx64, count);
         }
         return;
     }
@@ -377,8 +391,12 @@ void Window::Blit(Window* src, int32_t sx, int32_t sy, int32_t width, int32_t he
     for (int64_t i = 0; i < h; ++i)
     {
         const int64_t row = upward ? h - 1 - i : i;
-        BlitRow(rop, source->GetRow(static_cast<int32_t>(sy64 + row)) + sx64,
-                _dc->GetRow(static_cast<int32_t>(dy64 + row)) + dx64, count);
+        const uint32_t* from = source->GetRow(static_cast<int32_t>(sy64 + row)) + sx64;
+        uint32_t* to = _dc->GetRow(static_cast<int32_t>(dy64 + row)) + dx64;
+        if (sameSurface)
+            BlitRowWithin(rop, from, to, count);
+        else
+            BlitRowApart(rop, from, to, count);
     }
 }
 

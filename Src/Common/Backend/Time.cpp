@@ -159,26 +159,6 @@ Time Time::Subtract(int32_t years, int32_t months, int32_t days, int32_t hours, 
     return t;
 }
 
-bool Time::IsAfter(const Time& other) const
-{
-    return IsAfter(other._year, other._month, other._day, other._hour, other._minute, other._second);
-}
-
-bool Time::IsAfter(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const
-{
-    if (_year != year)
-        return _year > year;
-    if (_month != month)
-        return _month > month;
-    if (_day != day)
-        return _day > day;
-    if (_hour != hour)
-        return _hour > hour;
-    if (_minute != minute)
-        return _minute > minute;
-    return _second > second;
-}
-
 bool Time::Equals(const Time& other) const
 {
     return Equals(other._year, other._month, other._day, other._hour, other._minute, other._second);

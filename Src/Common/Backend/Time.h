@@ -37,8 +37,24 @@ public:
                   int32_t seconds) const;
 
     // Strictly later, comparing year, month, day, hour, minute, second in turn.
-    bool IsAfter(const Time& other) const;
-    bool IsAfter(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const;
+    bool IsAfter(const Time& other) const
+    {
+        return IsAfter(other._year, other._month, other._day, other._hour, other._minute, other._second);
+    }
+    bool IsAfter(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const
+    {
+        if (_year != year)
+            return _year > year;
+        if (_month != month)
+            return _month > month;
+        if (_day != day)
+            return _day > day;
+        if (_hour != hour)
+            return _hour > hour;
+        if (_minute != minute)
+            return _minute > minute;
+        return _second > second;
+    }
     bool Equals(const Time& other) const;
     bool Equals(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const;
 

@@ -20,6 +20,8 @@ uint32_t TimeSimulation::_last_event_tick = 0;
 int32_t TimeSimulation::_game_speed = INITIAL_SPEED;
 int32_t TimeSimulation::_max_event_id = 1;
 ScheduledEvent** TimeSimulation::s_heap = nullptr;
+uint64_t* TimeSimulation::s_keys = nullptr;
+int32_t TimeSimulation::s_unpacked = 0;
 int32_t TimeSimulation::s_heap_capacity = 0;
 ScheduledEvent** TimeSimulation::_heap_top = nullptr;
 EventListener* TimeSimulation::_event_listener = nullptr;
@@ -44,11 +46,9 @@ const InitialEvent INITIAL_EVENTS[] = {
     {204, Time(1960, 0, 1)}, // the new year
 };
 
-// True when a fires strictly later than b: the heap's ordering predicate.
-inline bool FiresLater(const ScheduledEvent* a, const ScheduledEvent* b)
-{
-    return a->_time.IsAfter(b->_time);
-}
+// Marks a fire time too unusual to pack; such events are compared field by
+// field.
+constexpr uint64_t UNPACKED = uint64_t(1) << 63;
 } // namespace
 
 TimeSimulation::TimeSimulation()
@@ -63,7 +63,9 @@ TimeSimulation::~TimeSimulation()
 {
     Clear();
     delete[] s_heap;
+    delete[] s_keys;
     s_heap = nullptr;
+    s_keys = nullptr;
     _heap_top = nullptr;
     s_heap_capacity = 0;
     if (s_instance == this)
@@ -77,7 +79,8 @@ void TimeSimulation::EnsureHeap()
     // One slot more than the capacity stays null for good, so that the slot
     // at _heap_top can always be inspected, even when every slot is taken.
     s_heap = new (std::nothrow) ScheduledEvent*[INITIAL_HEAP_SLOTS + 1]();
-    FATAL(s_heap == nullptr, "Failed to allocate memory.");
+    s_keys = new (std::nothrow) uint64_t[INITIAL_HEAP_SLOTS + 1]();
+    FATAL(s_heap == nullptr || s_keys == nullptr, "Failed to allocate memory.");
     s_heap_capacity = INITIAL_HEAP_SLOTS;
     _heap_top = s_heap;
 }
@@ -90,11 +93,17 @@ void TimeSimulation::GrowHeap()
     const int32_t count = GetEventCount();
     const int32_t capacity = s_heap_capacity * 2;
     ScheduledEvent** grown = new (std::nothrow) ScheduledEvent*[capacity + 1]();
-    FATAL(grown == nullptr, "Failed to allocate memory.");
+    uint64_t* grownKeys = new (std::nothrow) uint64_t[capacity + 1]();
+    FATAL(grown == nullptr || grownKeys == nullptr, "Failed to allocate memory.");
     for (int32_t i = 0; i < count; ++i)
+    {
         grown[i] = s_heap[i];
+        grownKeys[i] = s_keys[i];
+    }
     delete[] s_heap;
+    delete[] s_keys;
     s_heap = grown;
+    s_keys = grownKeys;
     s_heap_capacity = capacity;
     _heap_top = s_heap + count;
 }
@@ -143,27 +152,81 @@ void TimeSimulation::Schedule(ScheduledEvent* event)
     if (GetEventCount() == s_heap_capacity)
         GrowHeap();
     event->_id = _max_event_id++;
+    const uint64_t key = FireKey(event->_time);
+    if (key & UNPACKED)
+        ++s_unpacked;
+    s_keys[GetEventCount()] = key;
     *_heap_top++ = event;
     SiftUp(GetEventCount() - 1);
+}
+
+uint64_t TimeSimulation::FireKey(const Time& time)
+{
+    // Dates of the game fit easily; durations, far-future test dates and
+    // unnormalised values from damaged saves may not, and fall back to the
+    // field-by-field comparison. Within these widths the packed number orders
+    // exactly like the fields compared in turn.
+    const bool fits = uint32_t(time._year) < (1u << 20) && uint32_t(time._month) < (1u << 4) &&
+                      uint32_t(time._day) < (1u << 6) && uint32_t(time._hour) < (1u << 5) &&
+                      uint32_t(time._minute) < (1u << 6) && uint32_t(time._second) < (1u << 6);
+    if (!fits)
+        return UNPACKED;
+    return (uint64_t(time._year) << 27) | (uint64_t(time._month) << 23) | (uint64_t(time._day) << 17) |
+           (uint64_t(time._hour) << 12) | (uint64_t(time._minute) << 6) | uint64_t(time._second);
+}
+
+inline bool TimeSimulation::FiresLater(uint64_t keyA, const ScheduledEvent* a, uint64_t keyB,
+                                       const ScheduledEvent* b)
+{
+    if (((keyA | keyB) & UNPACKED) == 0)
+        return keyA > keyB;
+    return a->_time.IsAfter(b->_time);
 }
 
 void TimeSimulation::SiftUp(int32_t slot)
 {
     ScheduledEvent* event = s_heap[slot];
+    const uint64_t key = s_keys[slot];
     while (slot > 0)
     {
         const int32_t parent = (slot - 1) / 2;
-        if (!FiresLater(s_heap[parent], event))
+        if (!FiresLater(s_keys[parent], s_heap[parent], key, event))
             break;
         s_heap[slot] = s_heap[parent];
+        s_keys[slot] = s_keys[parent];
         slot = parent;
     }
     s_heap[slot] = event;
+    s_keys[slot] = key;
 }
 
 void TimeSimulation::SiftDown(int32_t slot, int32_t count)
 {
     ScheduledEvent* event = s_heap[slot];
+    const uint64_t key = s_keys[slot];
+    if (s_unpacked == 0)
+    {
+        // Keys only, with the choice of child made without a branch: the
+        // slot after the last holds the largest key, so a missing right child
+        // is never chosen. A right child that fires together with the left
+        // one is taken, as in the general loop below.
+        s_keys[count] = ~uint64_t(0);
+        for (;;)
+        {
+            const int32_t left = 2 * slot + 1;
+            if (left >= count)
+                break;
+            const int32_t child = left + int32_t(s_keys[left + 1] <= s_keys[left]);
+            if (key <= s_keys[child])
+                break;
+            s_heap[slot] = s_heap[child];
+            s_keys[slot] = s_keys[child];
+            slot = child;
+        }
+        s_heap[slot] = event;
+        s_keys[slot] = key;
+        return;
+    }
     for (;;)
     {
         const int32_t left = 2 * slot + 1;
@@ -171,14 +234,16 @@ void TimeSimulation::SiftDown(int32_t slot, int32_t count)
             break;
         // The earlier-firing child; the right one when both fire together.
         int32_t child = left;
-        if (left + 1 < count && !FiresLater(s_heap[left + 1], s_heap[left]))
+        if (left + 1 < count && !FiresLater(s_keys[left + 1], s_heap[left + 1], s_keys[left], s_heap[left]))
             child = left + 1;
-        if (!FiresLater(event, s_heap[child]))
+        if (!FiresLater(key, event, s_keys[child], s_heap[child]))
             break;
         s_heap[slot] = s_heap[child];
+        s_keys[slot] = s_keys[child];
         slot = child;
     }
     s_heap[slot] = event;
+    s_keys[slot] = key;
 }
 
 void TimeSimulation::MakeHeap()
@@ -192,8 +257,11 @@ ScheduledEvent* TimeSimulation::PopTop()
 {
     const int32_t count = GetEventCount();
     ScheduledEvent* top = s_heap[0];
+    if (s_keys[0] & UNPACKED)
+        --s_unpacked;
     s_heap[0] = s_heap[count - 1];
     s_heap[count - 1] = top;
+    s_keys[0] = s_keys[count - 1];
     --_heap_top;
     SiftDown(0, count - 1);
     ASSERT((*_heap_top));
@@ -286,8 +354,11 @@ template<class Match> void TimeSimulation::CancelWhere(Match match)
         }
         ASSERT(*_heap_top == NULL);
         // The last pending event takes the slot and is examined in turn.
+        if (s_keys[slot] & UNPACKED)
+            --s_unpacked;
         --_heap_top;
         s_heap[slot] = *_heap_top;
+        s_keys[slot] = s_keys[_heap_top - s_heap];
         *_heap_top = nullptr;
         delete event;
     }
@@ -348,6 +419,7 @@ void TimeSimulation::Clear()
         s_heap[slot] = nullptr;
     }
     _heap_top = s_heap;
+    s_unpacked = 0;
 }
 
 void TimeSimulation::SpeedUp()

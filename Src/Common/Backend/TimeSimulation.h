@@ -119,6 +119,8 @@ private:
     static ScheduledEvent* PopTop();
     static void SiftUp(int32_t slot);
     static void SiftDown(int32_t slot, int32_t count);
+    static uint64_t FireKey(const Time& time);
+    static bool FiresLater(uint64_t keyA, const ScheduledEvent* a, uint64_t keyB, const ScheduledEvent* b);
     static void MakeHeap();
     // Removes and destroys every pending event the predicate accepts.
     template<class Match> static void CancelWhere(Match match);
@@ -129,6 +131,12 @@ private:
     static int32_t _game_speed;
     static int32_t _max_event_id;
     static ScheduledEvent** s_heap;
+    // The fire time of the event in the same slot of s_heap, packed into one
+    // number that orders like the time (see FireKey).
+    static uint64_t* s_keys;
+    // Pending events whose key could not be packed; while there are none the
+    // heap compares keys only.
+    static int32_t s_unpacked;
     static int32_t s_heap_capacity;
     static ScheduledEvent** _heap_top;
     static EventListener* _event_listener;

@@ -561,3 +561,29 @@ TEST_F(SchedulerTest, EventsOfVanishedPlanesAreDroppedOnLoad)
     EXPECT_TRUE(TimeSimulation::Load(block));
     EXPECT_EQ(std::vector<int32_t>({1, 3}), PendingTags());
 }
+
+TEST_F(SchedulerTest, UnusualFireTimesKeepTheirPlaceInTheOrder)
+{
+    // Unnormalised days, far years and durations mixed with ordinary dates.
+    const Time times[] = {Time(1960, 0, 70),          Time(1960, 1, 1),         Time(1960, 0, 31, 23, 59, 59),
+                          Time(3000000, 0, 1),        Time(1960, 0, 1, 30, 0, 0), Time(1960, 0, 2),
+                          Time(1960, 0, 1, 0, 0, 99), Time(1960, 0, 1, 0, 1, 0),  Time(2999999, 11, 31),
+                          Time(1961, 0, 1)};
+    for (int round = 0; round < 2; ++round)
+    {
+        TheJournal().fired.clear();
+        for (int32_t i = 0; i < 10; ++i)
+            Add(i % 2 ? GLOBAL_A : GLOBAL_B, times[(i * 3 + round) % 10], (i * 3 + round) % 10);
+        // Removing the unusual ones in the first round hands the heap back to
+        // the packed comparison with a mixed history behind it.
+        if (round == 0)
+            TimeSimulation::CancelByType(GLOBAL_B);
+        TimeSimulation::SetCurrGameTime(Time(4000000, 0, 1));
+        FireAll();
+        std::vector<Time> fired;
+        for (int32_t tag : TheJournal().fired)
+            fired.push_back(times[tag]);
+        EXPECT_EQ(round == 0 ? 5u : 10u, fired.size());
+        EXPECT_TRUE(std::is_sorted(fired.begin(), fired.end(), [](const Time& a, const Time& b) { return b.IsAfter(a); }));
+    }
+}
