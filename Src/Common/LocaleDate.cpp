@@ -132,16 +132,16 @@ void FormatLocaleDateAs(const LocaleDateOrder& order, int32_t day, int32_t month
     switch (order.order)
     {
     case '0':
-        std::snprintf(buffer, LOCALE_DATE_SIZE, "%02i%c%02i%c%04i", month, order.separator, day, order.separator,
-                      year);
+        std::snprintf(buffer, LOCALE_DATE_SIZE, "%02i%c%02i%c%04i", month, order.separator, day,
+                      order.separator, year);
         break;
     case '1':
-        std::snprintf(buffer, LOCALE_DATE_SIZE, "%02i%c%02i%c%04i", day, order.separator, month, order.separator,
-                      year);
+        std::snprintf(buffer, LOCALE_DATE_SIZE, "%02i%c%02i%c%04i", day, order.separator, month,
+                      order.separator, year);
         break;
     case '2':
-        std::snprintf(buffer, LOCALE_DATE_SIZE, "%04i%c%02i%c%02i", year, order.separator, month, order.separator,
-                      day);
+        std::snprintf(buffer, LOCALE_DATE_SIZE, "%04i%c%02i%c%02i", year, order.separator, month,
+                      order.separator, day);
         break;
     default:
         std::snprintf(buffer, LOCALE_DATE_SIZE, "%04i-%02i-%02i", year, month, day);

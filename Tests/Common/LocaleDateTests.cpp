@@ -44,13 +44,13 @@ TEST(LocaleDate, OrderAndSeparatorFromTheLocalePattern)
     EXPECT_EQ("1-", OrderOf("%e-%m-%Ey"));
     EXPECT_EQ("0/", OrderOf("%D"));
     EXPECT_EQ("2-", OrderOf("%F"));
-    EXPECT_EQ("1-", OrderOf("%d%m%Y"));      // no separator: the fallback one
+    EXPECT_EQ("1-", OrderOf("%d%m%Y"));                                     // no separator: the fallback one
     EXPECT_EQ("2-", OrderOf("%Y\xe5\xb9\xb4%m\xe6\x9c\x88%d\xe6\x97\xa5")); // not an 8-bit separator
-    EXPECT_EQ("?/", OrderOf("%m/%Y"));  // no day: the fallback format
+    EXPECT_EQ("?/", OrderOf("%m/%Y"));                                      // no day: the fallback format
     EXPECT_EQ("?-", OrderOf(""));
     EXPECT_EQ("?-", OrderOf(nullptr));
     EXPECT_EQ("?-", OrderOf("%"));
-    EXPECT_EQ("?/", OrderOf("%y/%d/%m"));    // an order the device does not know
+    EXPECT_EQ("?/", OrderOf("%y/%d/%m")); // an order the device does not know
 }
 
 TEST(LocaleDate, TheUserLocaleGivesOneOfTheFormats)

@@ -24,9 +24,7 @@ int32_t LoadLittleEndian(const uint8_t* p)
 }
 } // namespace
 
-ScheduledEvent::ScheduledEvent(int32_t type) : _type(type)
-{
-}
+ScheduledEvent::ScheduledEvent(int32_t type) : _type(type) {}
 
 ScheduledEvent::~ScheduledEvent() = default;
 

@@ -30,13 +30,9 @@ int32_t LoadLittleEndian(const uint8_t* p)
 }
 } // namespace
 
-Time::Time() : Time(0, 0, 0, 0, 0, 0)
-{
-}
+Time::Time() : Time(0, 0, 0, 0, 0, 0) {}
 
-Time::Time(int32_t year, int32_t month, int32_t day) : Time(year, month, day, 0, 0, 0)
-{
-}
+Time::Time(int32_t year, int32_t month, int32_t day) : Time(year, month, day, 0, 0, 0) {}
 
 Time::Time(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second)
     : _year(year), _month(month), _day(day), _hour(hour), _minute(minute), _second(second)
@@ -63,7 +59,8 @@ int32_t Time::DaysInMonth(int32_t month)
     return MONTH_DAYS[((month % 12) + 12) % 12];
 }
 
-Time Time::Add(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes, int32_t seconds) const
+Time Time::Add(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes,
+               int32_t seconds) const
 {
     // Each field passes at most one unit on; the amounts the game adds are
     // small enough for that (the clock moves by at most a few weeks at once).
@@ -164,7 +161,8 @@ bool Time::Equals(const Time& other) const
     return Equals(other._year, other._month, other._day, other._hour, other._minute, other._second);
 }
 
-bool Time::Equals(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const
+bool Time::Equals(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute,
+                  int32_t second) const
 {
     return _year == year && _month == month && _day == day && _hour == hour && _minute == minute &&
            _second == second;

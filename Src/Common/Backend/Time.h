@@ -32,7 +32,8 @@ public:
     // so that values from a damaged save cannot index outside the table.
     static int32_t DaysInMonth(int32_t month);
 
-    Time Add(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes, int32_t seconds) const;
+    Time Add(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes,
+             int32_t seconds) const;
     Time Subtract(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes,
                   int32_t seconds) const;
 

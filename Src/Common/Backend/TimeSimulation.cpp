@@ -341,7 +341,7 @@ int TimeSimulation::SkipToNextNotice()
     return result;
 }
 
-template<class Match> void TimeSimulation::CancelWhere(Match match)
+template <class Match> void TimeSimulation::CancelWhere(Match match)
 {
     int32_t slot = 0;
     while (slot < GetEventCount())
@@ -552,7 +552,8 @@ bool TimeSimulation::Load(const ConfigBlock& block)
         if ((event->IsPlaneEvent() && event->_plane == nullptr) ||
             (event->IsAirportEvent() && event->_airport == nullptr))
         {
-            DebugPrintf("Saved events: %s refers to a plane or airport that does not exist; dropped.\n", name);
+            DebugPrintf("Saved events: %s refers to a plane or airport that does not exist; dropped.\n",
+                        name);
             delete event;
         }
         else

@@ -123,7 +123,7 @@ private:
     static bool FiresLater(uint64_t keyA, const ScheduledEvent* a, uint64_t keyB, const ScheduledEvent* b);
     static void MakeHeap();
     // Removes and destroys every pending event the predicate accepts.
-    template<class Match> static void CancelWhere(Match match);
+    template <class Match> static void CancelWhere(Match match);
 
     static Time _curr_game_time;
     static Time _last_event_game_time;

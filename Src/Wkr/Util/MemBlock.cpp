@@ -56,7 +56,10 @@ uint8_t* MemBlock::Allocate(int32_t size)
 
 void MemBlock::Reset(int32_t size)
 {
+    // The condition is written as its report names it.
+    // clang-format off
     ASSERT(size>=0);
+    // clang-format on
     if (size < 0)
         size = 0;
     uint8_t* fresh = Allocate(size);
@@ -67,7 +70,10 @@ void MemBlock::Reset(int32_t size)
 
 void MemBlock::Resize(int32_t size)
 {
+    // The condition is written as its report names it.
+    // clang-format off
     ASSERT(size>=0);
+    // clang-format on
     if (size < 0)
         size = 0;
     uint8_t* fresh = Allocate(size);

@@ -51,7 +51,10 @@ ConfigBlock& ConfigBlock::operator=(ConfigBlock&& other) noexcept
 
 int32_t ConfigBlock::NameLength(const char* name)
 {
+    // The condition is written as its report names it.
+    // clang-format off
     ASSERT(name!=0);
+    // clang-format on
     if (name == nullptr)
         return 0;
     const size_t length = std::strlen(name);
@@ -166,12 +169,16 @@ bool ConfigBlock::FindEntry(const char* name, int32_t namelen, const uint8_t*& d
     return false;
 }
 
-void ConfigBlock::SetEntry(uint32_t type, const char* name, int32_t namelen, const void* data, int32_t datalen)
+void ConfigBlock::SetEntry(uint32_t type, const char* name, int32_t namelen, const void* data,
+                           int32_t datalen)
 {
+    // The conditions are written as their reports name them.
+    // clang-format off
     ASSERT(namelen>0);
     ASSERT(datalen>=0);
     ASSERT(name!=0);
     ASSERT(datalen==0 || data!=0);
+    // clang-format on
     if (namelen <= 0 || datalen < 0 || name == nullptr || (datalen > 0 && data == nullptr))
         return;
 
@@ -194,7 +201,9 @@ void ConfigBlock::SetEntry(uint32_t type, const char* name, int32_t namelen, con
         const int64_t removed = int64_t(HEADER_SIZE) + namelen + foundLength;
         uint8_t* next = entry + removed;
         const int64_t movelen = (_data.GetPtr() + _size) - next;
+        // clang-format off
         ASSERT(movelen>=0);
+        // clang-format on
         if (movelen > 0)
             std::memmove(entry, next, static_cast<size_t>(movelen));
         _size -= static_cast<int32_t>(removed);
@@ -223,7 +232,9 @@ void ConfigBlock::SetEntry(uint32_t type, const char* name, int32_t namelen, con
         b += datalen;
     }
     _size = static_cast<int32_t>(needed);
+    // clang-format off
     ASSERT(b==_data.GetConstPtrC()+_size);
+    // clang-format on
 }
 
 bool ConfigBlock::Validate(const uint8_t* data, size_t size)

@@ -14,8 +14,8 @@
 // why bytes from storage go through Validate before they are trusted.
 #pragma once
 
-#include "Wkr/Util/MemBlock.h"
 #include "WinCE/Assert.h"
+#include "Wkr/Util/MemBlock.h"
 
 #include <cstdint>
 #include <cstring>
@@ -38,9 +38,10 @@ public:
     ConfigBlock& operator=(ConfigBlock&& other) noexcept;
 
     // Writes a fixed-size value (1, 4 or 8 bytes) as its raw in-memory image.
-    template<class T> void Put(const char* name, const T& value)
+    template <class T> void Put(const char* name, const T& value)
     {
         static_assert(std::is_trivially_copyable_v<T>, "only plain values can be stored raw");
+        static_assert(!std::is_pointer_v<T>, "a pointer is not a value; use PutString for text");
         static_assert(sizeof(T) == 1 || sizeof(T) == 4 || sizeof(T) == 8, "values are 1, 4 or 8 bytes");
         SetEntry(VALUE_ENTRY, name, NameLength(name), &value, static_cast<int32_t>(sizeof(T)));
     }
@@ -50,7 +51,7 @@ public:
     // Each reader returns false when the name is absent and then leaves the
     // destination untouched, so callers pre-set their defaults.
     // A fixed-size value stored with another length is the fatal "Mangled config.".
-    template<class T> bool Get(const char* name, T& value) const
+    template <class T> bool Get(const char* name, T& value) const
     {
         static_assert(std::is_trivially_copyable_v<T>, "only plain values can be stored raw");
         static_assert(sizeof(T) == 1 || sizeof(T) == 4 || sizeof(T) == 8, "values are 1, 4 or 8 bytes");

@@ -12,7 +12,7 @@ TEST(ScheduledEvent, KindsFollowTheTypeRanges)
     {
         int32_t type;
         bool plane, airport, global;
-    } cases[] = {{-1, true, false, false}, {1, true, false, false},  {99, true, false, false},
+    } cases[] = {{-1, true, false, false},  {1, true, false, false},   {99, true, false, false},
                  {100, false, true, false}, {199, false, true, false}, {200, false, false, true},
                  {216, false, false, true}};
     for (const auto& c : cases)

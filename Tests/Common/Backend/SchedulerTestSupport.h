@@ -26,9 +26,9 @@ namespace scheduler_test
 // Everything the test events did, in order.
 struct Journal
 {
-    std::vector<int32_t> fired;  // tags of executed events
-    std::vector<Time> firedAt;   // the clock when each was executed
-    int alive = 0;               // test events currently in existence
+    std::vector<int32_t> fired; // tags of executed events
+    std::vector<Time> firedAt;  // the clock when each was executed
+    int alive = 0;              // test events currently in existence
 };
 inline Journal& TheJournal()
 {
@@ -41,7 +41,8 @@ inline Journal& TheJournal()
 class TestEvent : public ScheduledEvent
 {
 public:
-    explicit TestEvent(int32_t type, int32_t tag = 0, int result = 0) : ScheduledEvent(type), _tag(tag), _result(result)
+    explicit TestEvent(int32_t type, int32_t tag = 0, int result = 0)
+        : ScheduledEvent(type), _tag(tag), _result(result)
     {
         ++TheJournal().alive;
     }
@@ -76,7 +77,7 @@ public:
     std::function<void(TestEvent&)> _action;
 };
 
-template<int32_t TYPE> ScheduledEvent* CreateTestEvent()
+template <int32_t TYPE> ScheduledEvent* CreateTestEvent()
 {
     // Loading re-creates an empty object: type -1 until "_d" is read.
     TestEvent* event = new TestEvent(TYPE);
@@ -116,8 +117,9 @@ public:
     }
     AirportDetails* FindAirport(int32_t id) const override
     {
-        return id >= 501 && id < 501 + SLOTS ? reinterpret_cast<AirportDetails*>(const_cast<Slot*>(&_airports[id - 501]))
-                                             : nullptr;
+        return id >= 501 && id < 501 + SLOTS
+                   ? reinterpret_cast<AirportDetails*>(const_cast<Slot*>(&_airports[id - 501]))
+                   : nullptr;
     }
     // A plane sold between saving and loading.
     void RemovePlane(int i) { _removed[i] = true; }

@@ -266,7 +266,8 @@ TEST_F(SchedulerTest, CancellationRemovesEveryMatchAndKeepsTheOrder)
         fired.push_back(TimeSimulation::GetEvent(0)->_time);
         TimeSimulation::FireDue();
     }
-    EXPECT_TRUE(std::is_sorted(fired.begin(), fired.end(), [](const Time& a, const Time& b) { return b.IsAfter(a); }));
+    EXPECT_TRUE(std::is_sorted(fired.begin(), fired.end(),
+                               [](const Time& a, const Time& b) { return b.IsAfter(a); }));
 }
 
 TEST_F(SchedulerTest, CancellingTheOnlyAndTheLastSlot)
@@ -320,7 +321,8 @@ TEST_F(SchedulerTest, TheHeapGrowsBeyondItsInitialSlots)
     TimeSimulation::SetCurrGameTime(Time(1961, 0, 1));
     EXPECT_EQ(total, FireAll());
     EXPECT_TRUE(std::is_sorted(TheJournal().fired.begin(), TheJournal().fired.end(),
-                               [total](int32_t a, int32_t b) { return (a * 7919) % total % 60 < (b * 7919) % total % 60; }));
+                               [total](int32_t a, int32_t b)
+                               { return (a * 7919) % total % 60 < (b * 7919) % total % 60; }));
 }
 
 TEST_F(SchedulerTest, ScheduleInitialEventsCreatesTheCalendarEvents)
@@ -341,7 +343,8 @@ TEST_F(SchedulerTest, ScheduleInitialEventsCreatesTheCalendarEvents)
     for (int32_t slot = 0; slot < 5; ++slot)
         byId.push_back({TimeSimulation::GetEvent(slot)->_id, slot});
     std::sort(byId.begin(), byId.end());
-    const Time when[] = {Time(1959, 3, 1), Time(1959, 0, 2), Time(1959, 0, 8), Time(1959, 1, 1), Time(1960, 0, 1)};
+    const Time when[] = {Time(1959, 3, 1), Time(1959, 0, 2), Time(1959, 0, 8), Time(1959, 1, 1),
+                         Time(1960, 0, 1)};
     for (int i = 0; i < 5; ++i)
     {
         ScheduledEvent* event = TimeSimulation::GetEvent(byId[i].second);
@@ -392,8 +395,8 @@ TEST_F(SchedulerTest, SaveAndLoadRoundTripWithReferencesAndOwnFields)
     for (int32_t i = 0; i < 60; ++i)
     {
         const int32_t types[] = {PLANE_A, PLANE_B, AIRPORT_A, AIRPORT_B, GLOBAL_A, GLOBAL_B};
-        TestEvent* event = Add(types[i % 6], Time(1960 + Rand() % 5, Rand() % 12, 1 + Rand() % 28, Rand() % 24, 0, 0),
-                               i, i % 3);
+        TestEvent* event = Add(
+            types[i % 6], Time(1960 + Rand() % 5, Rand() % 12, 1 + Rand() % 28, Rand() % 24, 0, 0), i, i % 3);
         event->_note = "note " + std::to_string(i);
         if (event->IsPlaneEvent())
             event->_plane = _world.GetPlane(i % FakeWorld::SLOTS);
@@ -520,25 +523,42 @@ TEST_F(SchedulerTest, DamagedChainsStopCleanlyAndKeepWhatWasRead)
 
     // The second record is missing.
     TimeSimulation::Reset();
-    EXPECT_FALSE(TimeSimulation::Load(SavedChain([](ConfigBlock& r, int32_t i) { if (i == 1) r = ConfigBlock(); })));
+    EXPECT_FALSE(TimeSimulation::Load(SavedChain(
+        [](ConfigBlock& r, int32_t i)
+        {
+            if (i == 1)
+                r = ConfigBlock();
+        })));
     EXPECT_EQ(std::vector<int32_t>({100}), PendingTags());
 
     // The second record is chained with a type nobody registered.
     TimeSimulation::Reset();
-    EXPECT_FALSE(TimeSimulation::Load(
-        SavedChain([](ConfigBlock& r, int32_t i) { if (i == 0) SetHeader(r, GLOBAL_A, 299, 10, 20); })));
+    EXPECT_FALSE(TimeSimulation::Load(SavedChain(
+        [](ConfigBlock& r, int32_t i)
+        {
+            if (i == 0)
+                SetHeader(r, GLOBAL_A, 299, 10, 20);
+        })));
     EXPECT_EQ(std::vector<int32_t>({100}), PendingTags());
 
     // The last record points back at the first: each record is read once.
     TimeSimulation::Reset();
-    EXPECT_FALSE(TimeSimulation::Load(
-        SavedChain([](ConfigBlock& r, int32_t i) { if (i == 2) SetHeader(r, GLOBAL_A, GLOBAL_A, 30, 10); })));
+    EXPECT_FALSE(TimeSimulation::Load(SavedChain(
+        [](ConfigBlock& r, int32_t i)
+        {
+            if (i == 2)
+                SetHeader(r, GLOBAL_A, GLOBAL_A, 30, 10);
+        })));
     EXPECT_EQ(std::vector<int32_t>({100, 101, 102}), PendingTags());
 
     // A record that claims another type than the chain announced.
     TimeSimulation::Reset();
-    EXPECT_FALSE(TimeSimulation::Load(
-        SavedChain([](ConfigBlock& r, int32_t i) { if (i == 1) SetHeader(r, GLOBAL_B, GLOBAL_A, 20, 30); })));
+    EXPECT_FALSE(TimeSimulation::Load(SavedChain(
+        [](ConfigBlock& r, int32_t i)
+        {
+            if (i == 1)
+                SetHeader(r, GLOBAL_B, GLOBAL_A, 20, 30);
+        })));
     EXPECT_EQ(std::vector<int32_t>({100}), PendingTags());
 
     // No first record named.
@@ -565,9 +585,15 @@ TEST_F(SchedulerTest, EventsOfVanishedPlanesAreDroppedOnLoad)
 TEST_F(SchedulerTest, UnusualFireTimesKeepTheirPlaceInTheOrder)
 {
     // Unnormalised days, far years and durations mixed with ordinary dates.
-    const Time times[] = {Time(1960, 0, 70),          Time(1960, 1, 1),         Time(1960, 0, 31, 23, 59, 59),
-                          Time(3000000, 0, 1),        Time(1960, 0, 1, 30, 0, 0), Time(1960, 0, 2),
-                          Time(1960, 0, 1, 0, 0, 99), Time(1960, 0, 1, 0, 1, 0),  Time(2999999, 11, 31),
+    const Time times[] = {Time(1960, 0, 70),
+                          Time(1960, 1, 1),
+                          Time(1960, 0, 31, 23, 59, 59),
+                          Time(3000000, 0, 1),
+                          Time(1960, 0, 1, 30, 0, 0),
+                          Time(1960, 0, 2),
+                          Time(1960, 0, 1, 0, 0, 99),
+                          Time(1960, 0, 1, 0, 1, 0),
+                          Time(2999999, 11, 31),
                           Time(1961, 0, 1)};
     for (int round = 0; round < 2; ++round)
     {
@@ -584,6 +610,7 @@ TEST_F(SchedulerTest, UnusualFireTimesKeepTheirPlaceInTheOrder)
         for (int32_t tag : TheJournal().fired)
             fired.push_back(times[tag]);
         EXPECT_EQ(round == 0 ? 5u : 10u, fired.size());
-        EXPECT_TRUE(std::is_sorted(fired.begin(), fired.end(), [](const Time& a, const Time& b) { return b.IsAfter(a); }));
+        EXPECT_TRUE(std::is_sorted(fired.begin(), fired.end(),
+                                   [](const Time& a, const Time& b) { return b.IsAfter(a); }));
     }
 }

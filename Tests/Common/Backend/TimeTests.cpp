@@ -12,7 +12,7 @@ namespace
 void ExpectTime(const Time& t, int32_t y, int32_t mo, int32_t d, int32_t h, int32_t mi, int32_t s)
 {
     EXPECT_TRUE(t.Equals(y, mo, d, h, mi, s)) << t._year << "-" << t._month << "-" << t._day << " " << t._hour
-                                               << ":" << t._minute << ":" << t._second;
+                                              << ":" << t._minute << ":" << t._second;
 }
 } // namespace
 
@@ -92,7 +92,7 @@ TEST(Time, IsAfterIsLexicographicOnTheRawFields)
         for (int lower = field + 1; lower < 6; ++lower)
             a[lower] += 5;
         const Time ta(a[0], a[1], a[2], a[3], a[4], a[5]);
-        EXPECT_TRUE(ta.IsAfter(b[0], b[1], b[2], b[3], b[4], b[5]) == false) << "field " << field;
+        EXPECT_FALSE(ta.IsAfter(b[0], b[1], b[2], b[3], b[4], b[5])) << "field " << field;
         EXPECT_TRUE(Time(b[0], b[1], b[2], b[3], b[4], b[5]).IsAfter(ta)) << "field " << field;
         EXPECT_FALSE(ta.Equals(b[0], b[1], b[2], b[3], b[4], b[5]));
     }
@@ -107,7 +107,8 @@ TEST(Time, SavedAsTwentyFourLittleEndianBytesUnderT)
     ASSERT_EQ(12u + 1 + 24, raw.size());
     EXPECT_EQ('t', raw[12]);
     EXPECT_EQ(24, raw[11]);
-    EXPECT_EQ(std::vector<uint8_t>({0xA9, 0x07, 0, 0, 7, 0, 0, 0, 14, 0, 0, 0, 9, 0, 0, 0, 45, 0, 0, 0, 3, 0, 0, 0}),
+    EXPECT_EQ(std::vector<uint8_t>(
+                  {0xA9, 0x07, 0, 0, 7, 0, 0, 0, 14, 0, 0, 0, 9, 0, 0, 0, 45, 0, 0, 0, 3, 0, 0, 0}),
               std::vector<uint8_t>(raw.begin() + 13, raw.end()));
 
     Time loaded;

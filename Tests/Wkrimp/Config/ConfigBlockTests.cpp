@@ -38,8 +38,9 @@ TEST(ConfigBlock, ValueAndChildBlockHaveTheDocumentedBytes)
     ConfigBlock parent;
     parent.PutBlock("b", child);
     EXPECT_EQ(30, parent.GetSize());
-    EXPECT_EQ(Concat({0x00, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x11, 0x62}, ONE_UNDER_A),
-              parent.GetRaw());
+    EXPECT_EQ(
+        Concat({0x00, 0x01, 0x00, 0x02, 0x00, 0x00, 0x00, 0x01, 0x00, 0x00, 0x00, 0x11, 0x62}, ONE_UNDER_A),
+        parent.GetRaw());
 
     ConfigBlock back;
     ASSERT_TRUE(parent.GetBlock("b", back));
@@ -60,7 +61,8 @@ TEST(ConfigBlock, ValuesAreLittleEndianImagesOfEachWidth)
     // "f": 12 + 1 + 1 bytes, the flag last.
     EXPECT_EQ(1, raw[13]);
     // "m": low word first.
-    EXPECT_EQ(Bytes({0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01}), Bytes(raw.begin() + 27, raw.begin() + 35));
+    EXPECT_EQ(Bytes({0x08, 0x07, 0x06, 0x05, 0x04, 0x03, 0x02, 0x01}),
+              Bytes(raw.begin() + 27, raw.begin() + 35));
 
     bool flag = false;
     int64_t money = 0;
@@ -251,13 +253,24 @@ TEST(ConfigBlock, ValidateWalksTheWholeTree)
     for (uint32_t level = LEVELS; level >= 1; --level)
     {
         const uint32_t length = 17 + 13 * (level - 1);
-        const Bytes header = {0x00, 0x01, 0x00, 0x02, 0, 0, 0, 1, uint8_t(length >> 24), uint8_t(length >> 16),
-                              uint8_t(length >> 8), uint8_t(length), 'n'};
+        const Bytes header = {0x00,
+                              0x01,
+                              0x00,
+                              0x02,
+                              0,
+                              0,
+                              0,
+                              1,
+                              uint8_t(length >> 24),
+                              uint8_t(length >> 16),
+                              uint8_t(length >> 8),
+                              uint8_t(length),
+                              'n'};
         nested.insert(nested.end(), header.begin(), header.end());
     }
     nested.insert(nested.end(), ONE_UNDER_A.begin(), ONE_UNDER_A.end());
     EXPECT_TRUE(ConfigBlock::Validate(nested.data(), nested.size()));
-    nested.back() = 0; // still valid: only a value byte changed
+    nested.back() = 0;             // still valid: only a value byte changed
     nested[nested.size() - 6] = 9; // the innermost data length now runs past its block
     EXPECT_FALSE(ConfigBlock::Validate(nested.data(), nested.size()));
 }
@@ -296,9 +309,11 @@ TEST(ConfigBlockDeathTest, FailuresUseTheDocumentedTexts)
     damaged[11] = 0x40;
     ConfigBlock bad;
     bad.SetRaw(damaged);
-    EXPECT_DEATH(bad.Get("b", value), "Assertion 'b\\+s1\\+s2<=e' failed in file 'Src/Wkrimp/Config/ConfigBlock.cpp'");
+    EXPECT_DEATH(bad.Get("b", value),
+                 "Assertion 'b\\+s1\\+s2<=e' failed in file 'Src/Wkrimp/Config/ConfigBlock.cpp'");
     bad.SetRaw(Bytes(12, 0));
     EXPECT_DEATH(bad.Get("b", value), "Assertion 'b\\+12<e' failed");
-    EXPECT_DEATH(block.SetEntry(ConfigBlock::VALUE_ENTRY, "n", 0, nullptr, 0), "Assertion 'namelen>0' failed");
+    EXPECT_DEATH(block.SetEntry(ConfigBlock::VALUE_ENTRY, "n", 0, nullptr, 0),
+                 "Assertion 'namelen>0' failed");
     EXPECT_DEATH(block.SetEntry(ConfigBlock::VALUE_ENTRY, "n", 1, nullptr, 4), "'datalen==0 \\|\\| data!=0'");
 }
