@@ -92,6 +92,9 @@ public:
     // Moves the clock directly (scripts, tests); does not synchronise.
     static void SetCurrGameTime(const Time& time) { _curr_game_time = time; }
     static int32_t GetMaxEventId() { return _max_event_id; }
+    // Sets the id the next scheduled event receives; a loaded game uses it to
+    // keep the numbering it was saved with.
+    static void SetMaxEventId(int32_t id) { _max_event_id = id; }
 
     static void SetEventListener(EventListener* listener) { _event_listener = listener; }
     static EventListener* GetEventListener() { return _event_listener; }
