@@ -120,8 +120,10 @@ private:
     static void EnsureHeap();
     static void GrowHeap();
     static ScheduledEvent* PopTop();
-    static void SiftUp(int32_t slot);
-    static void SiftDown(int32_t slot, int32_t count);
+    // The heap operations of the standard library (push-heap, the descent of
+    // pop-heap and make-heap), carrying each event's key along.
+    static void SiftUp(int32_t hole, int32_t top, ScheduledEvent* event, uint64_t key);
+    static void SiftDown(int32_t hole, int32_t count, ScheduledEvent* event, uint64_t key);
     static uint64_t FireKey(const Time& time);
     static bool FiresLater(uint64_t keyA, const ScheduledEvent* a, uint64_t keyB, const ScheduledEvent* b);
     static void MakeHeap();

@@ -614,3 +614,62 @@ TEST_F(SchedulerTest, UnusualFireTimesKeepTheirPlaceInTheOrder)
                                    [](const Time& a, const Time& b) { return b.IsAfter(a); }));
     }
 }
+
+TEST_F(SchedulerTest, SlotsFollowTheStandardLibraryHeap)
+{
+    // Equal fire times are common (every month starts at midnight), so which
+    // slot each event takes decides the order in which simultaneous events
+    // fire and the order of the saved records. The scheduler keeps the slots
+    // exactly where the standard heap operations put them.
+    struct Item
+    {
+        Time when;
+        int32_t tag;
+        int32_t type;
+    };
+    std::vector<Item> model;
+    const auto later = [](const Item& a, const Item& b) { return a.when.IsAfter(b.when); };
+    TimeSimulation::SetCurrGameTime(Time(2000, 0, 1));
+    SRand(5);
+    int32_t tag = 0;
+    for (int step = 0; step < 4000; ++step)
+    {
+        const int r = Rand() % 20;
+        if (r < 11 || model.empty())
+        {
+            // Few distinct times, and now and then one that cannot be packed.
+            Time when(1960, 0, 1 + Rand() % 4, (Rand() % 2) * 12, 0, 0);
+            if (Rand() % 50 == 0)
+                when._day = 70 + Rand() % 2;
+            const int32_t type = tag % 5 == 0 ? GLOBAL_B : GLOBAL_A;
+            Add(type, when, tag);
+            model.push_back({when, tag++, type});
+            std::push_heap(model.begin(), model.end(), later);
+        }
+        else if (r < 19)
+        {
+            ASSERT_EQ(1, TimeSimulation::FireDue());
+            std::pop_heap(model.begin(), model.end(), later);
+            model.pop_back();
+        }
+        else
+        {
+            TimeSimulation::CancelByType(GLOBAL_B);
+            for (size_t slot = 0; slot < model.size();)
+            {
+                if (model[slot].type != GLOBAL_B)
+                {
+                    ++slot;
+                    continue;
+                }
+                model[slot] = model.back();
+                model.pop_back();
+            }
+            std::make_heap(model.begin(), model.end(), later);
+        }
+        ASSERT_EQ(int32_t(model.size()), TimeSimulation::GetEventCount()) << "step " << step;
+        for (size_t slot = 0; slot < model.size(); ++slot)
+            ASSERT_EQ(model[slot].tag, static_cast<TestEvent*>(TimeSimulation::GetEvent(int32_t(slot)))->_tag)
+                << "step " << step << ", slot " << slot;
+    }
+}
