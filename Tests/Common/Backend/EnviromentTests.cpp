@@ -360,3 +360,68 @@ TEST_F(EnviromentTest, TheEconomySwingsOnlyFromLevel)
     EXPECT_EQ(-105, Enviroment::GetSurcharge());
     EXPECT_EQ(105, Enviroment::GetCostIndex());
 }
+
+namespace
+{
+std::vector<uint8_t> ReadEntry(const char* name)
+{
+    const std::string path = std::string(SKYREACH_SOURCE_DIR) + "/Data/Entries/" + name;
+    std::vector<uint8_t> bytes;
+    if (FILE* file = std::fopen(path.c_str(), "rb"))
+    {
+        uint8_t buffer[4096];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        std::fclose(file);
+    }
+    return bytes;
+}
+} // namespace
+
+// The world tables shipped in the data file load, and a game on them works:
+// a home airport researched, a plane bought and flown on its first route.
+TEST(EnviromentRealTables, TheShippedTablesMakeAPlayableWorld)
+{
+    const std::vector<uint8_t> models = ReadEntry("planemodels_rsc");
+    const std::vector<uint8_t> airports = ReadEntry("airports_rsc");
+    if (models.empty() || airports.empty())
+        GTEST_SKIP() << "the world tables are not in Data/Entries";
+    std::string error;
+    ASSERT_TRUE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error)) << error;
+    const Time start(1959, 0, 1);
+    int32_t onSale = 0;
+    for (int32_t i = 0; i < AVAIL_MODELS; ++i)
+        onSale += Enviroment::GetModelAvailability(i) == Enviroment::MODEL_ON_SALE;
+    EXPECT_GT(onSale, 0);
+    for (int32_t a = 0; a < Enviroment::AIRPORT_COUNT; ++a)
+    {
+        for (int32_t k = 0; k < AirportInfo::NEIGHBOURS; ++k)
+            EXPECT_GT(Enviroment::GetAirport(a)._distances[k], 0) << a << " " << k;
+    }
+    Company* company = Enviroment::GetCompany();
+    company->OpenStartingAirport(0, start);
+    int32_t cheapest = -1;
+    for (int32_t i = 0; i < AVAIL_MODELS; ++i)
+    {
+        if (Enviroment::GetModelAvailability(i) == Enviroment::MODEL_ON_SALE &&
+            (cheapest < 0 || Enviroment::GetPlaneModel(i)._price < Enviroment::GetPlaneModel(cheapest)._price))
+            cheapest = i;
+    }
+    Plane* plane = company->BuyPlane(cheapest, "Plane1", start);
+    ASSERT_NE(nullptr, plane);
+    int32_t destination = -1;
+    for (int32_t k = 0; k < AirportInfo::NEIGHBOURS && destination < 0; ++k)
+    {
+        const int32_t n = Enviroment::GetNeighbour(0, k);
+        if (static_cast<uint32_t>(Enviroment::GetDistance(0, n)) <= plane->Range())
+            destination = n;
+    }
+    ASSERT_GE(destination, 0) << "the cheapest plane reaches no neighbour of airport 0";
+    ASSERT_LE(Route::SetupCost(0, destination), company->GetCash());
+    company->OpenRoute(plane, 0, destination, Route::LEVEL_MEDIUM, Route::LEVEL_MEDIUM, start);
+    company->DepartureBookkeeping(plane);
+    EXPECT_GT(plane->_pass_on_board, 0);
+    EXPECT_GT(company->Worth(start), 0);
+    Enviroment::Destroy();
+}
