@@ -1,0 +1,23 @@
+#include "Common/Backend/Events/DailyEvent.h"
+
+#include "Common/Backend/Company.h"
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/Events/EventCommon.h"
+#include "Common/Backend/Notices.h"
+#include "Common/Backend/Statistics.h"
+
+ScheduledEvent* DailyEvent::Create()
+{
+    return new DailyEvent();
+}
+
+int DailyEvent::Execute()
+{
+    Company& company = EventCommon::TheCompany();
+    const int64_t worth = company.Worth(_time);
+    if (worth < 0)
+        EventCommon::GameOver(Notices::GAME_OVER_BANKRUPTCY);
+    Enviroment::GetStatistics()->DailyUpdate(_time._day, worth);
+    EventCommon::Recur(*this, _time.Add(0, 0, 1, 0, 0, 0));
+    return 0;
+}

@@ -1,0 +1,21 @@
+// EconomyFallsEvent (type 215): the economy falls.
+//
+// Unless a swing is already running, the cost index gets a surcharge of minus half
+// the index in force until the economy levels out 2 to 5 months later.
+#pragma once
+
+#include "Common/Backend/ScheduledEvent.h"
+
+#include <cstdint>
+
+class EconomyFallsEvent : public ScheduledEvent
+{
+public:
+    static constexpr int32_t TYPE = 215;
+
+    EconomyFallsEvent() : ScheduledEvent(TYPE) {}
+    // The factory's creator: an empty event of this class for loading.
+    static ScheduledEvent* Create();
+
+    int Execute() override;
+};

@@ -1,0 +1,24 @@
+#include "Common/Backend/Events/StaffStrikeEvent.h"
+
+#include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/Events/AirportReopenEvent.h"
+#include "Common/Backend/Events/EventCommon.h"
+#include "Common/Backend/Notices.h"
+#include "WinCE/Assert.h"
+#include "WinCE/Random.h"
+
+ScheduledEvent* StaffStrikeEvent::Create()
+{
+    return new StaffStrikeEvent();
+}
+
+int StaffStrikeEvent::Execute()
+{
+    AirportDetails* details = _airport;
+    ASSERT(details && "an incident belongs to an airport");
+    EventCommon::CloseAirport(details, 50, AirportDetails::CLOSED_STRIKE);
+    AirportReopenEvent* reopen = new AirportReopenEvent();
+    reopen->_airport = details;
+    EventCommon::Schedule(reopen, _time.Add(0, 0, Rand() % 5 + 2, 0, 0, 0));
+    return EventCommon::Notice(Notices::STAFF_STRIKE);
+}

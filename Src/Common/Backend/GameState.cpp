@@ -1,0 +1,186 @@
+#include "Common/Backend/GameState.h"
+
+#include "Common/Backend/Company.h"
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/ScheduledEvent.h"
+#include "Common/Backend/TimeSimulation.h"
+#include "WinCE/Assert.h"
+
+#include <cstdio>
+#include <unordered_set>
+
+namespace
+{
+void SetError(std::string* error, const std::string& text)
+{
+    if (error)
+        *error = text;
+}
+
+int32_t LittleEndian32(const uint8_t* p)
+{
+    return static_cast<int32_t>(uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
+                                (uint32_t(p[3]) << 24));
+}
+} // namespace
+
+bool GameState::NewGame(const std::string& name, int32_t homeAirport)
+{
+    ASSERT(Enviroment::IsCreated() && "a game needs the world");
+    if (homeAirport < 0 || homeAirport >= Enviroment::AIRPORT_COUNT)
+        return false;
+    Enviroment::NewGame();
+    Company* company = Enviroment::GetCompany();
+    company->SetName(name);
+    TimeSimulation::Reset();
+    TimeSimulation::SetSubjects(Enviroment::Instance());
+    TimeSimulation::ScheduleInitialEvents();
+    company->OpenStartingAirport(homeAirport, TimeSimulation::GetCurrGameTime());
+    return true;
+}
+
+void GameState::Save(ConfigBlock& top)
+{
+    ConfigBlock scheduler;
+    TimeSimulation::Save(scheduler);
+    top.PutBlock(SCHEDULER_KEY, scheduler);
+    ConfigBlock world;
+    Enviroment::Save(world);
+    top.PutBlock(WORLD_KEY, world);
+}
+
+std::vector<int32_t> GameState::SavedEventIds(const ConfigBlock& scheduler)
+{
+    // The ids of the saved chain in the order the records follow each other.
+    std::vector<int32_t> ids;
+    bool hasEvents = false;
+    int32_t id = -1;
+    if (!scheduler.Get("has_events", hasEvents) || !hasEvents || !scheduler.Get("low_event", id))
+        return ids;
+    std::unordered_set<int32_t> seen;
+    while (id > 0 && seen.insert(id).second)
+    {
+        char name[32];
+        std::snprintf(name, sizeof(name), "event%d", id);
+        ConfigBlock record;
+        if (!scheduler.GetBlock(name, record))
+            break;
+        ids.push_back(id);
+        const uint8_t* header = nullptr;
+        int32_t length = 0;
+        if (!record.FindEntry("_d", 2, header, length) || length != 16)
+            break;
+        id = LittleEndian32(header + 12);
+    }
+    return ids;
+}
+
+bool GameState::Load(const ConfigBlock& top, std::string* error)
+{
+    ASSERT(Enviroment::IsCreated() && "a game needs the world");
+    ConfigBlock world;
+    if (top.GetBlock(WORLD_KEY, world))
+    {
+        std::string reason;
+        if (!Enviroment::Load(world, &reason))
+        {
+            SetError(error, "the saved world is damaged: " + reason);
+            return false;
+        }
+    }
+    ConfigBlock scheduler;
+    if (!top.GetBlock(SCHEDULER_KEY, scheduler))
+        return true;
+
+    TimeSimulation::Reset();
+    TimeSimulation::SetSubjects(Enviroment::Instance());
+    if (!TimeSimulation::Load(scheduler))
+    {
+        SetError(error, "the saved events are damaged; the events after the damage are lost");
+        return false;
+    }
+    // The scheduler hands loaded events new ids; give them back the ids they
+    // were saved with, so that the game saves to the same bytes again. This
+    // holds when every saved event was loaded (the heap then has the saved
+    // order) and the saved counter is above every id.
+    int32_t savedMax = 0;
+    const std::vector<int32_t> ids = SavedEventIds(scheduler);
+    if (scheduler.Get("_max_event_id", savedMax) &&
+        static_cast<int32_t>(ids.size()) == TimeSimulation::GetEventCount())
+    {
+        bool below = true;
+        for (int32_t id : ids)
+            below = below && id < savedMax;
+        if (below)
+        {
+            for (size_t slot = 0; slot < ids.size(); ++slot)
+                TimeSimulation::GetEvent(static_cast<int32_t>(slot))->_id = ids[slot];
+            TimeSimulation::SetMaxEventId(savedMax);
+        }
+    }
+    return true;
+}
+
+std::vector<uint8_t> GameState::SaveBytes()
+{
+    ConfigBlock top;
+    Save(top);
+    return top.GetRaw();
+}
+
+bool GameState::LoadBytes(const uint8_t* data, size_t size, std::string* error)
+{
+    if (!data || size == 0)
+    {
+        SetError(error, "the saved game is empty");
+        return false;
+    }
+    if (!ConfigBlock::Validate(data, size))
+    {
+        SetError(error, "the saved game is not a readable block of keys");
+        return false;
+    }
+    ConfigBlock top;
+    top.SetRaw(data, size);
+    return Load(top, error);
+}
+
+void GameState::ResumeSimulation()
+{
+    TimeSimulation::Synchronise();
+}
+
+int32_t GameState::FireNextBefore(const Time& limit)
+{
+    if (TimeSimulation::GetEventCount() == 0)
+        return -1;
+    const ScheduledEvent* next = TimeSimulation::GetEvent(0);
+    if (!limit.IsAfter(next->_time))
+        return -1;
+    const int32_t type = next->GetType();
+    // An event fires once the clock is strictly past its time.
+    const Time justAfter = next->_time.Add(0, 0, 0, 0, 0, 1);
+    if (justAfter.IsAfter(TimeSimulation::GetCurrGameTime()))
+        TimeSimulation::SetCurrGameTime(justAfter);
+    const int fired = TimeSimulation::FireDue();
+    ASSERT(fired == 1 && "the earliest event is due once the clock has passed it");
+    (void)fired;
+    return type;
+}
+
+int64_t GameState::RunUntil(const Time& end, const std::function<bool()>& beforeEach)
+{
+    int64_t count = 0;
+    for (;;)
+    {
+        if (beforeEach && !beforeEach())
+            return count;
+        if (FireNextBefore(end) < 0)
+            break;
+        ++count;
+    }
+    if (end.IsAfter(TimeSimulation::GetCurrGameTime()))
+        TimeSimulation::SetCurrGameTime(end);
+    TimeSimulation::Synchronise();
+    return count;
+}
