@@ -68,10 +68,10 @@ TEST_F(AirportTest, AStaffStrikeCostsAFiftiethOfDemandAndClosesForDays)
 TEST_F(AirportTest, BadWeatherOnThe28thReopensAtDay35AtTheTurnOfTheMonth)
 {
     clock.Set(0);
-    BadWeatherEvent weather;
-    weather._airport = details;
-    TimeSimulation::Schedule(new BadWeatherEvent(weather));
-    TimeSimulation::GetEvent(0)->_time = Time(1961, 0, 28, 9, 0, 0);
+    BadWeatherEvent* weather = new BadWeatherEvent();
+    weather->_airport = details;
+    weather->_time = Time(1961, 0, 28, 9, 0, 0);
+    TimeSimulation::Schedule(weather);
     GameState::RunUntil(Time(1961, 0, 28, 10, 0, 0));
     EXPECT_EQ(4500, details->GetDemand(2));
     EXPECT_EQ(AirportDetails::CLOSED_BAD_WEATHER, details->_closure_reason);
