@@ -39,16 +39,9 @@ bool NoticeActions::AcceptAgencyOffer(Plane* plane, const AgencyTerms& terms, co
 {
     if (!OwnedByCompany(plane) || !plane->HasRoute() || terms.tickets < 1 || terms.discount < 0)
         return false;
-    plane->GetRoute()->SetAgency(terms.tickets, terms.discount);
     // The end of an earlier contract of this plane must not end the new one.
     TimeSimulation::CancelPlaneEvents(plane, AgencyContractEndEvent::TYPE, false);
-    const int32_t days = Rand() % 20;
-    const int32_t months = Rand() % 12 + 6;
-    const int32_t years = Rand() % 2;
-    AgencyContractEndEvent* end = new AgencyContractEndEvent();
-    end->_plane = plane;
-    // Months beyond a year are carried into the years, so the date is a real one.
-    EventCommon::Schedule(end, now.Add(years + months / 12, months % 12, days, 0, 0, 0));
+    TheCompany().AcceptAgencyOffer(plane, terms.tickets, terms.discount, now);
     return true;
 }
 
@@ -127,10 +120,7 @@ int64_t NoticeActions::FoodPoisoningSettlement(const Plane* plane)
 
 int64_t NoticeActions::PayFoodPoisoningSettlement(const Plane* plane)
 {
-    const int64_t settlement = FoodPoisoningSettlement(plane);
-    if (settlement > 0)
-        TheCompany().Spend(settlement, true);
-    return settlement;
+    return plane ? TheCompany().PayFoodPoisoning(plane) : 0;
 }
 
 std::vector<Plane*> NoticeActions::PlanesForSpecialFlight(const AirportDetails* details)

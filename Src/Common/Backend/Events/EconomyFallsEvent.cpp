@@ -13,9 +13,8 @@ ScheduledEvent* EconomyFallsEvent::Create()
 
 int EconomyFallsEvent::Execute()
 {
-    if (Enviroment::GetSurcharge() != 0)
+    if (!Enviroment::SwingEconomy(false))
         return 0;
-    Enviroment::SetSurcharge(-Enviroment::GetCostIndex() / 2);
     EventCommon::Schedule(new EconomyLevelsEvent(), _time.Add(0, Rand() % 4 + 2, 0, 0, 0, 0));
     return EventCommon::Notice(Notices::ECONOMY_FALLS);
 }

@@ -11,6 +11,6 @@ ScheduledEvent* EconomyLevelsEvent::Create()
 
 int EconomyLevelsEvent::Execute()
 {
-    Enviroment::SetSurcharge(0);
+    Enviroment::LevelEconomy();
     return EventCommon::Notice(Notices::ECONOMY_LEVELS);
 }

@@ -20,14 +20,7 @@ int EmergencyStateEvent::Execute()
     AirportDetails* details = _airport;
     ASSERT(details && "an emergency belongs to an airport");
     Enviroment::SetDialogAirport(details);
-    Company& company = EventCommon::TheCompany();
-    for (int32_t i = 0; i < company.GetPlaneCount(); ++i)
-    {
-        Plane* plane = company.GetPlane(i);
-        const Route* route = plane->GetRoute();
-        if (route && (route->_source == details->_airport || route->_destination == details->_airport))
-            company.CloseRoute(plane, _time);
-    }
+    EventCommon::TheCompany().CloseRoutesThrough(details->_airport, _time);
     details->_open = 0;
     details->_closure_reason = AirportDetails::CLOSED_EMERGENCY;
     AirportReopenEvent* reopen = new AirportReopenEvent();

@@ -1,6 +1,6 @@
 #include "Common/Backend/Events/FoodPoisoningEvent.h"
 
-#include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/Events/EventCommon.h"
 #include "Common/Backend/Notices.h"
@@ -17,12 +17,6 @@ int FoodPoisoningEvent::Execute()
     Plane* plane = _plane;
     ASSERT(plane && "a food poisoning belongs to a plane");
     Enviroment::SetDialogPlane(plane);
-    if (const Route* route = plane->GetRoute())
-    {
-        if (AirportDetails* source = EventCommon::DetailsAt(route->_source))
-            source->ScaleDemand(9, 10);
-        if (AirportDetails* destination = EventCommon::DetailsAt(route->_destination))
-            destination->ScaleDemand(9, 10);
-    }
+    EventCommon::TheCompany().FoodPoisoningDemandLoss(plane);
     return EventCommon::Notice(Notices::FOOD_POISONING);
 }

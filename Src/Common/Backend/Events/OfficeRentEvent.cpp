@@ -14,11 +14,9 @@ int OfficeRentEvent::Execute()
 {
     AirportDetails* details = _airport;
     ASSERT(details && "a rent belongs to an airport");
-    if (!details->_office || EventCommon::HasPendingAirportEvent(details, TYPE, this))
+    if (EventCommon::HasPendingAirportEvent(details, TYPE, this) ||
+        !EventCommon::TheCompany().PayOfficeRent(details))
         return 0;
-    const int64_t amount = details->_office_fee;
-    EventCommon::TheCompany().Spend(amount, true);
-    details->_result_curr -= amount;
     EventCommon::Recur(*this, _time.Add(0, 1, 0, 0, 0, 0));
     return 0;
 }

@@ -14,9 +14,7 @@ int PlaneUpkeepEvent::Execute()
 {
     Plane* plane = _plane;
     ASSERT(plane && "an upkeep belongs to a plane");
-    const int64_t cost = plane->MaintenanceCost(_time);
-    EventCommon::TheCompany().Spend(cost, true);
-    plane->AddProfit(-cost);
+    EventCommon::TheCompany().PayUpkeep(plane, _time);
     EventCommon::Recur(*this, _time.Add(0, 1, 0, 0, 0, 0));
     return 0;
 }
