@@ -257,8 +257,11 @@ void StartManager(const std::string& managerPath, const std::string& destination
     STARTUPINFOA startup = {};
     startup.cb = sizeof startup;
     PROCESS_INFORMATION process = {};
-    if (!CreateProcessA(managerPath.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &startup,
-                        &process))
+    // The manager works in its own folder: inheriting ours would keep the
+    // package folder in use, and "/selfremove" could not remove it.
+    const std::string managerDirectory = SetupText::ManagerDirectory(managerPath);
+    if (!CreateProcessA(managerPath.c_str(), writable.data(), nullptr, nullptr, FALSE, 0, nullptr,
+                        managerDirectory.c_str(), &startup, &process))
     {
         Fail("Couldn't execute " + managerPath);
     }

@@ -1,8 +1,10 @@
 // A stand-in for the Windows CE Application Manager in the installer's Wine
 // tests. Registered under "App Paths\CEAppMgr.EXE" in place of the real one,
 // it records the command line it was started with in CommandLine.txt beside
-// itself and ends. The file appears in one rename, so a test that sees it
-// reads it whole.
+// itself, stays a while as the real manager would, and ends. The file
+// appears in one rename, so a test that sees it reads it whole. Staying
+// alive catches an installer that lets the manager keep the package folder
+// in use as its current directory.
 #include <windows.h>
 
 #include <string>
@@ -31,5 +33,6 @@ int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int)
     {
         return 1;
     }
+    Sleep(3000);
     return 0;
 }
