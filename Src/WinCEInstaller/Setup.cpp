@@ -108,7 +108,7 @@ INT_PTR CALLBACK InstallDialogProc(HWND dialog, UINT message, WPARAM wParam, LPA
     return FALSE;
 }
 
-// Reads the unnamed value of keyPath in the given registry view. Only a
+// Reads the manager's registered path from the given registry view. Only a
 // REG_SZ naming a file inside a folder is accepted.
 bool ReadManagerPathFrom(REGSAM view, std::string& managerPath)
 {
