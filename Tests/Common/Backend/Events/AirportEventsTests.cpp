@@ -58,7 +58,8 @@ TEST_F(AirportTest, AStaffStrikeCostsAFiftiethOfDemandAndClosesForDays)
     ScheduledEvent* reopen = FindPending(AirportReopenEvent::TYPE);
     ASSERT_NE(nullptr, reopen);
     EXPECT_EQ(details, reopen->_airport);
-    EXPECT_TRUE(reopen->_time.IsAfter(Time(1960, 2, 12, 13, 0, 0)) && Time(1960, 2, 16, 15, 0, 0).IsAfter(reopen->_time));
+    EXPECT_TRUE(reopen->_time.IsAfter(Time(1960, 2, 12, 13, 0, 0)) &&
+                Time(1960, 2, 16, 15, 0, 0).IsAfter(reopen->_time));
 
     EXPECT_EQ(0, Run(*reopen, reopen->_time));
     EXPECT_TRUE(details->_open);
@@ -126,7 +127,8 @@ TEST_F(AirportTest, AStateOfEmergencyClosesTheRoutesThroughTheAirportForMonths)
     EXPECT_EQ(Notices::EMERGENCY_STATE, log.notices.back());
     ScheduledEvent* reopen = FindPending(AirportReopenEvent::TYPE);
     ASSERT_NE(nullptr, reopen);
-    EXPECT_TRUE(reopen->_time.IsAfter(Time(1963, 5, 3, 2, 0, 0)) && Time(1963, 11, 3, 4, 0, 0).IsAfter(reopen->_time));
+    EXPECT_TRUE(reopen->_time.IsAfter(Time(1963, 5, 3, 2, 0, 0)) &&
+                Time(1963, 11, 3, 4, 0, 0).IsAfter(reopen->_time));
 }
 
 TEST_F(AirportTest, APlaneHaltedByAClosureFliesAgainAfterTheReopening)

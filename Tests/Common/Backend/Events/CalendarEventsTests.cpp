@@ -54,8 +54,11 @@ TEST_F(EventsTest, ANewGameHasTheFiveCalendarEventsAndTheHomeOfficeRent)
     {
         int32_t type;
         Time at;
-    } expected[] = {{200, Time(1959, 3, 1)}, {206, Time(1959, 0, 2)}, {205, Time(1959, 0, 8)},
-                    {203, Time(1959, 1, 1)}, {204, Time(1960, 0, 1)}};
+    } expected[] = {{200, Time(1959, 3, 1)},
+                    {206, Time(1959, 0, 2)},
+                    {205, Time(1959, 0, 8)},
+                    {203, Time(1959, 1, 1)},
+                    {204, Time(1960, 0, 1)}};
     for (const auto& e : expected)
     {
         ASSERT_EQ(1, Pending(e.type)) << e.type;
@@ -185,7 +188,8 @@ TEST_F(EventsTest, EconomySwingsSetASurchargeOnlyWhenNoneIsRunning)
     EXPECT_EQ(std::vector<int32_t>{Notices::ECONOMY_GROWS}, log.notices);
     ScheduledEvent* levels = FindPending(EconomyLevelsEvent::TYPE);
     ASSERT_NE(nullptr, levels);
-    EXPECT_TRUE(levels->_time.IsAfter(Time(1960, 6, 2, 23, 59, 59)) && Time(1960, 9, 4).IsAfter(levels->_time))
+    EXPECT_TRUE(levels->_time.IsAfter(Time(1960, 6, 2, 23, 59, 59)) &&
+                Time(1960, 9, 4).IsAfter(levels->_time))
         << "two to five months later";
 
     // Already set: a further swing changes nothing and says nothing.

@@ -38,7 +38,8 @@ protected:
         const std::vector<uint8_t> models = tables.ModelBytes();
         const std::vector<uint8_t> airports = tables.AirportBytes();
         std::string error;
-        ASSERT_TRUE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
+        ASSERT_TRUE(
+            Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
             << error;
         Enviroment::SetGameSeed(7);
         EventRegistry::Install();
@@ -81,12 +82,13 @@ protected:
     {
         int32_t n = 0;
         for (int32_t slot = 0; slot < TimeSimulation::GetEventCount(); ++slot)
-            n += TimeSimulation::GetEvent(slot)->IsPlaneEvent() && TimeSimulation::GetEvent(slot)->_plane == plane;
+            n += TimeSimulation::GetEvent(slot)->IsPlaneEvent() &&
+                 TimeSimulation::GetEvent(slot)->_plane == plane;
         return n;
     }
 
     // Runs one event object outside the scheduler, at its own fire time.
-    template<class T> int Run(T& event, const Time& at)
+    template <class T> int Run(T& event, const Time& at)
     {
         event._time = at;
         TimeSimulation::SetCurrGameTime(at);
@@ -99,7 +101,8 @@ protected:
     {
         Plane* plane = company().BuyPlane(model, "Test", TimeSimulation::GetCurrGameTime());
         EXPECT_NE(nullptr, plane);
-        company().OpenRoute(plane, from, Enviroment::GetNeighbour(from, 0), 1, 1, TimeSimulation::GetCurrGameTime());
+        company().OpenRoute(plane, from, Enviroment::GetNeighbour(from, 0), 1, 1,
+                            TimeSimulation::GetCurrGameTime());
         return plane;
     }
 

@@ -33,7 +33,8 @@ public:
 // Minutes from a to b, both within a few days of each other in one month or the next.
 int32_t MinutesBetween(const Time& a, const Time& b)
 {
-    const auto minutes = [](const Time& t) {
+    const auto minutes = [](const Time& t)
+    {
         int32_t days = t._day;
         for (int32_t m = 0; m < t._month; ++m)
             days += Time::DaysInMonth(m);
@@ -97,7 +98,8 @@ TEST_F(FlightTest, ASafePlaneLandsAfterTheFlightTimeAndDepartsAgainTwelveHoursLa
     const std::vector<Fired> landings = Of(LandingEvent::TYPE);
     ASSERT_GE(departures.size(), 2u);
     ASSERT_GE(landings.size(), 1u);
-    EXPECT_EQ(60, MinutesBetween(Time(1959, 0, 1), departures[0].at)) << "check-in, then departure an hour later";
+    EXPECT_EQ(60, MinutesBetween(Time(1959, 0, 1), departures[0].at))
+        << "check-in, then departure an hour later";
     EXPECT_EQ(duration, MinutesBetween(departures[0].at, landings[0].at));
     EXPECT_EQ(600 + 60 + 60, MinutesBetween(landings[0].at, departures[1].at));
     EXPECT_TRUE(log.notices.empty());
@@ -128,11 +130,13 @@ TEST_F(FlightTest, WithOtherTickWindowsPassengerIncidentsDoHappen)
     PlaneOnRoute(0, 20);
     PlaneOnRoute(1, 30);
     uint32_t ticks = 0;
-    GameState::RunUntil(Time(1962, 0, 1), [&] {
-        ticks = ticks * 1664525u + 1013904223u;
-        clock.Set(ticks >> 8);
-        return true;
-    });
+    GameState::RunUntil(Time(1962, 0, 1),
+                        [&]
+                        {
+                            ticks = ticks * 1664525u + 1013904223u;
+                            clock.Set(ticks >> 8);
+                            return true;
+                        });
     EXPECT_FALSE(Of(13).empty() && Of(14).empty() && Of(15).empty());
 }
 

@@ -77,7 +77,11 @@ protected:
         for (int32_t slot = 0; slot < TimeSimulation::GetEventCount(); ++slot)
         {
             const ScheduledEvent* e = TimeSimulation::GetEvent(slot);
-            Record r{e->GetType(), e->_time, e->_plane ? e->_plane->_id : -1, e->_airport ? e->_airport->_id : -1, {}};
+            Record r{e->GetType(),
+                     e->_time,
+                     e->_plane ? e->_plane->_id : -1,
+                     e->_airport ? e->_airport->_id : -1,
+                     {}};
             if (auto* g = dynamic_cast<const AirportGrowthEvent*>(e))
                 r.fields = {g->_size};
             if (auto* f = dynamic_cast<const AirportEffectEvent*>(e))
@@ -104,7 +108,8 @@ protected:
         const std::vector<uint8_t> models = tables.ModelBytes();
         const std::vector<uint8_t> airports = tables.AirportBytes();
         std::string error;
-        ASSERT_TRUE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error));
+        ASSERT_TRUE(
+            Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error));
         EventRegistry::Install();
         _simulation = new TimeSimulation();
     }
