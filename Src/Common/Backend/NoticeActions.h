@@ -31,7 +31,7 @@ public:
     };
     static AgencyTerms DrawAgencyOffer(const Plane* plane);
     // The contract starts on the plane's route; the agency leaves again six
-    // months to almost three years later (AgencyContractEndEvent).
+    // months to about two and a half years later (AgencyContractEndEvent).
     static bool AcceptAgencyOffer(Plane* plane, const AgencyTerms& terms, const Time& now);
 
     // Smuggling offer (notice 53).

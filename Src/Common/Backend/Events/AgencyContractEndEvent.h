@@ -1,8 +1,9 @@
-// AgencyContractEndEvent (type 12): a travel agency ends its contract because demand has fallen.
+// AgencyContractEndEvent (type 12): a travel agency ends its contract because
+// demand has fallen.
 //
 // Scheduled when the player accepts an agency offer (NoticeActions), six months
-// to almost three years ahead. If the plane's route still has the contract,
-// it ends with notice 62.
+// to about two and a half years ahead. If the plane's route still has the
+// contract, it ends with notice 62.
 #pragma once
 
 #include "Common/Backend/ScheduledEvent.h"

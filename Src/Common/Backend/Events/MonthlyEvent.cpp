@@ -23,6 +23,8 @@ int MonthlyEvent::Execute()
     company.MonthlyProcessing();
     company.MonthlyAirportChecks(_time);
 
+    // One tick base for the whole draw; each offer then has its own r and,
+    // when it is made, its own hour and day.
     const uint32_t base = GetTickCount() % 1000;
     ScheduledEvent* (*const offers[4])() = {AgencyOfferEvent::Create, RouteOfferEvent::Create,
                                             CharityOfferEvent::Create, VipOfferEvent::Create};

@@ -350,3 +350,20 @@ TEST_F(FlightTest, MonthlyRouteCostAndUpkeepAreChargedToThePlane)
     EXPECT_EQ(0, Run(cost, Time(1959, 2, 1)));
     EXPECT_EQ(0, Pending(RouteCostEvent::TYPE)) << "without a route the chain ends";
 }
+
+TEST_F(FlightTest, ANewAgencyContractIsNotEndedByTheEndOfAnEarlierOne)
+{
+    Plane* plane = PlaneOnRoute(0, 20);
+    TimeSimulation::Clear();
+    const NoticeActions::AgencyTerms terms{10, 5};
+    ASSERT_TRUE(NoticeActions::AcceptAgencyOffer(plane, terms, Time(1960, 0, 1)));
+    plane->GetRoute()->ClearAgency(); // the agency withdrew at a departure
+    ASSERT_TRUE(NoticeActions::AcceptAgencyOffer(plane, terms, Time(1960, 5, 1)));
+    EXPECT_EQ(1, Pending(AgencyContractEndEvent::TYPE));
+    EXPECT_TRUE(FindPending(AgencyContractEndEvent::TYPE)->_time.IsAfter(Time(1960, 11, 1)));
+
+    Plane* grounded = company().BuyPlane(1, "Spare", Time(1960, 5, 1));
+    EXPECT_FALSE(NoticeActions::AcceptAgencyOffer(grounded, terms, Time(1960, 5, 1))) << "no route";
+    EXPECT_FALSE(NoticeActions::AcceptAgencyOffer(plane, NoticeActions::AgencyTerms{}, Time(1960, 5, 1)));
+    EXPECT_FALSE(NoticeActions::AcceptSmuggling(grounded, NoticeActions::DrawSmugglingOffer(grounded)));
+}
