@@ -1,0 +1,179 @@
+// A whole game on the world tables that ship in the data file: the real
+// airports, distances and plane models drive the events from 1959 to 2003.
+#include "Common/Backend/Company.h"
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/EventListener.h"
+#include "Common/Backend/Events/EventRegistry.h"
+#include "Common/Backend/GameState.h"
+#include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/NoticeSink.h"
+#include "Common/Backend/Notices.h"
+#include "Common/Backend/Plane.h"
+#include "Common/Backend/ScheduledEvent.h"
+#include "Common/Backend/TimeSimulation.h"
+#include "WinCE/Random.h"
+#include "WinCE/TickCount.h"
+
+#include <gtest/gtest.h>
+
+#include <cstdio>
+#include <map>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<uint8_t> ReadEntry(const char* name)
+{
+    const std::string path = std::string(SKYREACH_SOURCE_DIR) + "/Data/Entries/" + name;
+    std::vector<uint8_t> bytes;
+    if (FILE* file = std::fopen(path.c_str(), "rb"))
+    {
+        uint8_t buffer[4096];
+        size_t n = 0;
+        while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
+            bytes.insert(bytes.end(), buffer, buffer + n);
+        std::fclose(file);
+    }
+    return bytes;
+}
+
+// The cheapest model on sale that reaches `distance`, or -1.
+int32_t CheapestFor(int32_t distance)
+{
+    int32_t best = -1;
+    for (int32_t m = 0; m < AVAIL_MODELS; ++m)
+    {
+        const PlaneModel model = Enviroment::GetPlaneModel(m);
+        if (Enviroment::GetModelAvailability(m) == Enviroment::MODEL_ON_SALE &&
+            model._range >= static_cast<uint32_t>(distance) &&
+            (best < 0 || model._price < Enviroment::GetPlaneModel(best)._price))
+            best = m;
+    }
+    return best;
+}
+
+// Takes every offer, repairs what it can, replaces crashed planes.
+class CarefulPlayer : public NoticeSink, public EventListener
+{
+public:
+    void ShowNotice(int32_t notice) override
+    {
+        queue.push_back({notice, Enviroment::GetDialogPlane(), Enviroment::GetDialogAirport()});
+        ++notices[notice];
+    }
+    void GameOver(int32_t reason) override
+    {
+        if (gameOver == 0)
+            gameOver = reason;
+    }
+    void OnEvent(ScheduledEvent* event) override { ++fired[event->GetType()]; }
+
+    void Answer()
+    {
+        std::vector<Pending> now;
+        now.swap(queue);
+        const Time today = TimeSimulation::GetCurrGameTime();
+        for (const Pending& n : now)
+        {
+            if (n.number == Notices::PLANE_DAMAGE)
+                NoticeActions::RepairPlane(n.plane, today);
+            else if (n.number == Notices::PLANE_CRASH)
+            {
+                const int32_t model = CheapestFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
+                if (model < 0 || !NoticeActions::ReplaceCrashedPlane(n.plane, model, "Phoenix", today))
+                    NoticeActions::ShutDownCrashedPlane(n.plane, today);
+            }
+            else if (n.number == Notices::AGENCY_OFFER)
+                NoticeActions::AcceptAgencyOffer(n.plane, NoticeActions::DrawAgencyOffer(n.plane), today);
+            else if (n.number == Notices::FOOD_POISONING)
+                NoticeActions::PayFoodPoisoningSettlement(n.plane);
+            else if (n.number == Notices::CHARITY_OFFER || n.number == Notices::VIP_OFFER)
+            {
+                const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(n.airport);
+                if (!planes.empty())
+                    NoticeActions::AssignSpecialFlight(n.airport, planes.front());
+            }
+        }
+    }
+
+    struct Pending
+    {
+        int32_t number;
+        Plane* plane;
+        AirportDetails* airport;
+    };
+    std::vector<Pending> queue;
+    std::map<int32_t, int> notices;
+    std::map<int32_t, int64_t> fired;
+    int32_t gameOver = 0;
+};
+} // namespace
+
+TEST(ShippedTablesGame, AWholeGameRunsToTheFinalYear)
+{
+    const std::vector<uint8_t> models = ReadEntry("planemodels_rsc");
+    const std::vector<uint8_t> airports = ReadEntry("airports_rsc");
+    if (models.empty() || airports.empty())
+        GTEST_SKIP() << "the world tables are not in Data/Entries";
+    FakeClock clock(5000);
+    std::string error;
+    ASSERT_TRUE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
+        << error;
+    EventRegistry::Install();
+    TimeSimulation* simulation = new TimeSimulation();
+    CarefulPlayer player;
+    NoticeSink* previous = SetNoticeSink(&player);
+    SRand(31);
+
+    const int32_t home = 0;
+    ASSERT_TRUE(GameState::NewGame("Shipped Air", home));
+    TimeSimulation::SetEventListener(&player);
+    Company& company = *Enviroment::GetCompany();
+    const Time start = TimeSimulation::GetCurrGameTime();
+    company.Earn(4000000000LL, false);
+    int32_t flying = 0;
+    for (int32_t k = 0; k < 4; ++k)
+    {
+        const int32_t destination = Enviroment::GetNeighbour(home, k);
+        int32_t model = -1;
+        for (int32_t m = 0; m < AVAIL_MODELS; ++m)
+        {
+            if (Enviroment::GetModelAvailability(m) == Enviroment::MODEL_ON_SALE &&
+                Enviroment::GetPlaneModel(m)._range >=
+                    static_cast<uint32_t>(Enviroment::GetDistance(home, destination)) &&
+                (model < 0 || Enviroment::GetPlaneModel(m)._price < Enviroment::GetPlaneModel(model)._price))
+                model = m;
+        }
+        if (model < 0 || !company.MayOpenRoute(home, destination))
+            continue;
+        Plane* plane = company.BuyPlane(model, "Liner", start);
+        ASSERT_NE(nullptr, plane);
+        company.OpenRoute(plane, home, destination, 1, 1, start);
+        ++flying;
+    }
+    ASSERT_GT(flying, 0);
+
+    uint32_t ticks = 7;
+    const int64_t events = GameState::RunUntil(Time(2003, 0, 2),
+                                               [&]
+                                               {
+                                                   player.Answer();
+                                                   ticks = ticks * 1103515245u + 12345u;
+                                                   clock.Advance(1 + (ticks >> 16) % 4000);
+                                                   return player.gameOver == 0;
+                                               });
+    EXPECT_EQ(Notices::GAME_OVER_FINAL_YEAR, player.gameOver);
+    EXPECT_GT(events, 10000);
+    EXPECT_EQ(44, player.fired[204]);
+    EXPECT_GT(player.fired[207], 0) << "new models come on the market";
+    EXPECT_GT(player.fired[208], 0) << "and are withdrawn";
+    EXPECT_GT(player.fired[1], 20000) << "planes fly all along";
+    EXPECT_GT(company.GetPlaneCount(), 0);
+    ::testing::Test::RecordProperty("events", std::to_string(events));
+
+    SetNoticeSink(previous);
+    delete simulation;
+    Enviroment::SetEventHooks(nullptr);
+    Enviroment::Destroy();
+}
