@@ -1,0 +1,192 @@
+// A whole game of events, 1959 to 2003, headless: a company with a fleet on
+// routes across the world, every event firing at its own time, notices
+// answered at once (damage repaired, crashed planes replaced, offers taken).
+// Reports the events fired and the events per second of wall time.
+#include "Common/Backend/Company.h"
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/Events/EventRegistry.h"
+#include "Common/Backend/GameState.h"
+#include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/NoticeSink.h"
+#include "Common/Backend/Notices.h"
+#include "Common/Backend/Plane.h"
+#include "Common/Backend/TimeSimulation.h"
+#include "WinCE/Random.h"
+#include "WinCE/TickCount.h"
+
+#include <benchmark/benchmark.h>
+
+#include <cstring>
+#include <string>
+#include <vector>
+
+namespace
+{
+std::vector<uint8_t> Models()
+{
+    std::vector<uint8_t> bytes(static_cast<size_t>(AVAIL_MODELS) * PlaneModel::RECORD_SIZE);
+    for (int32_t i = 0; i < AVAIL_MODELS; ++i)
+    {
+        uint8_t* r = bytes.data() + static_cast<size_t>(i) * PlaneModel::RECORD_SIZE;
+        const int32_t intro = 1940 + i % 60;
+        const int32_t withdrawal = intro + 25;
+        const int64_t price = 300000 + 20000 * i;
+        const int32_t speed = 500 + 5 * i;
+        const uint32_t range = 3000 + 50 * static_cast<uint32_t>(i);
+        const int32_t capacity = 60 + 3 * i;
+        const int32_t runout = 36;
+        std::memcpy(r + 80, &intro, 4);
+        std::memcpy(r + 84, &withdrawal, 4);
+        std::memcpy(r + 88, &price, 8);
+        std::memcpy(r + 96, &speed, 4);
+        std::memcpy(r + 100, &range, 4);
+        std::memcpy(r + 104, &capacity, 4);
+        std::memcpy(r + 108, &runout, 4);
+    }
+    return bytes;
+}
+
+std::vector<uint8_t> Airports()
+{
+    std::vector<uint8_t> bytes(static_cast<size_t>(Enviroment::AIRPORT_COUNT) * AirportInfo::RECORD_SIZE);
+    for (int32_t i = 0; i < Enviroment::AIRPORT_COUNT; ++i)
+    {
+        uint8_t* r = bytes.data() + static_cast<size_t>(i) * AirportInfo::RECORD_SIZE;
+        const int16_t size = static_cast<int16_t>(50 * (1 + i % 5));
+        std::memcpy(r + 100, &size, 2);
+        for (int32_t k = 0; k < 6; ++k)
+        {
+            const int16_t neighbour = static_cast<int16_t>((i + k + 1) % Enviroment::AIRPORT_COUNT);
+            const int32_t distance = 800 + 300 * k;
+            std::memcpy(r + 102 + 2 * k, &neighbour, 2);
+            std::memcpy(r + 114 + 4 * k, &distance, 4);
+        }
+    }
+    return bytes;
+}
+
+int32_t CheapestFor(int32_t distance)
+{
+    int32_t best = -1;
+    for (int32_t m = 0; m < AVAIL_MODELS; ++m)
+    {
+        const PlaneModel model = Enviroment::GetPlaneModel(m);
+        if (Enviroment::GetModelAvailability(m) == Enviroment::MODEL_ON_SALE &&
+            model._range >= static_cast<uint32_t>(distance) &&
+            (best < 0 || model._price < Enviroment::GetPlaneModel(best)._price))
+            best = m;
+    }
+    return best;
+}
+
+class AnsweringPlayer : public NoticeSink
+{
+public:
+    void ShowNotice(int32_t notice) override
+    {
+        queue.push_back({notice, Enviroment::GetDialogPlane(), Enviroment::GetDialogAirport()});
+    }
+    void GameOver(int32_t reason) override { gameOver = reason; }
+
+    void Answer()
+    {
+        std::vector<Pending> now;
+        now.swap(queue);
+        const Time today = TimeSimulation::GetCurrGameTime();
+        for (const Pending& n : now)
+        {
+            if (n.number == Notices::PLANE_DAMAGE)
+                NoticeActions::RepairPlane(n.plane, today);
+            else if (n.number == Notices::PLANE_CRASH)
+            {
+                const int32_t model = CheapestFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
+                if (model < 0 || !NoticeActions::ReplaceCrashedPlane(n.plane, model, "Phoenix", today))
+                    NoticeActions::ShutDownCrashedPlane(n.plane, today);
+            }
+            else if (n.number == Notices::AGENCY_OFFER)
+                NoticeActions::AcceptAgencyOffer(n.plane, NoticeActions::DrawAgencyOffer(n.plane), today);
+            else if (n.number == Notices::FOOD_POISONING)
+                NoticeActions::PayFoodPoisoningSettlement(n.plane);
+            else if (n.number == Notices::CHARITY_OFFER || n.number == Notices::VIP_OFFER)
+            {
+                const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(n.airport);
+                if (!planes.empty())
+                    NoticeActions::AssignSpecialFlight(n.airport, planes.front());
+            }
+        }
+    }
+
+    struct Pending
+    {
+        int32_t number;
+        Plane* plane;
+        AirportDetails* airport;
+    };
+    std::vector<Pending> queue;
+    int32_t gameOver = 0;
+};
+
+void WholeGame(benchmark::State& state)
+{
+    const std::vector<uint8_t> models = Models();
+    const std::vector<uint8_t> airports = Airports();
+    const int32_t planes = static_cast<int32_t>(state.range(0));
+    int64_t events = 0;
+    for (auto _ : state)
+    {
+        state.PauseTiming();
+        FakeClock clock(1000);
+        std::string error;
+        if (!Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
+        {
+            state.SkipWithError(error.c_str());
+            return;
+        }
+        EventRegistry::Install();
+        TimeSimulation* simulation = new TimeSimulation();
+        AnsweringPlayer player;
+        NoticeSink* previous = SetNoticeSink(&player);
+        SRand(1);
+        GameState::NewGame("Bench Air", 0);
+        Company& company = *Enviroment::GetCompany();
+        const Time start = TimeSimulation::GetCurrGameTime();
+        company.Earn(100000000000LL, false);
+        // Routes across the world: every airport flies to its nearest
+        // neighbours, up to four routes out of each.
+        for (int32_t i = 0; i < planes; ++i)
+        {
+            const int32_t from = i % Enviroment::AIRPORT_COUNT;
+            const int32_t to = Enviroment::GetNeighbour(from, (i / Enviroment::AIRPORT_COUNT) * 2);
+            const int32_t model = CheapestFor(Enviroment::GetDistance(from, to));
+            Plane* plane = model >= 0 ? company.BuyPlane(model, "Liner", start) : nullptr;
+            if (plane && company.MayOpenRoute(from, to))
+                company.OpenRoute(plane, from, to, 1, 1, start);
+        }
+        uint32_t ticks = 1;
+        state.ResumeTiming();
+
+        events += GameState::RunUntil(Time(2003, 0, 2),
+                                      [&]
+                                      {
+                                          player.Answer();
+                                          ticks = ticks * 1103515245u + 12345u;
+                                          clock.Advance(1 + (ticks >> 16) % 4000);
+                                          return player.gameOver == 0 ||
+                                                 player.gameOver == Notices::GAME_OVER_FINAL_YEAR;
+                                      });
+
+        state.PauseTiming();
+        SetNoticeSink(previous);
+        delete simulation;
+        Enviroment::SetEventHooks(nullptr);
+        Enviroment::Destroy();
+        state.ResumeTiming();
+    }
+    state.counters["events"] =
+        benchmark::Counter(static_cast<double>(events), benchmark::Counter::kAvgIterations);
+    state.counters["events_per_s"] =
+        benchmark::Counter(static_cast<double>(events), benchmark::Counter::kIsRate);
+}
+} // namespace
+
+BENCHMARK(WholeGame)->Arg(4)->Arg(100)->Unit(benchmark::kMillisecond)->Iterations(1);
