@@ -6,6 +6,7 @@
 #include <sqlite3.h>
 
 #include <cstdlib>
+#include <cstring>
 #include <filesystem>
 #include <memory>
 #include <system_error>
@@ -247,6 +248,23 @@ long RegistryStore::OpenKey(RegRoot root, const std::string& path, bool create, 
 {
     *keyId = 0;
     const std::string key = NormalisePath(path);
+    auto find = [&]() {
+        Statement query(_db, "SELECT id FROM keys WHERE root = ? AND path = ?");
+        query.Bind(1, root);
+        query.Bind(2, key);
+        const int rc = query.Step();
+        if (rc == SQLITE_ROW)
+        {
+            *keyId = query.Int(0);
+            return true;
+        }
+        if (rc != SQLITE_DONE)
+            Fail("open key");
+        return false;
+    };
+    // An existing key opens without taking the write lock.
+    if (find())
+        return ERROR_SUCCESS;
     if (create)
     {
         // Creating a key creates every missing key above it, all at once.
@@ -269,18 +287,7 @@ long RegistryStore::OpenKey(RegRoot root, const std::string& path, bool create, 
         if (!Commit())
             return ERROR_WRITE_FAULT;
     }
-    Statement query(_db, "SELECT id FROM keys WHERE root = ? AND path = ?");
-    query.Bind(1, root);
-    query.Bind(2, key);
-    const int rc = query.Step();
-    if (rc == SQLITE_ROW)
-    {
-        *keyId = query.Int(0);
-        return ERROR_SUCCESS;
-    }
-    if (rc != SQLITE_DONE)
-        Fail("open key");
-    return ERROR_FILE_NOT_FOUND;
+    return find() ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
 }
 
 long RegistryStore::DeleteKey(RegRoot root, const std::string& path)
@@ -339,6 +346,20 @@ long RegistryStore::SetValue(int64_t keyId, const std::string& name, uint32_t ty
         {
             Fail("write value");
             return ERROR_WRITE_FAULT;
+        }
+    }
+    {
+        // Every value object is written back, also one that was only read;
+        // an unchanged value costs no write (and no wait for the disk).
+        std::vector<uint8_t> oldData;
+        Statement query(_db, "SELECT type, data FROM key_values WHERE key = ? AND name = ?");
+        query.Bind(1, keyId);
+        query.Bind(2, name);
+        if (query.Step() == SQLITE_ROW && static_cast<uint32_t>(query.Int(0)) == type)
+        {
+            oldData = query.Blob(1);
+            if (oldData.size() == size && (size == 0 || std::memcmp(oldData.data(), data, size) == 0))
+                return ERROR_SUCCESS;
         }
     }
     Statement write(_db, "INSERT OR REPLACE INTO key_values (key, name, type, data) VALUES (?, ?, ?, ?)");
