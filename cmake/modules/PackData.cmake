@@ -40,11 +40,16 @@ foreach(folder Bitmaps Fonts Entries)
   endif()
 endforeach()
 
+# The list of inputs is rewritten only when it changes, so that a file
+# removed from a folder packs again too.
+list(JOIN SKYREACH_DATA_INPUTS "\n" SKYREACH_DATA_INPUT_LIST)
+file(CONFIGURE OUTPUT ${CMAKE_BINARY_DIR}/SkyreachDataInputs.txt CONTENT "${SKYREACH_DATA_INPUT_LIST}\n")
+
 set(SKYREACH_DATA_FILE ${CMAKE_BINARY_DIR}/Skyreach.dat)
 add_custom_command(
   OUTPUT ${SKYREACH_DATA_FILE}
   COMMAND PackData ${SKYREACH_DATA_FILE} ${SKYREACH_DATA_FOLDERS}
-  DEPENDS PackData ${SKYREACH_DATA_INPUTS}
+  DEPENDS PackData ${SKYREACH_DATA_INPUTS} ${CMAKE_BINARY_DIR}/SkyreachDataInputs.txt
   COMMENT "Packing Skyreach.dat"
   VERBATIM)
 add_custom_target(skyreach_data ALL DEPENDS ${SKYREACH_DATA_FILE})
