@@ -1,11 +1,10 @@
-#include "Common/Compression/Compressor.h"
 #include "WinCE/DataFile.h"
+#include "WinCE/DataFileBuilder.h"
 #include "WinCE/RegKey.h"
 #include "WinCE/RegValue.h"
 #include "WinCE/RegistryStore.h"
 #include "WinCE/Str2Unicode.h"
 #include "WinCE/TempFolder.h"
-#include "WinCE/VFileResource.h"
 #include "WinCE/VirtualFile.h"
 
 #include <gtest/gtest.h>
@@ -14,103 +13,6 @@
 #include <memory>
 #include <string>
 #include <vector>
-
-namespace
-{
-// Builds data-file bytes by hand: index records as given (in order,
-// duplicates allowed), then the entries' bytes.
-class RawDataFile
-{
-public:
-    void Record(const std::string& name, uint32_t offset, uint32_t size)
-    {
-        _index.insert(_index.end(), name.begin(), name.end());
-        _index.push_back(0);
-        Put32(_index, offset);
-        Put32(_index, size);
-    }
-    // Appends `bytes` after the index (which must be complete by now,
-    // terminator included) and returns their offset.
-    uint32_t Data(const std::vector<uint8_t>& bytes)
-    {
-        const uint32_t offset = static_cast<uint32_t>(_index.size() + _data.size());
-        _data.insert(_data.end(), bytes.begin(), bytes.end());
-        return offset;
-    }
-    void End() { _index.push_back(0); }
-    std::vector<uint8_t> Bytes() const
-    {
-        std::vector<uint8_t> all = _index;
-        all.insert(all.end(), _data.begin(), _data.end());
-        return all;
-    }
-    size_t IndexSize() const { return _index.size(); }
-
-    static void Put32(std::vector<uint8_t>& out, uint32_t value)
-    {
-        for (int i = 0; i < 4; ++i)
-            out.push_back(static_cast<uint8_t>(value >> (8 * i)));
-    }
-
-private:
-    std::vector<uint8_t> _index;
-    std::vector<uint8_t> _data;
-};
-
-std::vector<uint8_t> Bytes(const std::string& text)
-{
-    return std::vector<uint8_t>(text.begin(), text.end());
-}
-
-// A data file whose entries are named and filled as given; entry bytes
-// follow the index in order.
-std::vector<uint8_t> MakeDataFile(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries)
-{
-    size_t indexSize = 1;
-    for (const auto& [name, bytes] : entries)
-        indexSize += name.size() + 9;
-    std::vector<uint8_t> file;
-    uint32_t offset = static_cast<uint32_t>(indexSize);
-    for (const auto& [name, bytes] : entries)
-    {
-        file.insert(file.end(), name.begin(), name.end());
-        file.push_back(0);
-        RawDataFile::Put32(file, offset);
-        RawDataFile::Put32(file, static_cast<uint32_t>(bytes.size()));
-        offset += static_cast<uint32_t>(bytes.size());
-    }
-    file.push_back(0);
-    for (const auto& [name, bytes] : entries)
-        file.insert(file.end(), bytes.begin(), bytes.end());
-    return file;
-}
-
-std::string ReadAll(VirtualFile& file)
-{
-    std::string out;
-    char buffer[7];
-    int32_t got = 0;
-    while ((got = file.Read(buffer, sizeof buffer)) > 0)
-        out.append(buffer, static_cast<size_t>(got));
-    return out;
-}
-
-class DataFileTest : public ::testing::Test
-{
-protected:
-    void TearDown() override { DataFile::Destroy(); }
-
-    std::string Use(const std::vector<uint8_t>& bytes)
-    {
-        const std::string path = _folder / "Skyreach.dat";
-        WriteFile(path, bytes);
-        DataFile::UseFile(path);
-        return path;
-    }
-
-    TempFolder _folder;
-};
-} // namespace
 
 TEST_F(DataFileTest, NamesAcrossTheSixteenByteChunksAllRead)
 {
@@ -247,31 +149,6 @@ TEST_F(DataFileTest, VirtualFilesMayBeReadInAnyInterleaving)
     EXPECT_EQ("abuvcdwxefyz", out);
 }
 
-TEST_F(DataFileTest, ResourcesArePlainOrUnpacked)
-{
-    std::vector<uint8_t> picture(3000);
-    for (size_t i = 0; i < picture.size(); ++i)
-        picture[i] = static_cast<uint8_t>(i / 100);
-    Compressor compressor(LZRW2_ID);
-    int32_t packedSize = 0;
-    std::unique_ptr<uint8_t[]> packed(compressor.Compress(picture.data(), 3000, &packedSize));
-    ASSERT_LT(packedSize, 3000);
-    // Eight bytes that begin like a packed block are too short to be one.
-    const std::vector<uint8_t> shortMagic = {0x3A, 0x73, 0x8F, 0x3D, 1, 0, 0, 0};
-    Use(MakeDataFile({{"plain.bmp", Bytes("BM plain")},
-                      {"packed.bmp", std::vector<uint8_t>(packed.get(), packed.get() + packedSize)},
-                      {"short", shortMagic}}));
-
-    VFileResource plain("plain.bmp");
-    EXPECT_EQ(8, plain.GetSize());
-    EXPECT_EQ(0, std::memcmp("BM plain", plain.GetData(), 8));
-    VFileResource unpacked("packed.bmp");
-    ASSERT_EQ(3000, unpacked.GetSize());
-    EXPECT_EQ(picture, std::vector<uint8_t>(unpacked.GetData(), unpacked.GetData() + 3000));
-    VFileResource kept("short");
-    EXPECT_EQ(shortMagic, std::vector<uint8_t>(kept.GetData(), kept.GetData() + kept.GetSize()));
-}
-
 namespace
 {
 class DataFileDeathTest : public DataFileTest
@@ -320,28 +197,6 @@ TEST_F(DataFileDeathTest, AMissingDataFileIsFatal)
     const std::string path = _folder / "nowhere.dat";
     EXPECT_EXIT(DataFile::UseFile(path), ::testing::ExitedWithCode(255),
                 Literally("Couldn't load datafile '" + path + "': No such file or directory"));
-}
-
-TEST_F(DataFileDeathTest, MissingEmptyAndDamagedResourcesAreFatalNamingTheEntry)
-{
-    std::vector<uint8_t> picture(2000, 7);
-    Compressor compressor(LZRW2_ID);
-    int32_t packedSize = 0;
-    std::unique_ptr<uint8_t[]> packed(compressor.Compress(picture.data(), 2000, &packedSize));
-    std::vector<uint8_t> broken(packed.get(), packed.get() + packedSize);
-    broken.resize(broken.size() - 3); // cut short
-    std::vector<uint8_t> lying(packed.get(), packed.get() + packedSize);
-    lying[4] = 0xFF; // claims another unpacked size
-    Use(MakeDataFile({{"broken.bmp", broken}, {"empty", {}}, {"lying.bmp", lying}}));
-
-    EXPECT_EXIT(VFileResource("nope.bmp"), ::testing::ExitedWithCode(255),
-                Literally("VFileResource: Couldn't load file resource: nope.bmp") + "\n");
-    EXPECT_EXIT(VFileResource("empty"), ::testing::ExitedWithCode(255),
-                Literally("VFileResource: Couldn't load file resource: empty (the entry is empty)"));
-    EXPECT_EXIT(VFileResource("broken.bmp"), ::testing::ExitedWithCode(255),
-                Literally("VFileResource: Couldn't load file resource: broken.bmp (the packed data is damaged)"));
-    EXPECT_EXIT(VFileResource("lying.bmp"), ::testing::ExitedWithCode(255),
-                Literally("VFileResource: Couldn't load file resource: lying.bmp (the packed data is damaged)"));
 }
 
 TEST_F(DataFileDeathTest, BadSeeksAndReadsAreAssertions)
