@@ -124,7 +124,11 @@ RegistryStore::RegistryStore(const std::string& path) : _path(path), _db(nullptr
 
 RegistryStore::~RegistryStore()
 {
-    ASSERT(_depth == 0 && "a transaction is still open on the preference store");
+    // A fatal error inside a transaction ends the process through the exit
+    // handlers: what was written so far is dropped, as if the process had
+    // been killed.
+    if (_depth > 0 && _db && !sqlite3_get_autocommit(_db))
+        Exec("ROLLBACK");
     sqlite3_close(_db);
 }
 

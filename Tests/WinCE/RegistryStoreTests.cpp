@@ -1,3 +1,4 @@
+#include "WinCE/Assert.h"
 #include "WinCE/Preferences.h"
 #include "WinCE/RegKey.h"
 #include "WinCE/RegValue.h"
@@ -200,6 +201,20 @@ TEST_F(RegistryStoreTest, AProcessKilledAfterCommitLeavesTheNewSave)
     waitpid(child, nullptr, 0);
     RegistryStore::UseFile(_path);
     EXPECT_EQ(next, Restore());
+}
+
+TEST_F(RegistryStoreTest, AFatalErrorInTheMiddleOfASaveKeepsTheOldSave)
+{
+    Save(Game(1, 5000));
+    EXPECT_EXIT(
+        {
+            RegistryTransaction transaction;
+            Save(Game(3, 9000));
+            FATAL(true, "Out of memory");
+        },
+        ::testing::ExitedWithCode(255), "Out of memory");
+    RegistryStore::UseFile(_path);
+    EXPECT_EQ(Game(1, 5000), Restore());
 }
 
 TEST(RegistryStoreFileDeathTest, AFileThatIsNotADatabaseIsRefusedAndKept)
