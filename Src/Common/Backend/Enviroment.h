@@ -46,6 +46,9 @@ public:
     // false and `error` names what is wrong.
     static bool Create(const uint8_t* models, size_t modelsSize, const uint8_t* airports, size_t airportsSize,
                        std::string* error);
+    // The game's path: both tables from the process's data file. Damaged or
+    // missing tables stop the program with a fatal error naming the problem.
+    static void CreateFromDataFile();
     static void Destroy();
     static bool IsCreated();
 

@@ -425,3 +425,28 @@ TEST(EnviromentRealTables, TheShippedTablesMakeAPlayableWorld)
     EXPECT_GT(company->Worth(start), 0);
     Enviroment::Destroy();
 }
+
+#if __has_include("WinCE/DataFile.h")
+#include "WinCE/DataFile.h"
+
+// The game's path: the tables come out of the packed data file of the build.
+TEST(EnviromentDataFile, TheWorldComesFromThePackedDataFile)
+{
+    const std::string path = std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat";
+    FILE* file = std::fopen(path.c_str(), "rb");
+    if (!file)
+        GTEST_SKIP() << "no packed data file in the build folder";
+    std::fclose(file);
+    DataFile::UseFile(path);
+    Enviroment::CreateFromDataFile();
+    ASSERT_TRUE(Enviroment::IsCreated());
+    EXPECT_EQ(AVAIL_MODELS, Enviroment::GetModelCount());
+    const std::vector<uint8_t> airports = ReadEntry("airports_rsc");
+    ASSERT_EQ(static_cast<size_t>(Enviroment::AIRPORT_COUNT) * AirportInfo::RECORD_SIZE, airports.size());
+    // The packed table holds the same records as the entry it was packed from.
+    AirportInfo fromFile = Enviroment::GetAirport(17);
+    EXPECT_EQ(0, std::memcmp(fromFile._short_name, airports.data() + 17 * AirportInfo::RECORD_SIZE, 20));
+    Enviroment::Destroy();
+    DataFile::Destroy();
+}
+#endif
