@@ -8,20 +8,12 @@
 #include "WinCE/DebugOutput.h"
 #include "WinCE/Random.h"
 #include "WinCE/TickCount.h"
+#include "WinCE/VFileResource.h"
 
 #include <algorithm>
 #include <cstring>
 #include <memory>
 #include <vector>
-
-// The data-file layer is built beside this model; until it is part of the
-// build the game cannot read its tables (see CreateFromDataFile).
-#if __has_include("WinCE/VFileResource.h")
-#include "WinCE/VFileResource.h"
-#define SKYREACH_HAS_DATA_FILE 1
-#else
-#define SKYREACH_HAS_DATA_FILE 0
-#endif
 
 namespace
 {
@@ -198,7 +190,6 @@ bool Enviroment::Create(const uint8_t* models, size_t modelsSize, const uint8_t*
 
 void Enviroment::CreateFromDataFile()
 {
-#if SKYREACH_HAS_DATA_FILE
     // A resource that cannot be loaded stops the program inside
     // VFileResource with the entry's name.
     const VFileResource models("planemodels_rsc");
@@ -208,9 +199,6 @@ void Enviroment::CreateFromDataFile()
         Create(models.GetData(), static_cast<size_t>(std::max(models.GetSize(), 0)), airports.GetData(),
                static_cast<size_t>(std::max(airports.GetSize(), 0)), &error);
     FATAL(!created, ("Damaged data file: " + error).c_str());
-#else
-    FATAL(true, "Couldn't load datafile: this build has no data-file layer");
-#endif
 }
 
 void Enviroment::Destroy()

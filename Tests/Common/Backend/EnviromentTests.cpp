@@ -3,6 +3,7 @@
 #include "Common/Backend/PackedRecord.h"
 
 #include "Common/Backend/TimeSimulation.h"
+#include "WinCE/DataFile.h"
 #include "TestWorld.h"
 
 #include <gtest/gtest.h>
@@ -426,8 +427,6 @@ TEST(EnviromentRealTables, TheShippedTablesMakeAPlayableWorld)
     Enviroment::Destroy();
 }
 
-#if __has_include("WinCE/DataFile.h")
-#include "WinCE/DataFile.h"
 
 // The game's path: the tables come out of the packed data file of the build.
 TEST(EnviromentDataFile, TheWorldComesFromThePackedDataFile)
@@ -449,4 +448,3 @@ TEST(EnviromentDataFile, TheWorldComesFromThePackedDataFile)
     Enviroment::Destroy();
     DataFile::Destroy();
 }
-#endif
