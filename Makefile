@@ -7,7 +7,7 @@ JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 
-.PHONY: all deps configure build run test bench asan fuzz clean
+.PHONY: all deps configure build run test bench asan fuzz contact-sheet clean
 
 all: build
 
@@ -42,6 +42,10 @@ fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DSKYREACH_FUZZ=ON -DSKYREACH_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-all
 	cmake --build $(FUZZ_BUILD) --target fuzz-run -- FUZZ_SECONDS=$(FUZZ_SECONDS)
+
+contact-sheet: build
+	cmake --build $(BUILD) --target contact-sheet-png
+	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
