@@ -1,0 +1,359 @@
+#include "SkyreachSim/ScriptedNoticeSink.h"
+
+#include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/Company.h"
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/Notices.h"
+#include "Common/Backend/Plane.h"
+#include "Common/Backend/TimeSimulation.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <vector>
+
+namespace
+{
+// The choices each notice offers; the first is the default. Notices that
+// only inform offer "ok".
+struct NoticeChoices
+{
+    int32_t notice;
+    const char* choices[3];
+};
+
+const NoticeChoices kChoices[] = {
+    {Notices::CHANGE_RATE, {"keep", nullptr, nullptr}},
+    {Notices::CREDIT_FINE, {"keep", nullptr, nullptr}},
+    {Notices::PLANE_DAMAGE, {"yes", "no", nullptr}},
+    {Notices::PLANE_CRASH, {"replace", "shutdown", nullptr}},
+    {Notices::NEW_MODEL, {"ok", nullptr, nullptr}},
+    {Notices::MODEL_WITHDRAWAL, {"ok", nullptr, nullptr}},
+    {Notices::BAD_WEATHER, {"ok", nullptr, nullptr}},
+    {Notices::SMUGGLING_OFFER, {"reject", "accept", nullptr}},
+    {Notices::SMUGGLING_DETECTED, {"ok", nullptr, nullptr}},
+    {Notices::STAFF_STRIKE, {"ok", nullptr, nullptr}},
+    {Notices::ROUTE_OFFER, {"ok", nullptr, nullptr}},
+    {Notices::ROUTE_OFFER_EXPIRED, {"ok", nullptr, nullptr}},
+    {59, {"ok", nullptr, nullptr}},
+    {Notices::AGENCY_OFFER, {"accept", "reject", nullptr}},
+    {Notices::AGENCY_SHORT_OF_SEATS, {"ok", nullptr, nullptr}},
+    {Notices::AGENCY_DEMAND_FALLEN, {"ok", nullptr, nullptr}},
+    {Notices::CHARITY_OFFER, {"assign", "ok", nullptr}},
+    {68, {"proceed", "cancel", nullptr}},
+    {Notices::CHARITY_NO_PLANE, {"ok", nullptr, nullptr}},
+    {Notices::CHARITY_EXPIRED, {"ok", nullptr, nullptr}},
+    {Notices::VIP_OFFER, {"assign", "ok", nullptr}},
+    {77, {"proceed", "cancel", nullptr}},
+    {Notices::VIP_NO_PLANE, {"ok", nullptr, nullptr}},
+    {Notices::VIP_EXPIRED, {"ok", nullptr, nullptr}},
+    {Notices::THUNDERSTORM, {"ok", nullptr, nullptr}},
+    {Notices::STRONG_WIND, {"ok", nullptr, nullptr}},
+    {Notices::THICK_FOG, {"ok", nullptr, nullptr}},
+    {Notices::MANEUVERS, {"ok", nullptr, nullptr}},
+    {Notices::BIRTH_IN_AIR, {"ok", nullptr, nullptr}},
+    {Notices::HEART_ATTACK, {"ok", nullptr, nullptr}},
+    {Notices::FOOD_POISONING, {"ok", nullptr, nullptr}},
+    {Notices::EMERGENCY_STATE, {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_GROWS, {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_FALLS, {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_LEVELS, {"ok", nullptr, nullptr}},
+};
+
+const NoticeChoices* FindChoices(int32_t notice)
+{
+    for (const NoticeChoices& entry : kChoices)
+    {
+        if (entry.notice == notice)
+            return &entry;
+    }
+    return nullptr;
+}
+
+bool IsPlaneNotice(int32_t notice)
+{
+    switch (notice)
+    {
+    case Notices::PLANE_DAMAGE:
+    case Notices::PLANE_CRASH:
+    case Notices::SMUGGLING_OFFER:
+    case Notices::SMUGGLING_DETECTED:
+    case Notices::AGENCY_OFFER:
+    case Notices::AGENCY_SHORT_OF_SEATS:
+    case Notices::AGENCY_DEMAND_FALLEN:
+    case Notices::BIRTH_IN_AIR:
+    case Notices::HEART_ATTACK:
+    case Notices::FOOD_POISONING:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsAirportNotice(int32_t notice)
+{
+    switch (notice)
+    {
+    case Notices::BAD_WEATHER:
+    case Notices::STAFF_STRIKE:
+    case Notices::ROUTE_OFFER:
+    case Notices::ROUTE_OFFER_EXPIRED:
+    case Notices::CHARITY_OFFER:
+    case Notices::CHARITY_EXPIRED:
+    case Notices::VIP_OFFER:
+    case Notices::VIP_EXPIRED:
+    case Notices::THUNDERSTORM:
+    case Notices::STRONG_WIND:
+    case Notices::THICK_FOG:
+    case Notices::MANEUVERS:
+    case Notices::EMERGENCY_STATE:
+        return true;
+    default:
+        return false;
+    }
+}
+
+bool IsModelNotice(int32_t notice)
+{
+    return notice == Notices::NEW_MODEL || notice == Notices::MODEL_WITHDRAWAL;
+}
+
+// A rate answer: "keep" or a whole percent from 1 to 30.
+bool ParseRate(const std::string& choice, int64_t* rate)
+{
+    if (choice.empty() || choice.size() > 2 || !std::all_of(choice.begin(), choice.end(), ::isdigit))
+        return false;
+    *rate = std::atoi(choice.c_str());
+    return *rate >= 1 && *rate <= 30;
+}
+
+Time Now()
+{
+    return TimeSimulation::GetCurrGameTime();
+}
+} // namespace
+
+ScriptedNoticeSink::ScriptedNoticeSink(SimOutput& output) : _output(output), _shown(0), _gameOver(0)
+{
+}
+
+void ScriptedNoticeSink::StartGame()
+{
+    _shown = 0;
+    _gameOver = 0;
+}
+
+bool ScriptedNoticeSink::SetAnswer(int32_t notice, const std::string& choice, std::string* error)
+{
+    const NoticeChoices* entry = FindChoices(notice);
+    if (!entry)
+    {
+        *error = "no notice " + std::to_string(notice) + " asks for an answer";
+        return false;
+    }
+    int64_t rate = 0;
+    if ((notice == Notices::CHANGE_RATE || notice == Notices::CREDIT_FINE) && ParseRate(choice, &rate))
+    {
+        _answers[notice] = choice;
+        return true;
+    }
+    std::string offered;
+    for (const char* c : entry->choices)
+    {
+        if (!c)
+            continue;
+        if (choice == c)
+        {
+            _answers[notice] = choice;
+            return true;
+        }
+        offered += offered.empty() ? c : std::string(", ") + c;
+    }
+    if (notice == Notices::CHANGE_RATE || notice == Notices::CREDIT_FINE)
+        offered += ", or a rate from 1 to 30";
+    *error = "notice " + std::to_string(notice) + " is answered with " + offered + ", not \"" + choice + "\"";
+    return false;
+}
+
+std::string ScriptedNoticeSink::AnswerFor(int32_t notice) const
+{
+    const auto found = _answers.find(notice);
+    if (found != _answers.end())
+        return found->second;
+    const NoticeChoices* entry = FindChoices(notice);
+    return entry ? entry->choices[0] : "ok";
+}
+
+void ScriptedNoticeSink::ShowNotice(int32_t notice)
+{
+    ++_shown;
+    const std::string answer = AnswerFor(notice);
+    SimOutput::Record line = _output.Line("notice");
+    line.Int("n", notice).Str("date", SimOutput::Date(Now())).Str("answer", answer);
+
+    Plane* plane = IsPlaneNotice(notice) ? Enviroment::GetDialogPlane() : nullptr;
+    if (plane)
+        line.Int("plane", plane->_id);
+    if (IsModelNotice(notice))
+        line.Int("model", Enviroment::GetDialogModel());
+    AirportDetails* airport = IsAirportNotice(notice) ? Enviroment::GetDialogAirport() : nullptr;
+    if (airport)
+        line.Int("airport", airport->_airport);
+
+    switch (notice)
+    {
+    case Notices::CHANGE_RATE:
+    case Notices::CREDIT_FINE:
+        AnswerRate(notice, line);
+        break;
+    case Notices::PLANE_DAMAGE:
+    {
+        const NoticeActions::RepairChoice choice = NoticeActions::RepairChoiceFor(plane);
+        if (plane)
+            line.Int("cost", plane->_repair_cost);
+        if (choice == NoticeActions::RepairChoice::NO_SPARE_PARTS)
+            line.Str("result", "no spare parts");
+        else if (choice == NoticeActions::RepairChoice::CANNOT_AFFORD)
+            line.Str("result", "can't afford");
+        else if (answer == "yes" && NoticeActions::RepairPlane(plane, Now()))
+            line.Str("result", "repaired");
+        else
+            line.Str("result", "damaged");
+        break;
+    }
+    case Notices::PLANE_CRASH:
+    {
+        if (!plane)
+            break;
+        Plane* replacement = nullptr;
+        if (answer == "replace")
+        {
+            // The replacement screen buys a plane of the crashed plane's model
+            // when that is still possible; otherwise the route is shut down.
+            Company* company = Enviroment::GetCompany();
+            const std::string name = "Plane" + std::to_string(company->NextPlaneId());
+            replacement = NoticeActions::ReplaceCrashedPlane(plane, plane->_model, name, Now());
+        }
+        if (replacement)
+        {
+            line.Str("result", "replaced").Int("replacement", replacement->_id);
+        }
+        else
+        {
+            NoticeActions::ShutDownCrashedPlane(plane, Now());
+            line.Str("result", "shut down");
+        }
+        break;
+    }
+    case Notices::SMUGGLING_OFFER:
+    {
+        // The payment is drawn when the notice is laid out, whatever the answer.
+        const NoticeActions::SmugglingTerms terms = NoticeActions::DrawSmugglingOffer(plane);
+        line.Int("payment", terms.payment);
+        if (answer == "accept" && NoticeActions::AcceptSmuggling(plane, terms))
+            line.Str("result", "accepted");
+        else
+            line.Str("result", "rejected");
+        break;
+    }
+    case Notices::SMUGGLING_DETECTED:
+        line.Int("fine", NoticeActions::GetNoticeAmount());
+        break;
+    case Notices::AGENCY_OFFER:
+    {
+        const NoticeActions::AgencyTerms terms = NoticeActions::DrawAgencyOffer(plane);
+        line.Int("tickets", terms.tickets).Int("discount", terms.discount);
+        if (answer == "accept" && NoticeActions::AcceptAgencyOffer(plane, terms, Now()))
+            line.Str("result", "accepted");
+        else
+            line.Str("result", "rejected");
+        break;
+    }
+    case Notices::CHARITY_OFFER:
+    case Notices::VIP_OFFER:
+        AnswerSpecialFlight(notice, line);
+        break;
+    case Notices::ROUTE_OFFER:
+        if (airport)
+            line.Int("to", airport->_reserved_a).Int("reward", airport->_event_value);
+        break;
+    case Notices::FOOD_POISONING:
+        line.Int("settlement", NoticeActions::PayFoodPoisoningSettlement(plane));
+        break;
+    default:
+        break;
+    }
+}
+
+void ScriptedNoticeSink::AnswerRate(int32_t notice, SimOutput::Record& line)
+{
+    // The rate screen: any rate from 1 up to what the cash can pay each month
+    // (cash x 100 / initial credit, kept within 1..30).
+    Company* company = Enviroment::GetCompany();
+    if (notice == Notices::CREDIT_FINE)
+        line.Int("fine", company->FineAmount());
+    int64_t limit = 30;
+    if (company->GetInitialCredit() > 0)
+        limit = std::clamp<int64_t>(company->GetCash() * 100 / company->GetInitialCredit(), 1, 30);
+    int64_t rate = company->GetMIR();
+    ParseRate(AnswerFor(notice), &rate);
+    rate = std::clamp<int64_t>(rate, 1, limit);
+    NoticeActions::SetInstallmentRate(rate);
+    line.Int("rate", rate);
+}
+
+void ScriptedNoticeSink::AnswerSpecialFlight(int32_t notice, SimOutput::Record& line)
+{
+    AirportDetails* details = Enviroment::GetDialogAirport();
+    if (!details)
+        return;
+    line.Int("to", details->_reserved_a);
+    if (AnswerFor(notice) != "assign")
+    {
+        line.Str("result", "not assigned");
+        return;
+    }
+    const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(details);
+    if (planes.empty())
+    {
+        // The "No free plane" notice takes the place of the plane choice.
+        ++_shown;
+        line.Str("result", "no free plane")
+            .Int("shown", notice == Notices::CHARITY_OFFER ? Notices::CHARITY_NO_PLANE : Notices::VIP_NO_PLANE);
+        return;
+    }
+    if (NoticeActions::AssignSpecialFlight(details, planes.front()))
+        line.Str("result", "assigned").Int("assigned", planes.front()->_id);
+    else
+        line.Str("result", "not assigned");
+}
+
+bool ScriptedNoticeSink::ConfirmContractBreak(int32_t notice, AirportDetails* flight)
+{
+    ++_shown;
+    const std::string answer = AnswerFor(notice);
+    SimOutput::Record line = _output.Line("notice");
+    line.Int("n", notice).Str("date", SimOutput::Date(Now())).Str("answer", answer);
+    if (flight)
+        line.Int("airport", flight->_airport);
+    if (answer != "proceed")
+        return false;
+    if (flight)
+        NoticeActions::FreeSpecialFlight(flight, Now());
+    return true;
+}
+
+void ScriptedNoticeSink::ShowAward(int64_t award)
+{
+    ++_shown;
+    _output.Line("notice").Int("n", 59).Str("date", SimOutput::Date(Now())).Str("answer", "ok").Int("award", award);
+}
+
+void ScriptedNoticeSink::GameOver(int32_t reason)
+{
+    // The first ending stands: the game-over screen stops the game at once.
+    if (_gameOver != 0)
+        return;
+    _gameOver = reason;
+    _output.Line("gameover").Int("reason", reason).Str("date", SimOutput::Date(Now()));
+}

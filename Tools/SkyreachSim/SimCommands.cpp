@@ -1,0 +1,561 @@
+#include "SkyreachSim/SimCommands.h"
+
+#include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/Company.h"
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/EventFactory.h"
+#include "Common/Backend/Events/CreditInstallmentEvent.h"
+#include "Common/Backend/Events/EventCommon.h"
+#include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/Plane.h"
+#include "Common/Backend/Route.h"
+#include "Common/Backend/TimeSimulation.h"
+#include "SkyreachSim/SimReport.h"
+#include "SkyreachSim/SimSession.h"
+
+#include <algorithm>
+#include <cerrno>
+#include <cstdlib>
+
+namespace
+{
+constexpr const char* CANT_AFFORD = "You can't afford it!";
+// The longest name the game's text fields take (company and plane names).
+constexpr size_t NAME_LIMIT = 12;
+constexpr int32_t CONTRACT_CHARITY = 68;
+constexpr int32_t CONTRACT_VIP = 77;
+
+Company& TheCompany()
+{
+    return *Enviroment::GetCompany();
+}
+
+std::string Money(int64_t amount)
+{
+    return "$ " + std::to_string(amount);
+}
+
+std::string AirportName(int32_t airport)
+{
+    const AirportInfo info = Enviroment::GetAirport(airport);
+    return std::string(info._short_name) + ", " + info._country;
+}
+
+// The home airport list of the new-game flow: airports below size 200 with
+// a neighbour closer than 1500 km.
+bool MayBeHome(int32_t airport)
+{
+    if (Enviroment::GetAirportSize(airport) >= 200)
+        return false;
+    for (int32_t slot = 0; slot < AirportDetails::NEIGHBOURS; ++slot)
+    {
+        const int32_t neighbour = Enviroment::GetNeighbour(airport, slot);
+        if (neighbour < 0)
+            continue;
+        const int32_t distance = Enviroment::GetDistance(airport, neighbour);
+        if (distance >= 0 && distance < 1500)
+            return true;
+    }
+    return false;
+}
+} // namespace
+
+const SimCommands::Entry SimCommands::kEntries[] = {
+    {"new", 2, 2, false, &SimCommands::New, "new NAME AIRPORT"},
+    {"buy", 1, 2, true, &SimCommands::Buy, "buy MODEL [NAME]"},
+    {"sell", 1, 1, true, &SimCommands::Sell, "sell PLANE"},
+    {"repair", 1, 1, true, &SimCommands::Repair, "repair PLANE"},
+    {"route", 5, 5, true, &SimCommands::Route, "route PLANE FROM TO PRICE SERVICE"},
+    {"shutdown", 1, 1, true, &SimCommands::Shutdown, "shutdown PLANE"},
+    {"research", 1, 1, true, &SimCommands::Research, "research AIRPORT"},
+    {"office", 1, 1, true, &SimCommands::Office, "office AIRPORT"},
+    {"selloffice", 1, 1, true, &SimCommands::SellOffice, "selloffice AIRPORT"},
+    {"advertise", 2, 2, true, &SimCommands::Advertise, "advertise AIRPORT 40|80|120"},
+    {"credit", 1, 1, true, &SimCommands::Credit, "credit AMOUNT"},
+    {"repay", 1, 1, true, &SimCommands::Repay, "repay AMOUNT"},
+    {"mir", 1, 1, true, &SimCommands::Mir, "mir PERCENT"},
+    {"answer", 2, 2, false, &SimCommands::Answer, "answer NOTICE CHOICE"},
+    {"run", 1, 1, true, &SimCommands::Run, "run DAYS"},
+    {"until", 1, 1, true, &SimCommands::Until, "until YEAR"},
+    {"skip", 0, 0, true, &SimCommands::Skip, "skip"},
+    {"report", 0, 0, true, &SimCommands::Report, "report"},
+    {"events", 0, 0, true, &SimCommands::Events, "events"},
+    {"save", 0, 0, true, &SimCommands::Save, "save"},
+    {"load", 0, 0, false, &SimCommands::Load, "load"},
+    {"cash", 1, 1, true, &SimCommands::Cash, "cash AMOUNT"},
+};
+
+SimCommands::SimCommands(SimSession& session) : _session(session), _command(nullptr)
+{
+}
+
+void SimCommands::Execute(const ScriptReader::Command& command)
+{
+    _command = &command;
+    const std::string& name = command.words.front();
+    for (const Entry& entry : kEntries)
+    {
+        if (name != entry.name)
+            continue;
+        const int32_t args = static_cast<int32_t>(command.words.size()) - 1;
+        if (args < entry.minArgs || args > entry.maxArgs)
+            Bad(std::string("usage: ") + entry.usage);
+        if (entry.needsGame && !_session.HasGame())
+        {
+            Refuse("There is no game: start one with new or load one.");
+            return;
+        }
+        (this->*entry.handler)();
+        return;
+    }
+    Bad("unknown command \"" + name + "\"");
+}
+
+void SimCommands::Bad(const std::string& message) const
+{
+    throw ScriptError(_command->line, message);
+}
+
+void SimCommands::Refuse(const std::string& message)
+{
+    _session.Out().Line("refused").Int("line", _command->line).Str("command", _command->words.front()).Str(
+        "message", message);
+}
+
+int64_t SimCommands::Number(size_t index, int64_t low, int64_t high, const char* what) const
+{
+    const std::string& word = _command->words[index];
+    char* end = nullptr;
+    errno = 0;
+    const long long value = std::strtoll(word.c_str(), &end, 10);
+    if (word.empty() || *end != '\0' || errno != 0 || value < low || value > high)
+    {
+        Bad(std::string(what) + " must be a whole number from " + std::to_string(low) + " to " +
+            std::to_string(high) + ", not \"" + word + "\"");
+    }
+    return value;
+}
+
+int32_t SimCommands::Airport(size_t index) const
+{
+    return static_cast<int32_t>(Number(index, 0, Enviroment::AIRPORT_COUNT - 1, "an airport"));
+}
+
+Plane* SimCommands::FindPlane(size_t index)
+{
+    const int32_t id = static_cast<int32_t>(Number(index, 0, INT32_MAX, "a plane id"));
+    Plane* plane = TheCompany().FindPlane(id);
+    if (!plane)
+        Refuse("There is no plane " + std::to_string(id) + " in your fleet.");
+    return plane;
+}
+
+bool SimCommands::MayBreakContract(Plane* plane)
+{
+    const ::Route* route = plane->GetRoute();
+    if (!route || !route->IsHeld())
+        return true;
+    const int32_t notice = route->_hold[::Route::HOLD_CHARITY] ? CONTRACT_CHARITY : CONTRACT_VIP;
+    if (_session.Sink().ConfirmContractBreak(notice, TheCompany().SpecialFlightOf(plane)))
+        return true;
+    Refuse("This plane keeps its special flight.");
+    return false;
+}
+
+void SimCommands::New()
+{
+    const std::string& name = _command->words[1];
+    if (name.empty() || name.size() > NAME_LIMIT)
+        Bad("the company name must have 1 to " + std::to_string(NAME_LIMIT) + " characters");
+    const int32_t airport = Airport(2);
+    if (!MayBeHome(airport))
+    {
+        Refuse(AirportName(airport) + " can't be chosen as the home airport.");
+        return;
+    }
+    _session.StartGame(name, airport);
+    _session.Out()
+        .Line("new")
+        .Str("company", name)
+        .Int("airport", airport)
+        .Str("name", AirportName(airport))
+        .Str("date", SimOutput::Date(_session.Now()))
+        .Int("cash", TheCompany().GetCash());
+}
+
+void SimCommands::Buy()
+{
+    const int32_t model = static_cast<int32_t>(Number(1, 0, Enviroment::GetModelCount() - 1, "a model"));
+    Company& company = TheCompany();
+    std::string name = "Plane" + std::to_string(company.NextPlaneId());
+    if (_command->words.size() > 2)
+    {
+        name = _command->words[2];
+        if (name.empty() || name.size() > NAME_LIMIT)
+            Bad("a plane name must have 1 to " + std::to_string(NAME_LIMIT) + " characters");
+    }
+    const PlaneModel info = Enviroment::GetPlaneModel(model);
+    if (Enviroment::GetModelAvailability(model) != Enviroment::MODEL_ON_SALE)
+    {
+        Refuse(std::string(info._name) + " is not for sale.");
+        return;
+    }
+    // A price equal to the cash is affordable.
+    if (info._price > company.GetCash())
+    {
+        Refuse(CANT_AFFORD);
+        return;
+    }
+    Plane* plane = company.BuyPlane(model, name, _session.Now());
+    _session.Out()
+        .Line("buy")
+        .Int("plane", plane->_id)
+        .Str("name", name)
+        .Int("model", model)
+        .Str("model_name", info._name)
+        .Int("price", info._price);
+}
+
+void SimCommands::Sell()
+{
+    Plane* plane = FindPlane(1);
+    if (!plane || !MayBreakContract(plane))
+        return;
+    const int32_t id = plane->_id;
+    const int64_t value = plane->Value(_session.Now());
+    TheCompany().SellPlane(plane, _session.Now());
+    _session.Out().Line("sell").Int("plane", id).Int("value", value);
+}
+
+void SimCommands::Repair()
+{
+    Plane* plane = FindPlane(1);
+    if (!plane)
+        return;
+    if (!plane->_damaged)
+    {
+        Refuse("This plane is not damaged.");
+        return;
+    }
+    if (plane->_repair_cost > TheCompany().GetCash())
+    {
+        Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(plane->_repair_cost));
+        return;
+    }
+    if (Enviroment::GetModelAvailability(plane->_model) != Enviroment::MODEL_ON_SALE)
+    {
+        Refuse("This model was withdrawn from market, and there are no required spare parts to repair it.");
+        return;
+    }
+    const int64_t cost = plane->_repair_cost;
+    TheCompany().RepairPlane(plane, _session.Now());
+    _session.Out().Line("repair").Int("plane", plane->_id).Int("cost", cost);
+}
+
+void SimCommands::Route()
+{
+    Plane* plane = FindPlane(1);
+    const int32_t from = Airport(2);
+    const int32_t to = Airport(3);
+    const int32_t price = static_cast<int32_t>(Number(4, 0, 2, "a ticket price level"));
+    const int32_t service = static_cast<int32_t>(Number(5, 0, 2, "a service level"));
+    if (!plane)
+        return;
+    Company& company = TheCompany();
+    if (plane->HasRoute())
+    {
+        Refuse("This plane already flies a route.");
+        return;
+    }
+    // The starting airport list: researched airports, open, with fewer than
+    // four routes out.
+    const AirportDetails* start = company.FindDetails(from);
+    if (!start || !start->_open || start->RoutesOut() >= AirportDetails::MAX_ROUTES_OUT)
+    {
+        Refuse(AirportName(from) + " is not among your starting airports.");
+        return;
+    }
+    const int32_t distance = Enviroment::GetDistance(from, to);
+    if (distance < 0)
+    {
+        Refuse(AirportName(to) + " is not a destination from " + AirportName(from) + ".");
+        return;
+    }
+    if (plane->Range() < static_cast<uint32_t>(distance))
+    {
+        Refuse("Perhaps the range of this plane is too low...");
+        return;
+    }
+    const AirportDetails* destination = company.FindDetails(to);
+    if (!company.MayOpenRoute(from, to) || (destination && !destination->_open))
+    {
+        Refuse(AirportName(to) + " is not among the destination airports available.");
+        return;
+    }
+    const int64_t cost = ::Route::SetupCost(from, to);
+    company.OpenRoute(plane, from, to, price, service, _session.Now());
+    _session.Out()
+        .Line("route")
+        .Int("plane", plane->_id)
+        .Int("from", from)
+        .Int("to", to)
+        .Int("price", price)
+        .Int("service", service)
+        .Int("cost", cost);
+    const int64_t award = company.ClaimRouteOffer(from, to);
+    if (award > 0)
+        _session.Sink().ShowAward(award);
+}
+
+void SimCommands::Shutdown()
+{
+    Plane* plane = FindPlane(1);
+    if (!plane)
+        return;
+    if (!plane->HasRoute())
+    {
+        Refuse("This plane has no route.");
+        return;
+    }
+    if (!MayBreakContract(plane))
+        return;
+    TheCompany().CloseRoute(plane, _session.Now());
+    _session.Out().Line("shutdown").Int("plane", plane->_id);
+}
+
+void SimCommands::Research()
+{
+    const int32_t airport = Airport(1);
+    Company& company = TheCompany();
+    const int64_t price = AirportDetails::ResearchCost(airport);
+    // Research and offices need the price strictly below the cash.
+    if (price >= company.GetCash())
+    {
+        Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(price));
+        return;
+    }
+    if (!company.NeedsResearch(airport, _session.Now()))
+    {
+        Refuse("You don't need to make research. You have quite fresh information about this airport.");
+        return;
+    }
+    company.Research(airport, false, _session.Now());
+    _session.Out().Line("research").Int("airport", airport).Str("name", AirportName(airport)).Int("cost", price);
+}
+
+void SimCommands::Office()
+{
+    const int32_t airport = Airport(1);
+    Company& company = TheCompany();
+    const AirportDetails* details = company.FindDetails(airport);
+    if (details && details->_office)
+    {
+        Refuse("Office present.");
+        return;
+    }
+    const int64_t price = AirportDetails::OfficePrice(airport);
+    if (price >= company.GetCash())
+    {
+        Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(price));
+        return;
+    }
+    company.BuyOffice(airport, price, _session.Now());
+    _session.Out().Line("office").Int("airport", airport).Str("name", AirportName(airport)).Int("cost", price);
+}
+
+void SimCommands::SellOffice()
+{
+    const int32_t airport = Airport(1);
+    Company& company = TheCompany();
+    const AirportDetails* details = company.FindDetails(airport);
+    if (!details || !details->_office)
+    {
+        Refuse("You have no office at " + AirportName(airport) + ".");
+        return;
+    }
+    // The sell-office screen offers half the current office price.
+    const int64_t value = AirportDetails::OfficePrice(airport) / 2;
+    company.SellOffice(airport, value, _session.Now());
+    _session.Out().Line("selloffice").Int("airport", airport).Int("value", value);
+}
+
+void SimCommands::Advertise()
+{
+    const int32_t airport = Airport(1);
+    const int64_t size = Number(2, 40, 120, "a campaign size");
+    if (size != 40 && size != 80 && size != 120)
+        Bad("a campaign size must be 40, 80 or 120, not \"" + _command->words[2] + "\"");
+    Company& company = TheCompany();
+    if (!company.FindDetails(airport))
+    {
+        Refuse("You have no information about " + AirportName(airport) + ": research it first.");
+        return;
+    }
+    const int64_t cost = AirportDetails::AdvertisingCost(airport, static_cast<int32_t>(size));
+    company.Advertise(airport, static_cast<int32_t>(size), _session.Now());
+    _session.Out().Line("advertise").Int("airport", airport).Int("size", size).Int("cost", cost);
+}
+
+void SimCommands::Credit()
+{
+    const int64_t amount = Number(1, 1, Company::CASH_HIGH, "a credit amount");
+    Company& company = TheCompany();
+    const Time now = _session.Now();
+    if (company.GetRemainingCredit() > 0)
+    {
+        Refuse("You already have a credit; repay it first.");
+        return;
+    }
+    const int64_t limit = company.CreditLimit(now);
+    if (company.Worth(now) <= 0 || limit <= 0)
+    {
+        Refuse("The bank gives no credit while the worth of your company is not positive.");
+        return;
+    }
+    if (amount > limit)
+    {
+        Refuse("The bank lends at most " + Money(limit) + ".");
+        return;
+    }
+    company.ObtainCredit(amount);
+    ScheduledEvent* installment = EventFactory::Create(CreditInstallmentEvent::TYPE);
+    EventCommon::Schedule(installment, now.Add(0, 1, 0, 0, 0, 0));
+    _session.Out().Line("credit").Int("amount", amount).Int("limit", limit).Int("mir", company.GetMIR());
+}
+
+void SimCommands::Repay()
+{
+    const int64_t amount = Number(1, 1, Company::CASH_HIGH, "a repayment");
+    Company& company = TheCompany();
+    if (company.GetRemainingCredit() <= 0)
+    {
+        Refuse("You have no credit to repay.");
+        return;
+    }
+    if (amount > company.GetRemainingCredit())
+    {
+        Refuse("Your credit is only " + Money(company.GetRemainingCredit()) + ".");
+        return;
+    }
+    if (amount > company.GetCash())
+    {
+        Refuse(CANT_AFFORD);
+        return;
+    }
+    company.RepayCredit(amount);
+    if (company.GetRemainingCredit() <= 0)
+        TimeSimulation::CancelByType(CreditInstallmentEvent::TYPE);
+    _session.Out().Line("repay").Int("amount", amount).Int("credit", company.GetRemainingCredit());
+}
+
+void SimCommands::Mir()
+{
+    const int64_t percent = Number(1, 1, 100, "a rate");
+    Company& company = TheCompany();
+    if (company.GetRemainingCredit() <= 0 || company.GetInitialCredit() <= 0)
+    {
+        Refuse("You have no credit.");
+        return;
+    }
+    // The highest rate the cash can pay, kept within 1..30.
+    const int64_t limit = std::clamp<int64_t>(company.GetCash() * 100 / company.GetInitialCredit(), 1, 30);
+    if (percent > limit)
+    {
+        Refuse("The rate can be set from 1% to " + std::to_string(limit) + "%.");
+        return;
+    }
+    NoticeActions::SetInstallmentRate(percent);
+    _session.Out().Line("mir").Int("rate", percent).Int("installment", company.Installment());
+}
+
+void SimCommands::Answer()
+{
+    const int32_t notice = static_cast<int32_t>(Number(1, 0, 999, "a notice number"));
+    std::string error;
+    if (!_session.Sink().SetAnswer(notice, _command->words[2], &error))
+        Bad(error);
+    _session.Out().Line("answer").Int("n", notice).Str("choice", _command->words[2]);
+}
+
+void SimCommands::Run()
+{
+    const int32_t days = static_cast<int32_t>(Number(1, 0, 36600, "a number of days"));
+    if (_session.IsOver())
+    {
+        Refuse("The game has ended.");
+        return;
+    }
+    const int64_t fired = _session.RunTo(_session.Now().Add(0, 0, days, 0, 0, 0));
+    _session.Out().Line("run").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
+}
+
+void SimCommands::Until()
+{
+    const int32_t year = static_cast<int32_t>(Number(1, Enviroment::FIRST_YEAR, 2100, "a year"));
+    if (_session.IsOver())
+    {
+        Refuse("The game has ended.");
+        return;
+    }
+    int64_t fired = 0;
+    const Time end(year, 0, 1);
+    if (end.IsAfter(_session.Now()))
+        fired = _session.RunTo(end);
+    _session.Out().Line("until").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
+}
+
+void SimCommands::Skip()
+{
+    if (_session.IsOver())
+    {
+        Refuse("The game has ended.");
+        return;
+    }
+    const int64_t fired = _session.SkipToNotice();
+    _session.Out().Line("skip").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
+}
+
+void SimCommands::Report()
+{
+    SimReport::Report(_session);
+}
+
+void SimCommands::Events()
+{
+    SimReport::PendingEvents(_session);
+}
+
+void SimCommands::Save()
+{
+    std::string error;
+    if (!_session.Save(&error))
+    {
+        Refuse("The game could not be saved: " + error + ".");
+        return;
+    }
+    _session.Out().Line("save").Str("date", SimOutput::Date(_session.Now()));
+}
+
+void SimCommands::Load()
+{
+    std::string error;
+    if (!_session.Load(&error))
+    {
+        Refuse("The game could not be loaded: " + error + ".");
+        return;
+    }
+    _session.Out().Line("load").Str("date", SimOutput::Date(_session.Now())).Str("company", TheCompany().GetName());
+}
+
+void SimCommands::Cash()
+{
+    const int64_t amount = Number(1, Company::CASH_LOW + 1, Company::CASH_HIGH - 1, "an amount of cash");
+    Company& company = TheCompany();
+    const int64_t change = amount - company.GetCash();
+    // Set outside the books: the statistics do not see it.
+    if (change > 0)
+        company.Earn(change, false);
+    else if (change < 0)
+        company.Spend(-change, false);
+    _session.Out().Line("cash").Int("cash", company.GetCash());
+}
