@@ -105,6 +105,13 @@ void SimCommands::Execute(const ScriptReader::Command& command)
             Refuse("There is no game: start one with new or load one.");
             return;
         }
+        // After the game-over screen only looking, loading and new games remain.
+        if (entry.needsGame && _session.IsOver() && entry.handler != &SimCommands::Report &&
+            entry.handler != &SimCommands::Events)
+        {
+            Refuse("The game has ended.");
+            return;
+        }
         (this->*entry.handler)();
         return;
     }
@@ -480,11 +487,6 @@ void SimCommands::Answer()
 void SimCommands::Run()
 {
     const int32_t days = static_cast<int32_t>(Number(1, 0, 36600, "a number of days"));
-    if (_session.IsOver())
-    {
-        Refuse("The game has ended.");
-        return;
-    }
     const int64_t fired = _session.RunTo(_session.Now().Add(0, 0, days, 0, 0, 0));
     _session.Out().Line("run").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
 }
@@ -492,11 +494,6 @@ void SimCommands::Run()
 void SimCommands::Until()
 {
     const int32_t year = static_cast<int32_t>(Number(1, Enviroment::FIRST_YEAR, 2100, "a year"));
-    if (_session.IsOver())
-    {
-        Refuse("The game has ended.");
-        return;
-    }
     int64_t fired = 0;
     const Time end(year, 0, 1);
     if (end.IsAfter(_session.Now()))
@@ -506,11 +503,6 @@ void SimCommands::Until()
 
 void SimCommands::Skip()
 {
-    if (_session.IsOver())
-    {
-        Refuse("The game has ended.");
-        return;
-    }
     const int64_t fired = _session.SkipToNotice();
     _session.Out().Line("skip").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
 }
