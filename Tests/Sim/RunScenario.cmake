@@ -120,7 +120,7 @@ elseif(CASE STREQUAL "SimSaveLoadChangesNothing")
       message(FATAL_ERROR "seed ${seed}: save and load changed the game; compare ${WORK}/saved${seed}.filtered "
                           "with ${WORK}/plain${seed}.filtered")
     endif()
-    expect_contains(plain${seed} "\nplane id=1 ")
+    expect_contains(plain${seed} "\ncompany name=\"Alpen Air\" date=\"1964-01-01 00:00:00\"")
   endforeach()
   # The saved game is stored as numbered pieces in the preference store.
   if(NOT EXISTS ${WORK}/registry1.sqlite3)
