@@ -1,0 +1,38 @@
+// GfxRadioButton: a radio button drawn from a three-look strip.
+//
+// The strip holds the unchecked, checked and disabled looks side by side,
+// each a third of its width. The hit test is two columns narrower than the
+// look (x .. x + width - 2) but takes the full height including the row
+// below (y .. y + height), so that buttons placed side by side do not
+// overlap.
+#pragma once
+
+#include "Common/Gui/Controls/BasicRadioButton.h"
+
+class Bitmap;
+class Window;
+
+class GfxRadioButton : public BasicRadioButton
+{
+public:
+    GfxRadioButton(RadioGroup* group, bool checked, const char* imagename, int16_t x, int16_t y, Window* parent,
+                   Callback* callback);
+    ~GfxRadioButton() override;
+
+    void DrawChecked() override;
+    void DrawUnchecked() override;
+    void DrawDisabled() override;
+    bool HitTest(int16_t x, int16_t y) override;
+
+    int32_t GetLookWidth() const;
+    int32_t GetLookHeight() const;
+
+private:
+    int16_t _x;
+    int16_t _y;
+    Window* _parent;
+    Bitmap* _strip;
+    Bitmap* _unchecked;
+    Bitmap* _checkedLook;
+    Bitmap* _disabled;
+};

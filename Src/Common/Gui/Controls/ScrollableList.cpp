@@ -1,0 +1,3 @@
+#include "Common/Gui/Controls/ScrollableList.h"
+
+ScrollableList::~ScrollableList() = default;
