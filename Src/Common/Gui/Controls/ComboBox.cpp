@@ -8,8 +8,8 @@
 ComboBox::ComboBox(int16_t x, int16_t y, Window* window, GfxComboList::Action action, bool shortBox)
 {
     _list = new GfxComboList(x, y, window, GfxResources::GetFont(GfxResources::FONT_TEXT), LIGHT_COLOUR,
-                             FACE_COLOUR, DARK_COLOUR, shortBox ? "sr_Combo_box_short.bmp" : "sr_Combo_box.bmp",
-                             std::move(action));
+                             FACE_COLOUR, DARK_COLOUR,
+                             shortBox ? "sr_Combo_box_short.bmp" : "sr_Combo_box.bmp", std::move(action));
     _arrow = new SoundButton("sr_Combo_arrow.bmp", static_cast<int16_t>(x + _list->GetBoxWidth()), y, window,
                              new MemberCallback<ComboBox>(this, &ComboBox::Toggle), true);
 }

@@ -65,7 +65,8 @@ int32_t GfxComboList::GetListTop() const
 void GfxComboList::RebuildBackBuffer()
 {
     delete _backbuffer;
-    _backbuffer = new OffscreenWindow(static_cast<int16_t>(_boxWidth + 4), static_cast<int16_t>(GetListHeight()));
+    _backbuffer =
+        new OffscreenWindow(static_cast<int16_t>(_boxWidth + 4), static_cast<int16_t>(GetListHeight()));
 }
 
 bool GfxComboList::InBox(int16_t x, int16_t y) const

@@ -15,8 +15,8 @@ class Window;
 class GfxRadioButton : public BasicRadioButton
 {
 public:
-    GfxRadioButton(RadioGroup* group, bool checked, const char* imagename, int16_t x, int16_t y, Window* parent,
-                   Callback* callback);
+    GfxRadioButton(RadioGroup* group, bool checked, const char* imagename, int16_t x, int16_t y,
+                   Window* parent, Callback* callback);
     ~GfxRadioButton() override;
 
     void DrawChecked() override;

@@ -11,7 +11,7 @@
 namespace
 {
 const char* const BITMAP_NAMES[GfxResources::BMP_COUNT] = {
-    "sr_Screen_background.bmp", "sr_Highscores_panel.bmp", "sr_InputPanel.bmp",    "sr_Panel.bmp",
+    "sr_Screen_background.bmp", "sr_Highscores_panel.bmp", "sr_InputPanel.bmp",     "sr_Panel.bmp",
     "sr_Radio_Button.bmp",      "sr_PanelMedium.bmp",      "sr_Procent_Panel1.bmp", "sr_Amount_panel.bmp",
     "sr_Procent_Panel2.bmp",    "sr_ListPanel.bmp",        "sr_PanelLine.bmp",      "sr_MapAfrica.bmp",
     "sr_MapAsia.bmp",           "sr_MapAustralia.bmp",     "sr_MapEurope.bmp",      "sr_MapNAmerica.bmp",

@@ -2,10 +2,6 @@
 
 ListItem::~ListItem() = default;
 
-void ListItem::OnSelect()
-{
-}
+void ListItem::OnSelect() {}
 
-void ListItem::OnTap(int16_t, int16_t)
-{
-}
+void ListItem::OnTap(int16_t, int16_t) {}

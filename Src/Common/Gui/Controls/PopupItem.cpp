@@ -7,7 +7,8 @@
 
 #include <utility>
 
-PopupItem::PopupItem(Window* window, int16_t x, int16_t y, const char* imagename, Action action, bool disabled)
+PopupItem::PopupItem(Window* window, int16_t x, int16_t y, const char* imagename, Action action,
+                     bool disabled)
     : _window(window), _x(x), _y(y), _action(std::move(action)), _disabled(disabled)
 {
     ASSERT(_window);

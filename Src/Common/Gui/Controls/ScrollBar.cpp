@@ -76,8 +76,8 @@ void ScrollBar::UpdateThumb()
         _thumbOffset = 0;
         return;
     }
-    _thumbOffset = static_cast<int32_t>(static_cast<double>(_child->GetFirst()) * (_trackHeight - _thumbHeight) /
-                                        range);
+    _thumbOffset =
+        static_cast<int32_t>(static_cast<double>(_child->GetFirst()) * (_trackHeight - _thumbHeight) / range);
     _thumbOffset = std::clamp(_thumbOffset, 0, std::max(0, _trackHeight - _thumbHeight));
 }
 
@@ -86,8 +86,8 @@ int32_t ScrollBar::RowForOffset(int32_t offset) const
     const int32_t span = _trackHeight - _thumbHeight;
     if (span <= 0)
         return 0;
-    return static_cast<int32_t>(static_cast<double>(offset) * (_child->GetCount() - _child->GetVisibleRows()) /
-                                span);
+    return static_cast<int32_t>(static_cast<double>(offset) *
+                                (_child->GetCount() - _child->GetVisibleRows()) / span);
 }
 
 void ScrollBar::ScrollChildTo(int32_t row)
@@ -126,6 +126,10 @@ void ScrollBar::Draw()
 {
     if (!_visible)
         return;
+    // The list may have scrolled or changed by other means; only a thumb
+    // being dragged keeps its own place.
+    if (!_dragging)
+        UpdateThumb();
     const bool active = IsActive();
     const int32_t trackTop = GetTrackTop();
     const int32_t upLook = !active ? 2 : (_upPressed && _upInside ? 1 : 0);

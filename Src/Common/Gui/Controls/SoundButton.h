@@ -10,7 +10,8 @@
 class SoundButton : public GfxButton
 {
 public:
-    SoundButton(const char* imagename, int16_t x, int16_t y, Window* parent, Callback* callback, bool enabled);
+    SoundButton(const char* imagename, int16_t x, int16_t y, Window* parent, Callback* callback,
+                bool enabled);
 
     void Fire() override;
 };

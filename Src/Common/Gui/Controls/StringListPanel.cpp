@@ -66,8 +66,8 @@ void StringListPanel::Draw()
         if (_first + i == _selected)
             _window->FillSolid(Rect{{_x + 3, _y + 3 + i * _rowHeight}, {_width - 6, _rowHeight}},
                                _selectionColour);
-        _window->DrawString(_x + 4, _y + 4 + i * _rowHeight, _strings[static_cast<size_t>(_first + i)].c_str(),
-                            ROP_DEFAULT);
+        _window->DrawString(_x + 4, _y + 4 + i * _rowHeight,
+                            _strings[static_cast<size_t>(_first + i)].c_str(), ROP_DEFAULT);
     }
 }
 
