@@ -94,3 +94,10 @@ TEST_F(ComboBoxTest, DisabledComboIgnoresTheStylus)
     Tap(*combo, 60, 60);
     EXPECT_TRUE(combo->GetList()->IsOpen());
 }
+
+TEST_F(ComboBoxTest, AListWithoutWindowOrFontIsAnAssertion)
+{
+    Font* font = GfxResources::GetFont(GfxResources::FONT_TEXT);
+    EXPECT_DEATH(GfxComboList(0, 0, nullptr, font, 0, 0, 0, "sr_Combo_box.bmp", [](int32_t) {}), "_window");
+    EXPECT_DEATH(GfxComboList(0, 0, screen, nullptr, 0, 0, 0, "sr_Combo_box.bmp", [](int32_t) {}), "_font");
+}

@@ -151,3 +151,11 @@ TEST_F(ScrollBarTest, ArrowLooksFollowTheStylus)
     bar->OnStylusUp(220, 45);
     EXPECT_EQ(normal, Pixels(213, 40, 18, 18));
 }
+
+TEST_F(ScrollBarTest, ABarWithoutItsListIsAnAssertion)
+{
+    EXPECT_DEATH(ScrollBar(213, 40, screen, nullptr, "sr_ScrollVerticalUp_button.bmp",
+                           "sr_ScrollVerticalDown_button.bmp", "sr_ScrollLine.bmp",
+                           "sr_ScrollVertical_bar.bmp", true),
+                 "_child");
+}
