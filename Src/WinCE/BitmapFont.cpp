@@ -4,10 +4,7 @@
 #include "WinCE/Bitmap.h"
 #include "WinCE/MaskedBitmap.h"
 
-#if __has_include("WinCE/VirtualFile.h")
 #include "WinCE/VirtualFile.h"
-#define SKYREACH_HAVE_VIRTUALFILE 1
-#endif
 
 #include <cstring>
 
@@ -55,20 +52,17 @@ BitmapFont::~BitmapFont()
 void BitmapFont::LoadMetrics(const char* stripName)
 {
     const std::string name = MetricsName(stripName);
-    std::vector<uint8_t> bytes;
-#ifdef SKYREACH_HAVE_VIRTUALFILE
     VirtualFile file(name.c_str());
-    if (file.IsOpen())
+    if (!file.IsOpen())
     {
-        bytes.resize(file.GetSize());
-        const int32_t bytesread = file.Read(bytes.data(), static_cast<int32_t>(bytes.size()));
-        bytes.resize(bytesread > 0 ? static_cast<size_t>(bytesread) : 0);
-    }
-    else
-    {
+        // Carrying on after the message leaves a font that draws nothing.
+        _height = _bitmap->GetImgRect().extent.y;
         FatalError(("Couldn't load font metrics: " + name).c_str());
+        return;
     }
-#endif
+    std::vector<uint8_t> bytes(file.GetSize());
+    const int32_t bytesread = file.Read(bytes.data(), static_cast<int32_t>(bytes.size()));
+    bytes.resize(bytesread > 0 ? static_cast<size_t>(bytesread) : 0);
     ReadMetrics(bytes.data(), bytes.size(), name);
 }
 

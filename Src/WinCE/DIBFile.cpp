@@ -3,14 +3,7 @@
 #include "WinCE/Assert.h"
 #include "WinCE/Surface.h"
 
-#if __has_include("WinCE/VFileResource.h")
 #include "WinCE/VFileResource.h"
-#define SKYREACH_HAVE_VFILERESOURCE 1
-#else
-class VFileResource
-{
-};
-#endif
 
 #include <cstring>
 
@@ -52,14 +45,10 @@ int32_t DIBFile::StrideOf(int32_t width, int32_t bpp)
 DIBFile::DIBFile(const char* name) : _name(name ? name : "")
 {
     ASSERT(name != NULL && "a bitmap needs a resource name");
-#ifdef SKYREACH_HAVE_VFILERESOURCE
     _resource = std::make_unique<VFileResource>(name);
     const uint8_t* data = _resource->GetData();
     const int32_t size = _resource->GetSize();
     Parse(data, data != nullptr && size > 0 ? static_cast<size_t>(size) : 0);
-#else
-    FatalError(("VFileResource: Couldn't load file resource: " + _name).c_str());
-#endif
 }
 
 DIBFile::DIBFile(const char* name, const uint8_t* data, size_t size)
