@@ -48,7 +48,9 @@ MenuBar* s_stylusMenuBar = nullptr;
 
 Application::Application() : _screen(new DeviceScreen)
 {
+    // clang-format off
     ASSERT(s_appPointer==NULL);
+    // clang-format on
     s_appPointer = this;
 }
 
@@ -182,7 +184,8 @@ void Application::Deliver(const HostEvent& event)
     case HostEvent::KeyUp:
         DeliverKey(event);
         break;
-    case HostEvent::Char: {
+    case HostEvent::Char:
+    {
         if (UIControl* control = UIControl::GetFocus())
         {
             if (control->GetParent()->GetEnabled())
@@ -242,7 +245,8 @@ void Application::DeliverStylus(const HostEvent& event)
             {
                 const Rect r = control->GetBounds();
                 s_stylusControl = control;
-                control->OnStylusDown(static_cast<int16_t>(cx - r.origin.x), static_cast<int16_t>(cy - r.origin.y));
+                control->OnStylusDown(static_cast<int16_t>(cx - r.origin.x),
+                                      static_cast<int16_t>(cy - r.origin.y));
                 return;
             }
         }
@@ -308,8 +312,9 @@ void Application::DeliverKey(const HostEvent& event)
         {
             if (!down)
             {
-                if (event.key == HOSTKEY_BACKSPACE || event.key == HOSTKEY_DELETE || event.key == HOSTKEY_HOME ||
-                    event.key == HOSTKEY_END || event.key == HOSTKEY_LEFT || event.key == HOSTKEY_RIGHT)
+                if (event.key == HOSTKEY_BACKSPACE || event.key == HOSTKEY_DELETE ||
+                    event.key == HOSTKEY_HOME || event.key == HOSTKEY_END || event.key == HOSTKEY_LEFT ||
+                    event.key == HOSTKEY_RIGHT)
                     return;
             }
             else if (control->OnKeyDown(event.key))
@@ -334,7 +339,8 @@ uint32_t Application::KeyBitOf(uint16_t virtualKey)
     {
         const HostKeyTable keys = host->GetDefaultKeys();
         // Compared in this order; only the first match counts.
-        const uint16_t order[8] = {keys.up, keys.down, keys.left, keys.right, keys.start, keys.a, keys.b, keys.c};
+        const uint16_t order[8] = {keys.up,    keys.down, keys.left, keys.right,
+                                   keys.start, keys.a,    keys.b,    keys.c};
         const uint32_t bits[8] = {KEY_UP, KEY_DOWN, KEY_LEFT, KEY_RIGHT, KEY_START, KEY_A, KEY_B, KEY_C};
         for (int i = 0; i < 8; ++i)
         {
@@ -430,8 +436,9 @@ void Application::ShowHelp()
     Host* host = GetHost();
     if (file.empty())
     {
-        ShowMessage("The manual is not installed: the \"Help File\" setting is empty. Run Skyreach --install.",
-                    "Help");
+        ShowMessage(
+            "The manual is not installed: the \"Help File\" setting is empty. Run Skyreach --install.",
+            "Help");
         return;
     }
     if (host && !host->OpenDocument(file))

@@ -16,7 +16,8 @@ constexpr uint32_t SYSTEM_BAR_TEXT = COLOR_WHITE;
 constexpr uint32_t DESKTOP_COLOUR = COLOR_WHITE;
 } // namespace
 
-DeviceScreen::DeviceScreen() : _frame(DEVICE_WIDTH, DEVICE_HEIGHT), _shown(size_t(DEVICE_WIDTH) * DEVICE_HEIGHT, 0)
+DeviceScreen::DeviceScreen()
+    : _frame(DEVICE_WIDTH, DEVICE_HEIGHT), _shown(size_t(DEVICE_WIDTH) * DEVICE_HEIGHT, 0)
 {
 }
 
@@ -98,8 +99,8 @@ void DeviceScreen::Compose()
     _frame.FillSolid(Rect{{0, 0}, {DEVICE_WIDTH, SYSTEM_BAR_HEIGHT}}, SYSTEM_BAR_COLOUR);
     if (Form* titled = TitleForm())
     {
-        DrawText(&_frame, 6, (SYSTEM_BAR_HEIGHT - SystemFont::CELL_HEIGHT) / 2, titled->GetTitle(), SYSTEM_BAR_TEXT,
-                 COLOR_TRANSPARENT);
+        DrawText(&_frame, 6, (SYSTEM_BAR_HEIGHT - SystemFont::CELL_HEIGHT) / 2, titled->GetTitle(),
+                 SYSTEM_BAR_TEXT, COLOR_TRANSPARENT);
     }
 
     if (MenuBar* bar = CurrentMenuBar())
@@ -124,7 +125,8 @@ bool DeviceScreen::PresentIfChanged(bool force)
     if (same)
         return false;
     for (int32_t y = 0; y < DEVICE_HEIGHT; ++y)
-        std::memcpy(_shown.data() + size_t(y) * DEVICE_WIDTH, surface->GetRow(y), DEVICE_WIDTH * sizeof(uint32_t));
+        std::memcpy(_shown.data() + size_t(y) * DEVICE_WIDTH, surface->GetRow(y),
+                    DEVICE_WIDTH * sizeof(uint32_t));
     _haveShown = true;
     ++_presents;
     if (Host* host = GetHost())

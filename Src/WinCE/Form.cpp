@@ -33,10 +33,13 @@ std::vector<Form*>& PaintQueue()
 }
 } // namespace
 
-Form::Form(const char* title, int32_t x, int32_t y, int32_t width, int32_t height, bool caption, uint16_t menuBarId)
+Form::Form(const char* title, int32_t x, int32_t y, int32_t width, int32_t height, bool caption,
+           uint16_t menuBarId)
     : Window(static_cast<int16_t>(width), static_cast<int16_t>(height)), _surface(width, height)
 {
+    // clang-format off
     ASSERT((title!=0) && (*title!=0));
+    // clang-format on
     ASSERT(_numFormInstances < MAX_FORM_INSTANCES);
     SetSurface(&_surface);
     // A new form is white, like a freshly created window.
@@ -78,7 +81,8 @@ Form::~Form()
     SetSurface(nullptr);
 }
 
-void Form::Create(const char* windowClass, const char* title, int32_t x, int32_t y, int32_t width, int32_t height)
+void Form::Create(const char* windowClass, const char* title, int32_t x, int32_t y, int32_t width,
+                  int32_t height)
 {
     (void)windowClass;
     ASSERT(x >= 0);
@@ -93,7 +97,9 @@ void Form::Create(const char* windowClass, const char* title, int32_t x, int32_t
     FormMessage create;
     create.kind = FormMessage::Create;
     Dispatch(this, create);
+    // clang-format off
     ASSERT(s_WM_CREATE_instance==NULL);
+    // clang-format on
     ASSERT(_hasWindow && "_handle");
 }
 
@@ -516,7 +522,8 @@ void Form::Dispatch(Form* form, const FormMessage& message)
         Application::ShowHelp();
         break;
     case FormMessage::KeyDown:
-    case FormMessage::KeyUp: {
+    case FormMessage::KeyUp:
+    {
         const bool pressed = message.kind == FormMessage::KeyDown;
         const uint32_t bit = Application::KeyBitOf(static_cast<uint16_t>(message.param));
         if (bit && Application::Get())
@@ -526,7 +533,8 @@ void Form::Dispatch(Form* form, const FormMessage& message)
     case FormMessage::Char:
         form->OnChar(static_cast<uint16_t>(message.param));
         break;
-    case FormMessage::Command: {
+    case FormMessage::Command:
+    {
         if (message.code != 0 && message.code != 1)
             break;
         UIControl* sender = nullptr;

@@ -58,12 +58,12 @@ struct FormMessage
     {
         Create,
         Destroy,
-        Activate,   // param: 0 inactive, 1 active, 2 click-active
+        Activate, // param: 0 inactive, 1 active, 2 click-active
         CancelMode,
         Paint,
         Close,
         Help,
-        KeyDown,    // param: virtual key
+        KeyDown, // param: virtual key
         KeyUp,
         Char,       // param: character
         Command,    // param: command id; code: notification; control: sender or null
@@ -72,7 +72,7 @@ struct FormMessage
         StylusUp,
         CaptureChanged,
         Size,
-        Null,       // delivered only to complete a pending activation
+        Null, // delivered only to complete a pending activation
     };
     Kind kind = Null;
     uint32_t param = 0;
@@ -87,7 +87,8 @@ class Form : public Window
 public:
     // A form of the given size at (x, y) below the system bar. The title must
     // not be empty; menuBarId 0 means an empty menu bar.
-    Form(const char* title, int32_t x, int32_t y, int32_t width, int32_t height, bool caption, uint16_t menuBarId);
+    Form(const char* title, int32_t x, int32_t y, int32_t width, int32_t height, bool caption,
+         uint16_t menuBarId);
     ~Form() override;
 
     // Shows the form modally: every other form is disabled and a nested loop

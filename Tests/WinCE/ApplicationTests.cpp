@@ -1,5 +1,10 @@
 #include "FrameTestSupport.h"
 
+#include "WinCE/Host/InstanceLock.h"
+
+#include <filesystem>
+#include <sstream>
+
 using frame_test::FrameTest;
 using frame_test::RecordingForm;
 
@@ -106,4 +111,27 @@ TEST_F(ApplicationLoop, ScriptWaitsRunTheLoopOnTheFakeClock)
     ASSERT_TRUE(script->Run(input, &error)) << error;
     EXPECT_EQ(start + 100, host->Ticks());
     EXPECT_EQ(4, form.idleCalls) << "one loop step per 25 ms of fake time";
+}
+
+TEST_F(ApplicationLoop, ASecondStartRaisesTheRunningWindowThroughTheLoop)
+{
+    char pattern[] = "/tmp/jw-app-lock-XXXXXX";
+    const char* dir = mkdtemp(pattern);
+    ASSERT_NE(nullptr, dir);
+    HeadlessHost* running = host.get();
+    InstanceLock first("Northgate SoftJet Warden", dir,
+                       [running]
+                       {
+                           HostEvent raise;
+                           raise.kind = HostEvent::Raise;
+                           running->Push(raise);
+                       });
+    ASSERT_EQ(InstanceLock::Result::Acquired, first.Acquire());
+    {
+        InstanceLock second("Northgate SoftJet Warden", dir, nullptr);
+        EXPECT_EQ(InstanceLock::Result::OtherRaised, second.Acquire()) << "the second start leaves at once";
+    }
+    script->Pump();
+    EXPECT_EQ(1, host->RaiseCount()) << "the running copy comes to the front";
+    std::filesystem::remove_all(dir);
 }

@@ -66,8 +66,8 @@ TEST_F(FormOrder, ShowingActivatesCancelsAndCompletesOnThePaint)
 {
     RecordingForm form("F", &log);
     form.Show();
-    const std::vector<std::string> expected = {"F: OnActivate", "F: OnDeactivate", "F: OnShow", "F: OnActivate",
-                                               "F: Paint"};
+    const std::vector<std::string> expected = {"F: OnActivate", "F: OnDeactivate", "F: OnShow",
+                                               "F: OnActivate", "F: Paint"};
     EXPECT_EQ(expected, log);
     EXPECT_TRUE(form.IsActive());
     EXPECT_EQ(&form, Form::GetActiveForm());
@@ -81,8 +81,8 @@ TEST_F(FormOrder, HidingReactivatesTheFormBelowOnItsNextMessage)
     above.Show();
     log.clear();
     above.Hide();
-    const std::vector<std::string> expected = {"Above: OnDeactivate", "Below: OnActivate", "Below: OnDeactivate",
-                                               "Above: OnHide"};
+    const std::vector<std::string> expected = {"Above: OnDeactivate", "Below: OnActivate",
+                                               "Below: OnDeactivate", "Above: OnHide"};
     EXPECT_EQ(expected, log);
     EXPECT_EQ(nullptr, Form::GetActiveForm()) << "activation completes with the next message";
     EXPECT_TRUE(below.IsReactivatePending());
@@ -162,17 +162,18 @@ TEST_F(FormKeys, KeysBecomeKeyBitsThroughTheApplication)
     form.Show();
     script->Pump();
     log.clear();
-    const uint16_t keys[] = {HOSTKEY_UP, HOSTKEY_DOWN, HOSTKEY_LEFT, HOSTKEY_RIGHT, HOSTKEY_A, HOSTKEY_B,
-                             HOSTKEY_C,  HOSTKEY_START, HOSTKEY_F1, HOSTKEY_F2, HOSTKEY_F3, HOSTKEY_F4,
-                             HOSTKEY_BACK, HOSTKEY_QUIT};
+    const uint16_t keys[] = {HOSTKEY_UP, HOSTKEY_DOWN, HOSTKEY_LEFT,  HOSTKEY_RIGHT, HOSTKEY_A,
+                             HOSTKEY_B,  HOSTKEY_C,    HOSTKEY_START, HOSTKEY_F1,    HOSTKEY_F2,
+                             HOSTKEY_F3, HOSTKEY_F4,   HOSTKEY_BACK,  HOSTKEY_QUIT};
     for (uint16_t key : keys)
         host->Key(key, true);
     host->Key(HOSTKEY_A, false);
     script->Pump();
     const std::vector<std::string> expected = {
-        "F: Key 0x10 down",    "F: Key 0x20 down",    "F: Key 0x40 down", "F: Key 0x80 down", "F: Key 0x10000 down",
-        "F: Key 0x20000 down", "F: Key 0x40000 down", "F: Key 0x80000 down", "F: Key 0x1 down", "F: Key 0x2 down",
-        "F: Key 0x4 down",     "F: Key 0x8 down",     "F: Key 0x200 down", "F: Key 0x100 down", "F: Key 0x10000 up"};
+        "F: Key 0x10 down",    "F: Key 0x20 down",    "F: Key 0x40 down",    "F: Key 0x80 down",
+        "F: Key 0x10000 down", "F: Key 0x20000 down", "F: Key 0x40000 down", "F: Key 0x80000 down",
+        "F: Key 0x1 down",     "F: Key 0x2 down",     "F: Key 0x4 down",     "F: Key 0x8 down",
+        "F: Key 0x200 down",   "F: Key 0x100 down",   "F: Key 0x10000 up"};
     EXPECT_EQ(expected, log);
 }
 

@@ -38,11 +38,12 @@ uint16_t HostScript::KeyByName(const std::string& name)
     {
         const char* name;
         uint16_t key;
-    } s_keys[] = {{"up", HOSTKEY_UP},     {"down", HOSTKEY_DOWN}, {"left", HOSTKEY_LEFT}, {"right", HOSTKEY_RIGHT},
-                  {"a", HOSTKEY_A},       {"b", HOSTKEY_B},       {"c", HOSTKEY_C},       {"start", HOSTKEY_START},
-                  {"f1", HOSTKEY_F1},     {"f2", HOSTKEY_F2},     {"f3", HOSTKEY_F3},     {"f4", HOSTKEY_F4},
-                  {"back", HOSTKEY_BACK}, {"quit", HOSTKEY_QUIT}, {"backspace", HOSTKEY_BACKSPACE},
-                  {"delete", HOSTKEY_DELETE}, {"home", HOSTKEY_HOME}, {"end", HOSTKEY_END}};
+    } s_keys[] = {{"up", HOSTKEY_UP},         {"down", HOSTKEY_DOWN},   {"left", HOSTKEY_LEFT},
+                  {"right", HOSTKEY_RIGHT},   {"a", HOSTKEY_A},         {"b", HOSTKEY_B},
+                  {"c", HOSTKEY_C},           {"start", HOSTKEY_START}, {"f1", HOSTKEY_F1},
+                  {"f2", HOSTKEY_F2},         {"f3", HOSTKEY_F3},       {"f4", HOSTKEY_F4},
+                  {"back", HOSTKEY_BACK},     {"quit", HOSTKEY_QUIT},   {"backspace", HOSTKEY_BACKSPACE},
+                  {"delete", HOSTKEY_DELETE}, {"home", HOSTKEY_HOME},   {"end", HOSTKEY_END}};
     for (const auto& entry : s_keys)
     {
         if (name == entry.name)

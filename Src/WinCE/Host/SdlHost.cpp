@@ -142,9 +142,25 @@ bool SdlHost::Open(std::string& error)
         return false;
     }
     _sdl->videoStarted = true;
+    // Without a desktop SDL falls back to drivers that show nothing (the
+    // offscreen and dummy ones); a window there would be invisible, so
+    // unless one of them was asked for by name, there is no display.
+    const char* driver = SDL_GetCurrentVideoDriver();
+    const char* wanted = SDL_getenv("SDL_VIDEODRIVER");
+    if (driver &&
+        (SDL_strcmp(driver, "offscreen") == 0 || SDL_strcmp(driver, "dummy") == 0 ||
+         SDL_strcmp(driver, "evdev") == 0) &&
+        !(wanted && SDL_strcmp(wanted, driver) == 0))
+    {
+        error = "No display available (no desktop session: DISPLAY and WAYLAND_DISPLAY are not set)";
+        return false;
+    }
     s_raiseEventType = SDL_RegisterEvents(1);
 
     SDL_SetHint(SDL_HINT_RENDER_SCALE_QUALITY, "0");
+    // The window's own framebuffer is enough; do not let SDL put a GL
+    // texture behind it.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     Uint32 flags = SDL_WINDOW_RESIZABLE | SDL_WINDOW_ALLOW_HIGHDPI;
     if (_options.fullscreen)
         flags |= SDL_WINDOW_FULLSCREEN_DESKTOP;
@@ -155,9 +171,12 @@ bool SdlHost::Open(std::string& error)
         error = std::string("Couldn't open a window: ") + SDL_GetError();
         return false;
     }
-    _sdl->renderer = SDL_CreateRenderer(_sdl->window, -1, SDL_RENDERER_ACCELERATED);
+    // A 240x320 picture scaled by whole factors needs no graphics card: the
+    // software renderer starts faster and costs less memory and power than a
+    // GL context (which on machines without a GPU emulates one on the CPU).
+    _sdl->renderer = SDL_CreateRenderer(_sdl->window, -1, SDL_RENDERER_SOFTWARE);
     if (!_sdl->renderer)
-        _sdl->renderer = SDL_CreateRenderer(_sdl->window, -1, SDL_RENDERER_SOFTWARE);
+        _sdl->renderer = SDL_CreateRenderer(_sdl->window, -1, SDL_RENDERER_ACCELERATED);
     if (!_sdl->renderer)
     {
         error = std::string("Couldn't create a renderer: ") + SDL_GetError();
@@ -243,10 +262,11 @@ bool SdlHost::Translate(const void* raw, HostEvent& event)
         event.y = static_cast<int16_t>(e.motion.y);
         return true;
     case SDL_KEYDOWN:
-    case SDL_KEYUP: {
+    case SDL_KEYUP:
+    {
         const uint16_t key = MapKey(e.key.keysym, _textInput);
-        if (!key || (e.type == SDL_KEYDOWN && e.key.repeat && key != HOSTKEY_BACKSPACE && key != HOSTKEY_DELETE &&
-                     key != HOSTKEY_LEFT && key != HOSTKEY_RIGHT))
+        if (!key || (e.type == SDL_KEYDOWN && e.key.repeat && key != HOSTKEY_BACKSPACE &&
+                     key != HOSTKEY_DELETE && key != HOSTKEY_LEFT && key != HOSTKEY_RIGHT))
             return false;
         event.kind = e.type == SDL_KEYDOWN ? HostEvent::KeyDown : HostEvent::KeyUp;
         event.key = key;
@@ -359,7 +379,8 @@ HostAnswer SdlHost::MessageBox(const char* caption, const char* text, HostButton
         choices = {{"OK", HostAnswer::Ok}};
         break;
     case HostButtons::AbortRetryIgnore:
-        choices = {{"Abort", HostAnswer::Abort}, {"Retry", HostAnswer::Retry}, {"Ignore", HostAnswer::Ignore}};
+        choices = {
+            {"Abort", HostAnswer::Abort}, {"Retry", HostAnswer::Retry}, {"Ignore", HostAnswer::Ignore}};
         break;
     case HostButtons::RetryCancel:
         choices = {{"Retry", HostAnswer::Retry}, {"Cancel", HostAnswer::Cancel}};

@@ -17,14 +17,14 @@ constexpr int32_t GLYPH_WIDTH = SystemFont::CELL_WIDTH;
 } // namespace
 
 TextField::TextField(int16_t x, int16_t y, int16_t width, int16_t height, Form* parent, int32_t maxLength,
-                     bool editable, bool singleLine, uint32_t extraStyle, bool numberOnly, uint32_t textColour,
-                     uint32_t backgroundColour)
+                     bool editable, bool singleLine, uint32_t extraStyle, bool numberOnly,
+                     uint32_t textColour, uint32_t backgroundColour)
     : UIControl(x, y, width, height, nullptr, parent, "EDIT",
                 WS_CHILD_VISIBLE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | (singleLine ? 0 : ES_MULTILINE) |
                     (editable ? 0 : ES_READONLY) | (numberOnly ? ES_NUMBER : 0) | extraStyle,
                 textColour, backgroundColour),
-      _maxLength(maxLength), _editable(editable), _singleLine(singleLine), _numberOnly(numberOnly),
-      _format{{PAD, PAD}, {width - 2 * PAD, height - 2 * PAD}}
+      _maxLength(maxLength), _editable(editable), _singleLine(singleLine),
+      _numberOnly(numberOnly), _format{{PAD, PAD}, {width - 2 * PAD, height - 2 * PAD}}
 {
     ASSERT(maxLength >= 0 && "a text field holds at least nothing");
 }
@@ -274,7 +274,8 @@ void TextField::Paint(Window* screen, int32_t originX, int32_t originY)
     const int32_t fy = top + _format.origin.y;
     screen->SetClip(fx, fy, _format.extent.x, _format.extent.y);
     const int32_t textY = fy + (_format.extent.y - SystemFont::CELL_HEIGHT) / 2;
-    DeviceScreen::DrawText(screen, fx - _scroll, textY, _value.c_str(), _textColour, DeviceScreen::COLOR_TRANSPARENT);
+    DeviceScreen::DrawText(screen, fx - _scroll, textY, _value.c_str(), _textColour,
+                           DeviceScreen::COLOR_TRANSPARENT);
     if (HasFocus())
     {
         const int32_t from = GetSelectionStart();
@@ -288,12 +289,14 @@ void TextField::Paint(Window* screen, int32_t originX, int32_t originY)
             const Rect clip = screen->GetClip();
             for (int32_t yy = selection.origin.y; yy < selection.origin.y + selection.extent.y; ++yy)
             {
-                if (yy < clip.origin.y || yy >= clip.origin.y + clip.extent.y || yy < 0 || yy >= dc->GetHeight())
+                if (yy < clip.origin.y || yy >= clip.origin.y + clip.extent.y || yy < 0 ||
+                    yy >= dc->GetHeight())
                     continue;
                 uint32_t* row = dc->GetRow(yy);
                 for (int32_t xx = selection.origin.x; xx < selection.origin.x + selection.extent.x; ++xx)
                 {
-                    if (xx < clip.origin.x || xx >= clip.origin.x + clip.extent.x || xx < 0 || xx >= dc->GetWidth())
+                    if (xx < clip.origin.x || xx >= clip.origin.x + clip.extent.x || xx < 0 ||
+                        xx >= dc->GetWidth())
                         continue;
                     row[xx] = ~row[xx] & COLOR_MASK;
                 }

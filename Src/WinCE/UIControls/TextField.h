@@ -23,8 +23,9 @@ constexpr uint32_t WS_CHILD_VISIBLE = 0x50000000;
 class TextField : public UIControl
 {
 public:
-    TextField(int16_t x, int16_t y, int16_t width, int16_t height, Form* parent, int32_t maxLength, bool editable,
-              bool singleLine, uint32_t extraStyle, bool numberOnly, uint32_t textColour, uint32_t backgroundColour);
+    TextField(int16_t x, int16_t y, int16_t width, int16_t height, Form* parent, int32_t maxLength,
+              bool editable, bool singleLine, uint32_t extraStyle, bool numberOnly, uint32_t textColour,
+              uint32_t backgroundColour);
     ~TextField() override;
 
     void SetFocus();

@@ -12,7 +12,7 @@ public:
 };
 
 // Calls a member function of an object.
-template<class T> class MemberCallback : public Callback
+template <class T> class MemberCallback : public Callback
 {
 public:
     MemberCallback(T* object, void (T::*method)()) : _object(object), _method(method) {}

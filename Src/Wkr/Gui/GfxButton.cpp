@@ -4,8 +4,8 @@
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
 
-GfxButton::GfxButton(const char* imagename, int16_t x, int16_t y, Window* parent, Callback* callback, bool enabled,
-                     bool candisable)
+GfxButton::GfxButton(const char* imagename, int16_t x, int16_t y, Window* parent, Callback* callback,
+                     bool enabled, bool candisable)
     : Button(callback, enabled, candisable), _x(x), _y(y), _parent(parent)
 {
     ASSERT(imagename);

@@ -34,7 +34,10 @@ public:
     Bitmap* GetDisabledLook() const { return _disabled; }
 
     // The width of one look of a strip `stripWidth` pixels wide.
-    static int32_t LookWidth(int32_t stripWidth, bool candisable) { return candisable ? stripWidth / 3 : stripWidth / 2; }
+    static int32_t LookWidth(int32_t stripWidth, bool candisable)
+    {
+        return candisable ? stripWidth / 3 : stripWidth / 2;
+    }
 
 protected:
     // Cuts the looks from the strip (which the button then owns).

@@ -26,8 +26,8 @@ protected:
     TextField* Make(int32_t maxLength = 12, bool editable = true, bool numberOnly = false)
     {
         // The form owns its controls.
-        return new TextField(28, 119, 184, 17, form.get(), maxLength, editable, true, 0, numberOnly, COLOR_BLACK,
-                             COLOR_WHITE);
+        return new TextField(28, 119, 184, 17, form.get(), maxLength, editable, true, 0, numberOnly,
+                             COLOR_BLACK, COLOR_WHITE);
     }
     std::unique_ptr<RecordingForm> form;
 };
@@ -69,7 +69,8 @@ TEST_F(TextFieldTest, TypingFillsUpToTheLimitAndBackspaceDeletes)
     host->Key(HOSTKEY_BACKSPACE, false);
     script->Pump();
     EXPECT_EQ("Skyw", field->Text());
-    EXPECT_TRUE(log.empty()) << "typing into the field does not reach the form: " << (log.empty() ? "" : log[0]);
+    EXPECT_TRUE(log.empty()) << "typing into the field does not reach the form: "
+                             << (log.empty() ? "" : log[0]);
     field->KillFocus();
     EXPECT_FALSE(host->TextInputOn());
     host->Type("x");
@@ -184,7 +185,8 @@ TEST_F(TextFieldTest, AControlWithoutAParentWindowSaysSoAndCarriesOn)
     EXPECT_FALSE(orphan->HasWindow());
     ASSERT_EQ(1u, host->Messages().size());
     EXPECT_EQ("Error", host->Messages()[0].caption);
-    EXPECT_NE(std::string::npos, host->Messages()[0].text.find("CreateWindow failed")) << host->Messages()[0].text;
+    EXPECT_NE(std::string::npos, host->Messages()[0].text.find("CreateWindow failed"))
+        << host->Messages()[0].text;
     EXPECT_EQ(0, form->GetUIControlCount());
     delete orphan;
 }

@@ -1,0 +1,82 @@
+// MainForm: the application's main form: the splash sequence and the main
+// menu.
+//
+// After creation the first idle step shows the publisher splash; every 3
+// seconds (or at a tap) the next stage follows: the game splash, then the
+// menu with its seven buttons. Exit (and the quit key) ends the program,
+// About opens the scrolling credits. The form also carries what the game
+// saves under "MainForm": "_gameactive" and the blocks of the navigation
+// state, the options and the high score table.
+#pragma once
+
+#include "WinCE/Form.h"
+#include "Wkr/Gui/WidgetList.h"
+#include "Wkrimp/Config/ConfigBlock.h"
+
+class AboutForm;
+class Bitmap;
+class GfxButton;
+
+class MainForm : public Form
+{
+public:
+    enum Stage
+    {
+        STAGE_NONE = 0,
+        STAGE_PUBLISHER = 1,
+        STAGE_GAME = 2,
+        STAGE_MENU = 3,
+    };
+
+    // A form of 240 x 268 at (0, 0).
+    explicit MainForm(const char* title);
+    ~MainForm() override;
+
+    void Paint() override;
+    void OnStylusMove(int16_t x, int16_t y) override;
+    void OnStylusUp(int16_t x, int16_t y) override;
+    void OnStylusDown(int16_t x, int16_t y) override;
+    void OnActivate() override;
+    bool OnKey(uint32_t keyBit, bool pressed) override;
+    bool OnIdle() override;
+
+    void Save(ConfigBlock& block) const;
+    void Load(const ConfigBlock& block);
+
+    int32_t GetStage() const { return _stage; }
+    bool IsGameActive() const { return _gameactive; }
+    void SetGameActive(bool active) { _gameactive = active; }
+    AboutForm* GetAboutForm() const { return _aboutForm; }
+    GfxButton* GetResumeButton() const { return _resume; }
+
+    // Milliseconds each splash stays up without a tap.
+    static constexpr uint32_t STAGE_TIME = 3000;
+
+private:
+    void NextStage();
+    void OnExit();
+    void OnNewGame();
+    void OnResume();
+    void OnHighscores();
+    void OnOptions();
+    void OnHelp();
+    void OnAbout();
+
+    Bitmap* _background;
+    Bitmap* _publisherSplash;
+    Bitmap* _gameSplash;
+    WidgetList _widgets;
+    GfxButton* _resume = nullptr;
+    bool _gameactive = false;
+    AboutForm* _aboutForm;
+    int32_t _stage = STAGE_NONE;
+    uint32_t _stageTick = 0;
+    // The blocks of the screens that come with the next round of work; kept
+    // as loaded so that saving never drops them.
+    ConfigBlock _navigation;
+    ConfigBlock _options;
+    ConfigBlock _highscore;
+    bool _hasNavigation = false;
+    bool _hasOptions = false;
+    bool _hasHighscore = false;
+};

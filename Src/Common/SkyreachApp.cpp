@@ -1,0 +1,253 @@
+#include "Common/SkyreachApp.h"
+
+#include "Common/Backend/TimeSimulation.h"
+#include "Common/Gui/Forms/MainForm.h"
+#include "Common/LocaleDate.h"
+#include "WinCE/Assert.h"
+#include "WinCE/DebugOutput.h"
+#include "WinCE/Preferences.h"
+#include "WinCE/RegKey.h"
+#include "WinCE/RegValue.h"
+#include "WinCE/RegistryTransaction.h"
+#include "WinCE/TickCount.h"
+#include "WinCE/VFileResource.h"
+
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/Events/EventRegistry.h"
+#include "Common/Backend/GameState.h"
+
+namespace
+{
+bool s_simulationRunning = false;
+
+// Keeps the bytes of a save that cannot be read beside the preferences, so
+// that nothing the player had is ever lost: "Damaged save", or "Damaged
+// save 2", 3, ... when earlier damaged saves are kept already.
+std::string KeepDamagedSave(const std::vector<uint8_t>& bytes)
+{
+    std::unique_ptr<RegKey> app = RegKey::OpenAppKey();
+    std::string name;
+    {
+        RegKey prefs(app.get(), "Preferences", true);
+        ASSERT(prefs.IsOpen() && "prefs");
+        for (int i = 1;; ++i)
+        {
+            name = SkyreachApp::DAMAGED_SAVE_VALUE;
+            if (i > 1)
+                name += " " + std::to_string(i);
+            RegValue* value = prefs.Value(name.c_str());
+            if (value->GetSize() == 0)
+            {
+                value->SetBinary(bytes.data(), static_cast<uint32_t>(bytes.size()));
+                break;
+            }
+        }
+    }
+    return name;
+}
+} // namespace
+
+SkyreachApp::SkyreachApp()
+{
+    // Saved events are re-created by their type, so the classes are known
+    // before anything is loaded.
+    EventRegistry::Install();
+    _timeSimulation = new TimeSimulation();
+    VFileResource models("planemodels_rsc");
+    VFileResource airports("airports_rsc");
+    std::string error;
+    const bool created =
+        Enviroment::Create(models.GetData(), static_cast<size_t>(models.GetSize()), airports.GetData(),
+                           static_cast<size_t>(airports.GetSize()), &error);
+    FATAL(!created, ("The world tables of the data file are damaged: " + error).c_str());
+    _worldCreated = created;
+    TimeSimulation::SetSubjects(Enviroment::Instance());
+}
+
+SkyreachApp::~SkyreachApp()
+{
+    if (!_saved)
+    {
+        delete _mainform;
+        _mainform = nullptr;
+        delete _timeSimulation;
+        _timeSimulation = nullptr;
+        if (_worldCreated)
+            Enviroment::Destroy();
+        _worldCreated = false;
+    }
+}
+
+SkyreachApp* SkyreachApp::GetApp()
+{
+    return static_cast<SkyreachApp*>(Application::Get());
+}
+
+void SkyreachApp::SetSimulationRunning(bool running)
+{
+    if (running && !s_simulationRunning)
+    {
+        // Real time spent stopped is not game time: restart the clock's
+        // reference point from now, tick and game time together.
+        GameState::ResumeSimulation();
+    }
+    s_simulationRunning = running;
+}
+
+bool SkyreachApp::IsSimulationRunning()
+{
+    return s_simulationRunning;
+}
+
+void SkyreachApp::FormatLocaleDate(int32_t day, int32_t month, int32_t year, char* buffer)
+{
+    ::FormatLocaleDate(day, month, year, buffer);
+}
+
+bool SkyreachApp::OnIdle()
+{
+    if (s_simulationRunning && TimeSimulation::GetGameSpeed() != 0 && _timeSimulation)
+    {
+        TimeSimulation::FireDue();
+        _timeSimulation->Advance();
+    }
+    return Application::OnIdle();
+}
+
+void SkyreachApp::OnInit()
+{
+    _mainform = new MainForm(MAIN_FORM_TITLE);
+    ASSERT(_mainform);
+    _mainForm = nullptr;
+    RestoreGame();
+    _mainform->Show();
+}
+
+std::vector<uint8_t> SkyreachApp::ReadPreferences()
+{
+    std::vector<uint8_t> bytes;
+    for (uint32_t index = 0; index <= 0xFFFF; ++index)
+    {
+        const uint32_t size = Preferences::GetPreferenceSize(static_cast<uint16_t>(index));
+        if (size == 0)
+            break;
+        const size_t at = bytes.size();
+        bytes.resize(at + size);
+        const uint32_t copied =
+            Preferences::GetPreference(bytes.data() + at, size, static_cast<uint16_t>(index));
+        bytes.resize(at + copied);
+    }
+    return bytes;
+}
+
+void SkyreachApp::WritePreferences(const std::vector<uint8_t>& bytes)
+{
+    uint32_t index = 0;
+    for (size_t at = 0; at < bytes.size(); at += PIECE_SIZE, ++index)
+    {
+        const size_t left = bytes.size() - at;
+        const uint32_t saveSize = static_cast<uint32_t>(left < PIECE_SIZE ? left : PIECE_SIZE);
+        // clang-format off
+        ASSERT(saveSize>0);
+        // clang-format on
+        Preferences::SetPreference(bytes.data() + at, saveSize, static_cast<uint16_t>(index));
+    }
+    // Empty the pieces a longer earlier save left behind, so the next
+    // restore stops at the right place.
+    for (; index <= 0xFFFF; ++index)
+    {
+        if (Preferences::GetPreferenceSize(static_cast<uint16_t>(index)) < 1)
+            break;
+        Preferences::SetPreference(nullptr, 0, static_cast<uint16_t>(index));
+    }
+}
+
+void SkyreachApp::SetAside(const std::vector<uint8_t>& bytes, const std::string& reason)
+{
+    std::string name;
+    {
+        RegistryTransaction transaction;
+        name = KeepDamagedSave(bytes);
+        // With the bytes safe, the pieces are emptied so the next start does
+        // not find the same damage again.
+        WritePreferences({});
+        transaction.Commit();
+    }
+    DebugPrintf("Saved game of %u bytes is damaged (%s); kept as \"%s\"\n",
+                static_cast<unsigned>(bytes.size()), reason.c_str(), name.c_str());
+    const std::string text = "The saved game could not be read: " + reason +
+                             ". Its bytes were kept aside in the "
+                             "preferences as \"" +
+                             name + "\"; a new game starts.";
+    ShowMessage(text.c_str(), APPLICATION_NAME);
+}
+
+void SkyreachApp::RestoreGame()
+{
+    const std::vector<uint8_t> bytes = ReadPreferences();
+    if (bytes.empty())
+        return;
+    if (!ConfigBlock::Validate(bytes.data(), bytes.size()))
+    {
+        SetAside(bytes, "it is damaged");
+        return;
+    }
+    ConfigBlock top;
+    top.SetRaw(bytes);
+    // The world first, then the scheduler whose events name planes and
+    // airports by identifier, then the main form.
+    std::string error;
+    if (!GameState::Load(top, &error))
+    {
+        SetAside(bytes, error);
+        // What could be read is no consistent game: start afresh.
+        Enviroment::NewGame();
+        TimeSimulation::Reset();
+        return;
+    }
+    ConfigBlock child;
+    if (top.GetBlock("MainForm", child))
+        _mainform->Load(child);
+}
+
+bool SkyreachApp::SaveGame()
+{
+    if (_saved)
+        return true;
+    _saved = true;
+    ConfigBlock top;
+    if (_mainform)
+    {
+        ConfigBlock block;
+        _mainform->Save(block);
+        top.PutBlock("MainForm", block);
+        _mainform->Hide();
+        delete _mainform;
+        _mainform = nullptr;
+    }
+    {
+        ConfigBlock block;
+        TimeSimulation::Save(block);
+        top.PutBlock(GameState::SCHEDULER_KEY, block);
+        delete _timeSimulation;
+        _timeSimulation = nullptr;
+    }
+    if (_worldCreated)
+    {
+        ConfigBlock block;
+        Enviroment::Save(block);
+        top.PutBlock(GameState::WORLD_KEY, block);
+        Enviroment::Destroy();
+        _worldCreated = false;
+    }
+    const std::vector<uint8_t> bytes = top.GetRaw();
+    RegistryTransaction transaction;
+    WritePreferences(bytes);
+    const bool stored = transaction.Commit();
+    if (!stored)
+        ShowMessage(
+            "The game could not be saved: the preference store refused the write. The previous save is "
+            "kept.",
+            "Jet Warden");
+    return stored;
+}

@@ -1,0 +1,78 @@
+// SkyreachApp: the game's application object.
+//
+// It owns the main form, the game clock and scheduler (TimeSimulation) and
+// the world (Enviroment). Its idle step drives the simulation while a screen
+// with running time is shown: at most one due event, then the clock follows
+// the tick count. At the end of the loop the whole game is saved into the
+// preference store (one top-level block with "MainForm", "TimeSimulation"
+// and "Enviroment", written as "Preference%i" pieces of at most 4096 bytes
+// in one transaction); at start it is restored in the reverse order.
+//
+// A stored save that is not a sound block is kept aside under
+// "Damaged save" in the store, never deleted; the player is told once and
+// the game starts fresh.
+#pragma once
+
+#include "WinCE/Application.h"
+#include "Wkrimp/Config/ConfigBlock.h"
+
+#include <cstdint>
+#include <string>
+#include <vector>
+
+class MainForm;
+class TimeSimulation;
+
+class SkyreachApp : public Application
+{
+public:
+    static constexpr const char* VERSION_TEXT = "v 0.13.9";
+    static constexpr const char* APPLICATION_NAME = "Jet Warden";
+    static constexpr const char* COMPANY_NAME = "Northgate Soft";
+    static constexpr const char* MAIN_FORM_TITLE = "Sky Reach";
+    static constexpr uint32_t PIECE_SIZE = 4096;
+    // The value that keeps a damaged save's bytes.
+    static constexpr const char* DAMAGED_SAVE_VALUE = "Damaged save";
+
+    // Creates the scheduler and the world (from the data file's tables).
+    SkyreachApp();
+    // Saves the game if that has not happened yet, then releases everything.
+    ~SkyreachApp() override;
+
+    bool OnIdle() override;
+    void OnInit() override;
+
+    // Saves the game and destroys the main form, the scheduler and the world.
+    // Returns false when the store could not take the save (the previous save
+    // is then still there, whole).
+    bool SaveGame();
+    // Restores the saved game (called by OnInit).
+    void RestoreGame();
+
+    MainForm* GetMainMenu() const { return _mainform; }
+    TimeSimulation* GetTimeSimulation() const { return _timeSimulation; }
+
+    static SkyreachApp* GetApp();
+
+    static void SetSimulationRunning(bool running);
+    static bool IsSimulationRunning();
+
+    static void FormatLocaleDate(int32_t day, int32_t month, int32_t year, char* buffer);
+
+    // The preference pieces: all bytes of the values 0, 1, ... up to the
+    // first missing or empty one.
+    static std::vector<uint8_t> ReadPreferences();
+    // Writes the bytes as pieces of at most PIECE_SIZE and empties the stale
+    // tail of a longer earlier save. The caller holds the transaction.
+    static void WritePreferences(const std::vector<uint8_t>& bytes);
+
+private:
+    // Keeps the bytes of a save that cannot be restored aside, empties the
+    // pieces and tells the player once.
+    void SetAside(const std::vector<uint8_t>& bytes, const std::string& reason);
+
+    MainForm* _mainform = nullptr;
+    bool _worldCreated = false;
+    TimeSimulation* _timeSimulation = nullptr;
+    bool _saved = false;
+};
