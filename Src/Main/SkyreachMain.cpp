@@ -14,6 +14,7 @@
 // to come to the front and leaves. Without a display the program says so; it
 // fails only when a window was asked for explicitly.
 #include "Common/Gui/Controls/ControlGalleryApp.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/SharedGraphics.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/Assert.h"
@@ -219,7 +220,8 @@ template <class Drive> int RunGame(Host& host, Drive drive)
         result = drive(app);
         app.SaveGame();
     }
-    SharedGraphics::Release();
+    // Through the controls' front, so the list-row icons go with the set.
+    GfxResources::Release();
     ReportMemory();
     SetFailureHandler(nullptr);
     s_failureHost = nullptr;

@@ -2,114 +2,52 @@
 
 #include "Common/Gui/Controls/ItemPlane.h"
 #include "Common/Gui/Controls/ItemString.h"
-#include "WinCE/Assert.h"
-#include "WinCE/Bitmap.h"
+#include "Common/SharedGraphics.h"
 #include "WinCE/BitmapFont.h"
-#include "WinCE/MaskedBitmap.h"
-#include "WinCE/OffscreenWindow.h"
-
-namespace
-{
-const char* const BITMAP_NAMES[GfxResources::BMP_COUNT] = {
-    "sr_Screen_background.bmp", "sr_Highscores_panel.bmp", "sr_InputPanel.bmp",     "sr_Panel.bmp",
-    "sr_Radio_Button.bmp",      "sr_PanelMedium.bmp",      "sr_Procent_Panel1.bmp", "sr_Amount_panel.bmp",
-    "sr_Procent_Panel2.bmp",    "sr_ListPanel.bmp",        "sr_PanelLine.bmp",      "sr_MapAfrica.bmp",
-    "sr_MapAsia.bmp",           "sr_MapAustralia.bmp",     "sr_MapEurope.bmp",      "sr_MapNAmerica.bmp",
-    "sr_MapSAmerica.bmp",       "sr_Screen_top_plain.bmp", "sr_Screen_top.bmp",     "sr_Screen_top_rev.bmp",
-    "sr_Screen_top.bmp"};
-
-struct Set
-{
-    OffscreenWindow* backA = nullptr;
-    Font* fonts[GfxResources::FONT_COUNT] = {};
-    Bitmap* bitmaps[GfxResources::BMP_COUNT] = {};
-    MaskedBitmap* frame = nullptr;
-    OffscreenWindow* backB = nullptr;
-    bool loaded = false;
-};
-
-Set s_set;
-} // namespace
 
 void GfxResources::Init()
 {
-    ASSERT(!s_set.loaded && "the shared graphics are loaded once");
-    // The order is the order screens were designed against: buffer A, the
-    // fonts, the bitmaps, the frame, buffer B.
-    s_set.backA = new OffscreenWindow(BUFFER_WIDTH, BUFFER_HEIGHT);
-    s_set.fonts[FONT_MENU] = new BitmapFont("sr_Menu_font.bmp", "sr_Menu_font_mask.bmp", 0);
-    s_set.fonts[FONT_TEXT] = new BitmapFont("font.bmp", "font_mask.bmp", 0);
-    s_set.fonts[FONT_TEXT_PLAIN] = new BitmapFont("font.bmp", int16_t(0));
-    s_set.fonts[FONT_YELLOW] = new BitmapFont("font_yellow.bmp", "font_yellow_mask.bmp", 0);
-    s_set.fonts[FONT_SECONDARY] = new BitmapFont("font_pl2.bmp", "font_pl2_mask.bmp", 0);
-    for (int32_t i = 0; i < BMP_COUNT; ++i)
-        s_set.bitmaps[i] = new Bitmap(BITMAP_NAMES[i]);
-    s_set.frame = new MaskedBitmap("window.bmp", "window_mask.bmp");
-    s_set.backB = new OffscreenWindow(BUFFER_WIDTH, BUFFER_HEIGHT);
-    s_set.loaded = true;
+    SharedGraphics::Load();
 }
 
 void GfxResources::Release()
 {
     ItemString::ReleaseIcons();
     ItemPlane::ReleaseLamps();
-    delete s_set.backA;
-    for (Font*& font : s_set.fonts)
-    {
-        delete font;
-        font = nullptr;
-    }
-    for (Bitmap*& bitmap : s_set.bitmaps)
-    {
-        delete bitmap;
-        bitmap = nullptr;
-    }
-    delete s_set.frame;
-    delete s_set.backB;
-    s_set.backA = s_set.backB = nullptr;
-    s_set.frame = nullptr;
-    s_set.loaded = false;
+    SharedGraphics::Release();
 }
 
 bool GfxResources::IsLoaded()
 {
-    return s_set.loaded;
+    return SharedGraphics::IsLoaded();
 }
 
 OffscreenWindow* GfxResources::GetBackBufferA()
 {
-    ASSERT(s_set.loaded && "the shared graphics are not loaded");
-    return s_set.backA;
+    return SharedGraphics::GetBackBufferA();
 }
 
 OffscreenWindow* GfxResources::GetBackBufferB()
 {
-    ASSERT(s_set.loaded && "the shared graphics are not loaded");
-    return s_set.backB;
+    return SharedGraphics::GetBackBufferB();
 }
 
 Font* GfxResources::GetFont(int32_t index)
 {
-    ASSERT(s_set.loaded && "the shared graphics are not loaded");
-    ASSERT(index >= 0 && index < FONT_COUNT && "no such shared font");
-    return s_set.fonts[index];
+    return SharedGraphics::GetFont(index);
 }
 
 Bitmap* GfxResources::GetBitmap(int32_t index)
 {
-    ASSERT(s_set.loaded && "the shared graphics are not loaded");
-    ASSERT(index >= 0 && index < BMP_COUNT && "no such shared bitmap");
-    return s_set.bitmaps[index];
+    return SharedGraphics::GetBitmap(index);
 }
 
 MaskedBitmap* GfxResources::GetWindowFrame()
 {
-    ASSERT(s_set.loaded && "the shared graphics are not loaded");
-    return s_set.frame;
+    return SharedGraphics::GetWindowFrame();
 }
 
 const char* GfxResources::BitmapName(int32_t index)
 {
-    ASSERT(index >= 0 && index < BMP_COUNT && "no such shared bitmap");
-    return BITMAP_NAMES[index];
+    return SharedGraphics::BitmapName(index);
 }

@@ -5,6 +5,10 @@
 // strips, and the window frame of framed dialogs. Screens refer to fonts and
 // bitmaps by index (the constants below); the set lives until Release at the
 // end of the run. Loading a bitmap costs little until it is first drawn.
+//
+// The set itself is the one the program loads at start (SharedGraphics);
+// this class gives the controls and screens its entries by name, so that
+// there is one copy of every font and bitmap however many screens use them.
 #pragma once
 
 #include <cstdint>
@@ -56,9 +60,9 @@ public:
         BMP_COUNT
     };
 
-    // Loads the whole set from the data file; must not be loaded already.
+    // Loads the whole set from the data file (nothing when it is loaded).
     static void Init();
-    // Deletes the set; Init may run again afterwards.
+    // Deletes the set and the row icons; Init may run again afterwards.
     static void Release();
     static bool IsLoaded();
 
