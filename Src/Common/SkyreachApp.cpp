@@ -125,41 +125,12 @@ void SkyreachApp::OnInit()
 
 std::vector<uint8_t> SkyreachApp::ReadPreferences()
 {
-    std::vector<uint8_t> bytes;
-    for (uint32_t index = 0; index <= 0xFFFF; ++index)
-    {
-        const uint32_t size = Preferences::GetPreferenceSize(static_cast<uint16_t>(index));
-        if (size == 0)
-            break;
-        const size_t at = bytes.size();
-        bytes.resize(at + size);
-        const uint32_t copied =
-            Preferences::GetPreference(bytes.data() + at, size, static_cast<uint16_t>(index));
-        bytes.resize(at + copied);
-    }
-    return bytes;
+    return Preferences::ReadPieces();
 }
 
 void SkyreachApp::WritePreferences(const std::vector<uint8_t>& bytes)
 {
-    uint32_t index = 0;
-    for (size_t at = 0; at < bytes.size(); at += PIECE_SIZE, ++index)
-    {
-        const size_t left = bytes.size() - at;
-        const uint32_t saveSize = static_cast<uint32_t>(left < PIECE_SIZE ? left : PIECE_SIZE);
-        // clang-format off
-        ASSERT(saveSize>0);
-        // clang-format on
-        Preferences::SetPreference(bytes.data() + at, saveSize, static_cast<uint16_t>(index));
-    }
-    // Empty the pieces a longer earlier save left behind, so the next
-    // restore stops at the right place.
-    for (; index <= 0xFFFF; ++index)
-    {
-        if (Preferences::GetPreferenceSize(static_cast<uint16_t>(index)) < 1)
-            break;
-        Preferences::SetPreference(nullptr, 0, static_cast<uint16_t>(index));
-    }
+    Preferences::WritePieces(bytes);
 }
 
 void SkyreachApp::SetAside(const std::vector<uint8_t>& bytes, const std::string& reason)

@@ -13,6 +13,8 @@
 // the game starts fresh.
 #pragma once
 
+#include "WinCE/Preferences.h"
+
 #include "WinCE/Application.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
@@ -30,7 +32,7 @@ public:
     static constexpr const char* APPLICATION_NAME = "Jet Warden";
     static constexpr const char* COMPANY_NAME = "Northgate Soft";
     static constexpr const char* MAIN_FORM_TITLE = "Sky Reach";
-    static constexpr uint32_t PIECE_SIZE = 4096;
+    static constexpr uint32_t PIECE_SIZE = Preferences::PIECE_SIZE;
     // The value that keeps a damaged save's bytes.
     static constexpr const char* DAMAGED_SAVE_VALUE = "Damaged save";
 

@@ -3,11 +3,8 @@
 #include "WinCE/Assert.h"
 #include "WinCE/DeviceScreen.h"
 #include "WinCE/MenuBar.h"
-#if __has_include("WinCE/RegKey.h")
 #include "WinCE/RegKey.h"
 #include "WinCE/RegValue.h"
-#define SKYREACH_HAVE_REGISTRY 1
-#endif
 #include "WinCE/UIControls/UIControl.h"
 
 #include <string>
@@ -426,13 +423,9 @@ void Application::ShowMessage(const char* text, const char* caption)
 
 void Application::ShowHelp()
 {
-#ifdef SKYREACH_HAVE_REGISTRY
     std::unique_ptr<RegKey> key = RegKey::OpenAppKey();
     const std::string file = Narrow(key->Value("Help File")->GetString());
     key.reset();
-#else
-    const std::string file;
-#endif
     Host* host = GetHost();
     if (file.empty())
     {

@@ -56,3 +56,40 @@ void Preferences::SetPreference(const void* data, uint32_t size, uint16_t index)
 {
     WithPreference(index, [&](RegValue& value) { value.SetBinary(data, size); });
 }
+
+std::vector<uint8_t> Preferences::ReadPieces()
+{
+    std::vector<uint8_t> bytes;
+    for (uint32_t index = 0; index <= 0xFFFF; ++index)
+    {
+        const uint32_t size = GetPreferenceSize(static_cast<uint16_t>(index));
+        if (size == 0)
+            break;
+        const size_t at = bytes.size();
+        bytes.resize(at + size);
+        const uint32_t copied = GetPreference(bytes.data() + at, size, static_cast<uint16_t>(index));
+        bytes.resize(at + copied);
+    }
+    return bytes;
+}
+
+void Preferences::WritePieces(const std::vector<uint8_t>& bytes)
+{
+    uint32_t index = 0;
+    for (size_t at = 0; at < bytes.size(); at += PIECE_SIZE, ++index)
+    {
+        const size_t left = bytes.size() - at;
+        const uint32_t saveSize = static_cast<uint32_t>(left < PIECE_SIZE ? left : PIECE_SIZE);
+        // clang-format off
+        ASSERT(saveSize>0);
+        // clang-format on
+        ASSERT(index <= 0xFFFF && "saved game too large for the numbered preferences");
+        SetPreference(bytes.data() + at, saveSize, static_cast<uint16_t>(index));
+    }
+    for (; index <= 0xFFFF; ++index)
+    {
+        if (GetPreferenceSize(static_cast<uint16_t>(index)) < 1)
+            break;
+        SetPreference(nullptr, 0, static_cast<uint16_t>(index));
+    }
+}

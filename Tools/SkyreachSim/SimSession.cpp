@@ -164,20 +164,7 @@ bool SimSession::Save(std::string* error)
 {
     const std::vector<uint8_t> bytes = GameState::SaveBytes();
     RegistryTransaction transaction;
-    uint16_t index = 0;
-    for (size_t at = 0; at < bytes.size(); at += PIECE_SIZE, ++index)
-    {
-        const size_t left = bytes.size() - at;
-        const uint32_t size = static_cast<uint32_t>(left < PIECE_SIZE ? left : PIECE_SIZE);
-        Preferences::SetPreference(bytes.data() + at, size, index);
-    }
-    // A longer earlier save leaves pieces behind; they are emptied so the
-    // next load stops after this save's last piece.
-    while (Preferences::GetPreferenceSize(index) >= 1)
-    {
-        Preferences::SetPreference(nullptr, 0, index);
-        ++index;
-    }
+    Preferences::WritePieces(bytes);
     if (!transaction.Commit())
     {
         *error = "the preference store refused the save";
@@ -188,19 +175,7 @@ bool SimSession::Save(std::string* error)
 
 bool SimSession::Load(std::string* error)
 {
-    std::vector<uint8_t> bytes;
-    for (uint16_t index = 0;; ++index)
-    {
-        const uint32_t size = Preferences::GetPreferenceSize(index);
-        if (size == 0)
-            break;
-        const size_t at = bytes.size();
-        bytes.resize(at + size);
-        const uint32_t copied = Preferences::GetPreference(bytes.data() + at, size, index);
-        bytes.resize(at + copied);
-        if (index == UINT16_MAX)
-            break;
-    }
+    const std::vector<uint8_t> bytes = Preferences::ReadPieces();
     if (bytes.empty())
     {
         *error = "there is no saved game";

@@ -55,7 +55,6 @@ public:
     bool Save(std::string* error);
     bool Load(std::string* error);
 
-    static constexpr uint32_t PIECE_SIZE = 4096;
 
 private:
     uint32_t NextTickStep();
