@@ -63,6 +63,8 @@ private:
 class Decoder
 {
 public:
+    // Distances need no table, so the working memory goes unused.
+    explicit Decoder(uint8_t*) {}
     void Group() {}
     void Literal(uint8_t*, uint32_t) {}
     void Literals(uint8_t*, uint32_t, uint32_t) {}
@@ -82,25 +84,5 @@ public:
 extern "C" void LZRW1A(uint16_t action, uint8_t* wrkMem, const uint8_t* src, uint32_t srcLen, uint8_t* dst,
                        uint32_t* dstLen)
 {
-    switch (action)
-    {
-    case COMPRESS_ACTION_IDENTITY:
-        Lzrw::ReportIdentity(&s_identity, dstLen);
-        break;
-    case COMPRESS_ACTION_COMPRESS:
-    {
-        Coder coder(wrkMem);
-        *dstLen = Lzrw::CompressBlock(coder, src, srcLen, dst);
-        break;
-    }
-    case COMPRESS_ACTION_DECOMPRESS:
-    {
-        Decoder decoder;
-        const uint32_t room = *dstLen;
-        Lzrw::DecompressBlock(decoder, src, srcLen, dst, room, dstLen);
-        break;
-    }
-    default:
-        break;
-    }
+    Lzrw::PerformAction<Coder, Decoder>(&s_identity, action, wrkMem, src, srcLen, dst, dstLen);
 }

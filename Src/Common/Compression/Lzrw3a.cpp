@@ -161,25 +161,5 @@ private:
 extern "C" void LZRW3A(uint16_t action, uint8_t* wrkMem, const uint8_t* src, uint32_t srcLen, uint8_t* dst,
                        uint32_t* dstLen)
 {
-    switch (action)
-    {
-    case COMPRESS_ACTION_IDENTITY:
-        Lzrw::ReportIdentity(&s_identity, dstLen);
-        break;
-    case COMPRESS_ACTION_COMPRESS:
-    {
-        Coder coder(wrkMem);
-        *dstLen = Lzrw::CompressBlock(coder, src, srcLen, dst);
-        break;
-    }
-    case COMPRESS_ACTION_DECOMPRESS:
-    {
-        Decoder decoder(wrkMem);
-        const uint32_t room = *dstLen;
-        Lzrw::DecompressBlock(decoder, src, srcLen, dst, room, dstLen);
-        break;
-    }
-    default:
-        break;
-    }
+    Lzrw::PerformAction<Coder, Decoder>(&s_identity, action, wrkMem, src, srcLen, dst, dstLen);
 }

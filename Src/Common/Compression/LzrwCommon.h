@@ -396,3 +396,36 @@ bool DecompressBlock(Decoder& decoder, const uint8_t* src, uint32_t srcLen, uint
     return true;
 }
 } // namespace Lzrw
+
+namespace Lzrw
+{
+// The body every entry point shares: hands out the identity record, or packs
+// or unpacks with the algorithm's coder and decoder, both built on the
+// working memory. Unknown actions do nothing.
+template <class Coder, class Decoder>
+void PerformAction(const CompressIdentity* identity, uint16_t action, uint8_t* wrkMem, const uint8_t* src,
+                   uint32_t srcLen, uint8_t* dst, uint32_t* dstLen)
+{
+    switch (action)
+    {
+    case COMPRESS_ACTION_IDENTITY:
+        ReportIdentity(identity, dstLen);
+        break;
+    case COMPRESS_ACTION_COMPRESS:
+    {
+        Coder coder(wrkMem);
+        *dstLen = CompressBlock(coder, src, srcLen, dst);
+        break;
+    }
+    case COMPRESS_ACTION_DECOMPRESS:
+    {
+        Decoder decoder(wrkMem);
+        const uint32_t room = *dstLen;
+        DecompressBlock(decoder, src, srcLen, dst, room, dstLen);
+        break;
+    }
+    default:
+        break;
+    }
+}
+} // namespace Lzrw

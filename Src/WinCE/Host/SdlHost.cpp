@@ -338,15 +338,15 @@ void SdlHost::PlaySound(int resourceId, const uint8_t* wav, size_t size)
     auto found = _convertedSounds.find(resourceId);
     if (found == _convertedSounds.end())
     {
-        SDL_AudioSpec spec;
+        SDL_AudioSpec wavFormat;
         Uint8* buffer = nullptr;
         Uint32 length = 0;
         SDL_RWops* rw = SDL_RWFromConstMem(wav, static_cast<int>(size));
-        if (!SDL_LoadWAV_RW(rw, 1, &spec, &buffer, &length))
+        if (!SDL_LoadWAV_RW(rw, 1, &wavFormat, &buffer, &length))
             return;
         SDL_AudioCVT cvt;
         std::vector<uint8_t> converted;
-        if (SDL_BuildAudioCVT(&cvt, spec.format, spec.channels, spec.freq, _sdl->audioSpec.format,
+        if (SDL_BuildAudioCVT(&cvt, wavFormat.format, wavFormat.channels, wavFormat.freq, _sdl->audioSpec.format,
                               _sdl->audioSpec.channels, _sdl->audioSpec.freq) >= 0)
         {
             converted.resize(size_t(length) * (cvt.len_mult > 0 ? cvt.len_mult : 1));
