@@ -18,9 +18,36 @@ uint8_t* WriteBigEndian(uint8_t* p, uint32_t value)
     p[3] = uint8_t(value);
     return p + 4;
 }
+int32_t s_lenientDepth = 0;
+int32_t s_mangledReads = 0;
 } // namespace
 
 ConfigBlock::~ConfigBlock() = default;
+
+ConfigBlock::LenientReads::LenientReads() : _mangledBefore(s_mangledReads)
+{
+    ++s_lenientDepth;
+}
+
+ConfigBlock::LenientReads::~LenientReads()
+{
+    --s_lenientDepth;
+}
+
+int32_t ConfigBlock::LenientReads::Mangled() const
+{
+    return s_mangledReads - _mangledBefore;
+}
+
+void ConfigBlock::ReportMangled()
+{
+    if (s_lenientDepth > 0)
+    {
+        ++s_mangledReads;
+        return;
+    }
+    FATAL(true, "Mangled config.");
+}
 
 ConfigBlock::ConfigBlock(const ConfigBlock& other)
 {

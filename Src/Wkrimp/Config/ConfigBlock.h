@@ -50,7 +50,8 @@ public:
 
     // Each reader returns false when the name is absent and then leaves the
     // destination untouched, so callers pre-set their defaults.
-    // A fixed-size value stored with another length is the fatal "Mangled config.".
+    // A fixed-size value stored with another length is the fatal "Mangled
+    // config.", unless a LenientReads is in force.
     template <class T> bool Get(const char* name, T& value) const
     {
         static_assert(std::is_trivially_copyable_v<T>, "only plain values can be stored raw");
@@ -59,10 +60,11 @@ public:
         int32_t length = 0;
         if (!FindEntry(name, NameLength(name), data, length))
             return false;
-        FATAL(length != static_cast<int32_t>(sizeof(T)), "Mangled config.");
-        // Only reached after a fatal error answered with Retry in the debugger.
         if (length != static_cast<int32_t>(sizeof(T)))
+        {
+            ReportMangled();
             return false;
+        }
         std::memcpy(&value, data, sizeof(T));
         return true;
     }
@@ -98,8 +100,30 @@ public:
     // exactly what is needed plus 1024).
     static int64_t GrownCapacity(int64_t capacity, int64_t needed);
 
+    // While one of these exists, a fixed-size value stored with the wrong
+    // length is not fatal: the read returns false, the destination keeps its
+    // default and the mismatch is counted. Loading a saved game runs inside
+    // one, so that a damaged save is refused with a message instead of
+    // ending the program at every start.
+    class LenientReads
+    {
+    public:
+        LenientReads();
+        ~LenientReads();
+        LenientReads(const LenientReads&) = delete;
+        LenientReads& operator=(const LenientReads&) = delete;
+
+        // Mismatched reads since this object was created.
+        int32_t Mangled() const;
+
+    private:
+        int32_t _mangledBefore;
+    };
+
 private:
     static int32_t NameLength(const char* name);
+    // The fatal "Mangled config.", or only a count under LenientReads.
+    static void ReportMangled();
 
     MemBlock _data;
     int32_t _size = 0;

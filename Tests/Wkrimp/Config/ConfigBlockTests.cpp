@@ -317,3 +317,27 @@ TEST(ConfigBlockDeathTest, FailuresUseTheDocumentedTexts)
                  "Assertion 'namelen>0' failed");
     EXPECT_DEATH(block.SetEntry(ConfigBlock::VALUE_ENTRY, "n", 1, nullptr, 4), "'datalen==0 \\|\\| data!=0'");
 }
+
+TEST(ConfigBlock, LenientReadsCountMangledValuesInsteadOfStopping)
+{
+    ConfigBlock block;
+    block.PutString("e", "");
+    block.Put("i", int32_t(3));
+    int32_t value = 9;
+    int64_t wide = 9;
+    {
+        ConfigBlock::LenientReads lenient;
+        EXPECT_FALSE(block.Get("e", value));
+        EXPECT_EQ(9, value);
+        {
+            ConfigBlock::LenientReads inner;
+            EXPECT_FALSE(block.Get("i", wide));
+            EXPECT_EQ(1, inner.Mangled());
+        }
+        EXPECT_EQ(9, wide);
+        EXPECT_TRUE(block.Get("i", value));
+        EXPECT_EQ(3, value);
+        EXPECT_EQ(2, lenient.Mangled());
+    }
+    EXPECT_EXIT(block.Get("i", wide), testing::ExitedWithCode(255), "Mangled config\\.");
+}
