@@ -77,6 +77,21 @@ std::vector<int32_t> GameState::SavedEventIds(const ConfigBlock& scheduler)
 
 bool GameState::Load(const ConfigBlock& top, std::string* error)
 {
+    // A value of the wrong size in a damaged save would otherwise stop the
+    // program with "Mangled config." at every start; here it refuses the save
+    // like any other damage, so the player can start afresh.
+    ConfigBlock::LenientReads lenient;
+    const bool loaded = LoadParts(top, error);
+    if (loaded && lenient.Mangled() > 0)
+    {
+        SetError(error, "the saved game holds values of the wrong size");
+        return false;
+    }
+    return loaded;
+}
+
+bool GameState::LoadParts(const ConfigBlock& top, std::string* error)
+{
     ASSERT(Enviroment::IsCreated() && "a game needs the world");
     ConfigBlock world;
     if (top.GetBlock(WORLD_KEY, world))

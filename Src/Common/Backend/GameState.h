@@ -59,5 +59,6 @@ public:
     static int64_t RunUntil(const Time& end, const std::function<bool()>& beforeEach = nullptr);
 
 private:
+    static bool LoadParts(const ConfigBlock& top, std::string* error);
     static std::vector<int32_t> SavedEventIds(const ConfigBlock& scheduler);
 };

@@ -2,10 +2,7 @@
 
 #include "WinCE/Host/Host.h"
 
-#if __has_include("WinCE/WaveResource.h")
 #include "WinCE/WaveResource.h"
-#define SKYREACH_HAVE_WAVERESOURCE 1
-#endif
 
 namespace
 {
@@ -36,10 +33,8 @@ void GameSound::Play(int32_t id)
 {
     if (!s_soundOn)
         return;
-#ifdef SKYREACH_HAVE_WAVERESOURCE
     if (WaveResource::Play(id))
         return;
-#endif
     // A sound whose bytes are not built into this program is still reported,
     // so that a host without audio data records what would have played.
     if (Host* host = GetHost())

@@ -186,6 +186,21 @@ TEST_F(GameStateTest, ADamagedSaveIsRefusedWithAReason)
     EXPECT_NE(std::string::npos, error.find("events"));
 }
 
+TEST_F(GameStateTest, AValueOfTheWrongSizeRefusesTheSaveInsteadOfStoppingTheProgram)
+{
+    BuildGame();
+    ConfigBlock top;
+    top.SetRaw(GameState::SaveBytes());
+    ConfigBlock scheduler;
+    ASSERT_TRUE(top.GetBlock(GameState::SCHEDULER_KEY, scheduler));
+    // The speed is a 4-byte value; one byte is what a damaged save might hold.
+    scheduler.Put("_game_speed", uint8_t(60));
+    top.PutBlock(GameState::SCHEDULER_KEY, scheduler);
+    std::string error;
+    EXPECT_FALSE(GameState::Load(top, &error));
+    EXPECT_EQ("the saved game holds values of the wrong size", error);
+}
+
 TEST_F(GameStateTest, ResumingAfterAStopNeverTurnsGameTimeBack)
 {
     ASSERT_TRUE(GameState::NewGame("Clockwork", 10));
