@@ -48,10 +48,13 @@ void RegValue::Replace(uint32_t type, const void* data, uint32_t size)
     _size = size;
     if (data && size > 0)
     {
-        _data = new uint8_t[size + 2];
+        // Three zero bytes behind the value end a string read from it even
+        // when its terminator was lost and its length is odd.
+        _data = new uint8_t[size + 3];
         std::memcpy(_data, data, size);
         _data[size] = 0;
         _data[size + 1] = 0;
+        _data[size + 2] = 0;
     }
     else
         _size = 0;
@@ -67,8 +70,9 @@ const char16_t* RegValue::GetString() const
 {
     if ((_type != REG_SZ && _type != REG_EXPAND_SZ) || !_data)
         return nullptr;
-    // Stored strings are UTF-16 little-endian. The buffer's two extra zero
-    // bytes end a string whose terminator was lost; an odd byte is dropped.
+    // Stored strings are UTF-16 little-endian. The buffer's extra zero bytes
+    // end a string whose terminator was lost; an odd last byte reads as a
+    // character of its own.
     return reinterpret_cast<const char16_t*>(_data);
 }
 

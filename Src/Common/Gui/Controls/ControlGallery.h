@@ -54,8 +54,10 @@ private:
     void DrawTitle();
     void DrawCounter();
 
-    WidgetList _widgets;
+    // The group outlives the widgets: each radio button leaves its group
+    // when the widget list deletes it.
     RadioGroup _group;
+    WidgetList _widgets;
     ComboBox* _combo = nullptr;
     FlipButton* _flip = nullptr;
     ItemListPanel* _list = nullptr;
