@@ -14,6 +14,8 @@
 #include "WinCE/Random.h"
 #include "WinCE/TickCount.h"
 
+#include "BenchTables.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -22,49 +24,6 @@
 
 namespace
 {
-std::vector<uint8_t> Models()
-{
-    std::vector<uint8_t> bytes(static_cast<size_t>(AVAIL_MODELS) * PlaneModel::RECORD_SIZE);
-    for (int32_t i = 0; i < AVAIL_MODELS; ++i)
-    {
-        uint8_t* r = bytes.data() + static_cast<size_t>(i) * PlaneModel::RECORD_SIZE;
-        const int32_t intro = 1940 + i % 60;
-        const int32_t withdrawal = intro + 25;
-        const int64_t price = 300000 + 20000 * i;
-        const int32_t speed = 500 + 5 * i;
-        const uint32_t range = 3000 + 50 * static_cast<uint32_t>(i);
-        const int32_t capacity = 60 + 3 * i;
-        const int32_t runout = 36;
-        std::memcpy(r + 80, &intro, 4);
-        std::memcpy(r + 84, &withdrawal, 4);
-        std::memcpy(r + 88, &price, 8);
-        std::memcpy(r + 96, &speed, 4);
-        std::memcpy(r + 100, &range, 4);
-        std::memcpy(r + 104, &capacity, 4);
-        std::memcpy(r + 108, &runout, 4);
-    }
-    return bytes;
-}
-
-std::vector<uint8_t> Airports()
-{
-    std::vector<uint8_t> bytes(static_cast<size_t>(Enviroment::AIRPORT_COUNT) * AirportInfo::RECORD_SIZE);
-    for (int32_t i = 0; i < Enviroment::AIRPORT_COUNT; ++i)
-    {
-        uint8_t* r = bytes.data() + static_cast<size_t>(i) * AirportInfo::RECORD_SIZE;
-        const int16_t size = static_cast<int16_t>(50 * (1 + i % 5));
-        std::memcpy(r + 100, &size, 2);
-        for (int32_t k = 0; k < 6; ++k)
-        {
-            const int16_t neighbour = static_cast<int16_t>((i + k + 1) % Enviroment::AIRPORT_COUNT);
-            const int32_t distance = 800 + 300 * k;
-            std::memcpy(r + 102 + 2 * k, &neighbour, 2);
-            std::memcpy(r + 114 + 4 * k, &distance, 4);
-        }
-    }
-    return bytes;
-}
-
 int32_t CheapestFor(int32_t distance)
 {
     int32_t best = -1;
@@ -128,8 +87,12 @@ public:
 
 void WholeGame(benchmark::State& state)
 {
-    const std::vector<uint8_t> models = Models();
-    const std::vector<uint8_t> airports = Airports();
+    const std::vector<uint8_t> models = bench::ModelTable([](int32_t i) {
+        const int32_t intro = 1940 + i % 60;
+        return bench::ModelFigures{intro,   intro + 25,  300000 + 20000 * int64_t(i), 500 + 5 * i,
+                                   3000 + 50 * uint32_t(i), 60 + 3 * i, 36};
+    });
+    const std::vector<uint8_t> airports = bench::AirportTable(300);
     const int32_t planes = static_cast<int32_t>(state.range(0));
     int64_t events = 0;
     for (auto _ : state)

@@ -7,6 +7,8 @@
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/Statistics.h"
 
+#include "BenchTables.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstring>
@@ -15,57 +17,16 @@
 
 namespace
 {
-std::vector<uint8_t> ModelTable()
-{
-    std::vector<uint8_t> bytes(static_cast<size_t>(AVAIL_MODELS) * PlaneModel::RECORD_SIZE);
-    for (int32_t i = 0; i < AVAIL_MODELS; ++i)
-    {
-        uint8_t* r = bytes.data() + static_cast<size_t>(i) * PlaneModel::RECORD_SIZE;
-        const int32_t intro = 1950;
-        const int32_t withdrawal = 1990;
-        const int64_t price = 100000 + 1000 * i;
-        const int32_t speed = 700;
-        const uint32_t range = 6000;
-        const int32_t capacity = 120 + i;
-        const int32_t runout = 24;
-        std::memcpy(r + 80, &intro, 4);
-        std::memcpy(r + 84, &withdrawal, 4);
-        std::memcpy(r + 88, &price, 8);
-        std::memcpy(r + 96, &speed, 4);
-        std::memcpy(r + 100, &range, 4);
-        std::memcpy(r + 104, &capacity, 4);
-        std::memcpy(r + 108, &runout, 4);
-    }
-    return bytes;
-}
-
-std::vector<uint8_t> AirportTable()
-{
-    std::vector<uint8_t> bytes(static_cast<size_t>(Enviroment::AIRPORT_COUNT) * AirportInfo::RECORD_SIZE);
-    for (int32_t i = 0; i < Enviroment::AIRPORT_COUNT; ++i)
-    {
-        uint8_t* r = bytes.data() + static_cast<size_t>(i) * AirportInfo::RECORD_SIZE;
-        const int16_t size = static_cast<int16_t>(50 * (1 + i % 5));
-        std::memcpy(r + 100, &size, 2);
-        for (int32_t k = 0; k < 6; ++k)
-        {
-            const int16_t neighbour = static_cast<int16_t>((i + k + 1) % Enviroment::AIRPORT_COUNT);
-            const int32_t distance = 800 + 400 * k;
-            std::memcpy(r + 102 + 2 * k, &neighbour, 2);
-            std::memcpy(r + 114 + 4 * k, &distance, 4);
-        }
-    }
-    return bytes;
-}
-
 // Builds the late-game world once per benchmark run.
 class LateGame
 {
 public:
     LateGame()
     {
-        const std::vector<uint8_t> models = ModelTable();
-        const std::vector<uint8_t> airports = AirportTable();
+        const std::vector<uint8_t> models = bench::ModelTable([](int32_t i) {
+            return bench::ModelFigures{1950, 1990, 100000 + 1000 * int64_t(i), 700, 6000, 120 + i, 24};
+        });
+        const std::vector<uint8_t> airports = bench::AirportTable(400);
         std::string error;
         Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error);
         Enviroment::RaiseCostIndex(2 * 12 * 40);
