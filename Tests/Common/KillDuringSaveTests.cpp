@@ -29,7 +29,6 @@
 #include <unistd.h>
 
 #include <algorithm>
-#include <cerrno>
 #include <chrono>
 #include <cstdio>
 #include <cstdlib>
@@ -68,9 +67,12 @@ Shape ShapeOf(uint32_t generation)
     return shapes[ShapeIndex(generation)];
 }
 
+// The company of generation g is named "Gen g".
+constexpr const char* COMPANY_PREFIX = "Gen ";
+
 std::string CompanyName(uint32_t generation)
 {
-    return "Gen " + std::to_string(generation);
+    return COMPANY_PREFIX + std::to_string(generation);
 }
 
 // The cheapest model on sale that flies `distance`, or -1.
@@ -133,8 +135,8 @@ bool BuildGeneration(uint32_t generation, MainForm& form)
             const int32_t model = CheapestFor(Enviroment::GetDistance(known[i], to));
             if (model < 0)
                 continue;
-            Plane* plane = company.BuyPlane(model, "G" + std::to_string(generation) + "-" + std::to_string(bought),
-                                            start);
+            Plane* plane = company.BuyPlane(
+                model, "G" + std::to_string(generation) + "-" + std::to_string(bought), start);
             company.OpenRoute(plane, known[i], to, bought % 3, (bought / 3) % 3, start);
             ++bought;
         }
@@ -192,21 +194,14 @@ public:
     explicit ReportReader(int fd) : _fd(fd) {}
     ~ReportReader() { close(_fd); }
 
-    // Waits until `deadline` for more bytes; false at the deadline or when the
-    // child's end is closed.
-    bool Poll(Clock::time_point deadline)
+    // Waits for more bytes, at most until `deadline` (whole milliseconds:
+    // the caller calls again for the rest).
+    void Poll(Clock::time_point deadline)
     {
-        for (;;)
-        {
-            const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
-            pollfd p{_fd, POLLIN, 0};
-            const int ready = poll(&p, 1, static_cast<int>(std::max<int64_t>(0, left.count())));
-            if (ready < 0 && errno == EINTR)
-                continue;
-            if (ready <= 0)
-                return false;
-            return ReadSome();
-        }
+        const auto left = std::chrono::duration_cast<std::chrono::milliseconds>(deadline - Clock::now());
+        pollfd p{_fd, POLLIN, 0};
+        if (poll(&p, 1, static_cast<int>(std::max<int64_t>(0, left.count()))) > 0)
+            ReadSome();
     }
     // Everything the child wrote before it died.
     void Drain()
@@ -262,10 +257,10 @@ protected:
         if (!app->GetMainMenu()->IsGameActive())
             return 0;
         const std::string& name = Enviroment::GetCompany()->GetName();
-        const std::string prefix = CompanyName(0).substr(0, 4);
-        if (name.compare(0, prefix.size(), prefix) != 0)
+        const size_t prefix = std::strlen(COMPANY_PREFIX);
+        if (name.compare(0, prefix, COMPANY_PREFIX) != 0)
             return -1;
-        return std::strtoll(name.c_str() + prefix.size(), nullptr, 10);
+        return std::strtoll(name.c_str() + prefix, nullptr, 10);
     }
 
     // The bytes the application saves for the running game, made the way
@@ -338,7 +333,8 @@ protected:
         RegistryStore::UseFile(scratch);
         std::filesystem::remove(scratch);
         // The rebuild needs no durability; the store under test keeps its own.
-        sqlite3_exec(RegistryStore::Default().Database(), "PRAGMA synchronous = OFF", nullptr, nullptr, nullptr);
+        sqlite3_exec(RegistryStore::Default().Database(), "PRAGMA synchronous = OFF", nullptr, nullptr,
+                     nullptr);
         {
             RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
         }
@@ -374,15 +370,23 @@ TEST_F(KillDuringSave, ARestoreAfterAKillGivesTheLastSaveOrTheNewOneWhole)
     std::vector<double> firstCommitDelays;
     struct
     {
-        int inSave = 0;        // between "begin" and "committed"
-        int hotJournal = 0;    // of those, with the store's own transaction open
-        int newSaveBack = 0;   // of those, after the commit had finished
-        int afterCommit = 0;   // within two usual save lengths after "committed"
-        int elsewhere = 0;     // during the restore or the playing
+        int inSave = 0;      // between "begin" and "committed"
+        int hotJournal = 0;  // of those, with the store's own transaction open
+        int newSaveBack = 0; // of those, after the commit had finished
+        int afterCommit = 0; // within two usual save lengths after "committed"
+        int elsewhere = 0;   // during the restore or the playing
     } kills;
     const Clock::time_point testStart = Clock::now();
 
-    for (int round = 0; round < KILLS && !HasFailure(); ++round)
+    // A machine too busy to aim well gets more rounds rather than a weaker
+    // test: the kills must prove something.
+    auto enoughKills = [&](int round)
+    {
+        return round >= KILLS &&
+               ((kills.inSave >= KILLS / 2 && kills.hotJournal >= KILLS / 5) || round >= 3 * KILLS);
+    };
+    int round = 0;
+    for (; !enoughKills(round) && !HasFailure(); ++round)
     {
         // No connection to the store may cross the fork.
         RegistryStore::UseFile(StorePath());
@@ -481,7 +485,8 @@ TEST_F(KillDuringSave, ARestoreAfterAKillGivesTheLastSaveOrTheNewOneWhole)
             ++kills.inSave;
             kills.hotJournal += hotJournal ? 1 : 0;
         }
-        else if (hasCommitted && killed - lastCommit < std::chrono::microseconds(static_cast<int64_t>(2000 * usualSave)))
+        else if (hasCommitted &&
+                 killed - lastCommit < std::chrono::microseconds(static_cast<int64_t>(2000 * usualSave)))
             ++kills.afterCommit;
         else
             ++kills.elsewhere;
@@ -529,8 +534,8 @@ TEST_F(KillDuringSave, ARestoreAfterAKillGivesTheLastSaveOrTheNewOneWhole)
     std::sort(saveDurations.begin(), saveDurations.end());
     std::printf("%d kills in %.1f s, up to generation %u: %d inside a save (%d with the store's transaction "
                 "open, %d after its commit), %d just after a save, %d during restore or play\n",
-                KILLS, seconds, committed, kills.inSave, kills.hotJournal, kills.newSaveBack, kills.afterCommit,
-                kills.elsewhere);
+                round, seconds, committed, kills.inSave, kills.hotJournal, kills.newSaveBack,
+                kills.afterCommit, kills.elsewhere);
     if (!saveDurations.empty())
         std::printf("%zu saves completed in %.1f / %.1f / %.1f ms (least / median / most)\n",
                     saveDurations.size(), saveDurations.front(), Median(saveDurations), saveDurations.back());
