@@ -336,6 +336,7 @@ protected:
         sqlite3_exec(RegistryStore::Default().Database(), "PRAGMA synchronous = OFF", nullptr, nullptr,
                      nullptr);
         {
+            // What the installation does: the application key.
             RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
         }
         Start();
@@ -355,7 +356,9 @@ TEST_F(KillDuringSave, ARestoreAfterAKillGivesTheLastSaveOrTheNewOneWhole)
     uint32_t seed = 20261207;
     if (const char* replay = std::getenv("SKYREACH_KILL_SEED"))
         seed = static_cast<uint32_t>(std::strtoul(replay, nullptr, 10));
-    std::printf("Kill moments from seed %u (SKYREACH_KILL_SEED=%u replays them)\n", seed, seed);
+    // The seed fixes the plan of the kills (which save, how far into it);
+    // where exactly they land also depends on the machine's timing.
+    std::printf("Kill plan from seed %u (SKYREACH_KILL_SEED=%u draws it again)\n", seed, seed);
     std::mt19937 random(seed);
     auto uniform = [&](double high) { return std::uniform_real_distribution<double>(0.0, high)(random); };
     auto after = [](Clock::time_point from, double milliseconds)
