@@ -6,6 +6,8 @@ FUZZ_BUILD ?= build-fuzz
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
+FUZZ_JOBS    ?= 1
+FUZZ_TARGETS ?=
 
 .PHONY: all deps configure build run test bench asan fuzz contact-sheet clean
 
@@ -41,7 +43,7 @@ asan: deps
 fuzz: deps
 	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DSKYREACH_FUZZ=ON -DSKYREACH_BENCH=OFF $(CMAKE_ARGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-all
-	cmake --build $(FUZZ_BUILD) --target fuzz-run -- FUZZ_SECONDS=$(FUZZ_SECONDS)
+	FUZZ_JOBS=$(FUZZ_JOBS) bash Fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet-png

@@ -11,7 +11,6 @@ namespace
 constexpr uint32_t BAR_COLOUR = RGB(214, 222, 239);
 constexpr uint32_t BAR_LINE = RGB(90, 100, 130);
 constexpr uint32_t MENU_FACE = COLOR_WHITE;
-constexpr uint32_t HIGHLIGHT = RGB(0, 0, 128);
 constexpr int32_t BAR_TOP = DEVICE_HEIGHT - MENU_BAR_HEIGHT;
 } // namespace
 

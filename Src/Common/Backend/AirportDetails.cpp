@@ -1,5 +1,6 @@
 #include "Common/Backend/AirportDetails.h"
 
+#include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/PackedRecord.h"
 #include "WinCE/Assert.h"
@@ -506,6 +507,19 @@ void AirportDetails::Save(ConfigBlock& block) const
     a.SaveAs(block, "a");
 }
 
+bool AirportDetails::HasSoundFigures() const
+{
+    const auto risk = [](int32_t value) { return value >= 0 && value < RISK_LIMIT; };
+    for (int32_t i = 0; i < NEIGHBOURS; ++i)
+        if (_demand[i] < 0 || _demand[i] > MAX_DEMAND || _bonus[i] < -MAX_SOUND_BONUS || _bonus[i] > MAX_SOUND_BONUS)
+            return false;
+    return _adv_efficiency >= 0 && _adv_efficiency <= MAX_EFFICIENCY && _office_fee >= 0 &&
+           _office_fee <= Company::MAX_SOUND_FEE && risk(_event_chance) &&
+           risk(_smuggling_risk) && risk(_strike_risk) && risk(_weather_risk) &&
+           (_research_date.IsUnset() || _research_date.IsSoundDate()) &&
+           (_expiry_date.IsUnset() || _expiry_date.IsSoundDate());
+}
+
 bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
 {
     ConfigBlock child;
@@ -560,6 +574,9 @@ bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
     else if (loaded._route_out_cnt < 0 || loaded._route_out_cnt > MAX_ROUTES_OUT || loaded._route_in_cnt < 0)
         std::snprintf(reason, sizeof(reason), "airport details %d count %d routes out and %d in", loaded._id,
                       loaded._route_out_cnt, loaded._route_in_cnt);
+    else if (!loaded.HasSoundFigures())
+        std::snprintf(reason, sizeof(reason), "airport details %d hold demand, risks or dates no play can reach",
+                      loaded._id);
     if (reason[0] != '\0')
     {
         if (error)

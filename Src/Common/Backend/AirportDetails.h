@@ -28,6 +28,9 @@ public:
     static constexpr int32_t RISK_LIMIT = 5000;
     static constexpr int32_t MIN_EFFICIENCY = 10;
     static constexpr int32_t MAX_EFFICIENCY = 1000;
+    // The advertising bonus a saved airport may hold: campaigns add a share
+    // of a demand of at most MAX_DEMAND, and this leaves room for many.
+    static constexpr int32_t MAX_SOUND_BONUS = 100 * MAX_DEMAND;
     static constexpr int32_t RECORD_SIZE = 144;
 
     // What an open offer is (`_event_state`).
@@ -122,6 +125,9 @@ public:
     void Save(ConfigBlock& block) const;
     // False with the reason when the record cannot belong to a sound save.
     bool Load(const ConfigBlock& block, std::string* error);
+    // True when demand, bonus, efficiency, rent, risks and dates lie within what
+    // play produces; a saved airport outside them is damaged.
+    bool HasSoundFigures() const;
 
     bool operator==(const AirportDetails& other) const;
 

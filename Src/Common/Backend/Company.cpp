@@ -1117,6 +1117,13 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
             auto plane = std::make_unique<Plane>(0, std::string(), Time(), id);
             if (!plane->Load(child, error))
                 return false;
+            // The record is saved again under its own id, so the two must agree.
+            if (plane->_id != id)
+            {
+                if (error)
+                    *error = "plane " + std::to_string(id) + " holds the id " + std::to_string(plane->_id);
+                return false;
+            }
             id = plane->_next_id;
             _top_pid = std::max(_top_pid, plane->_id + 1);
             planes.push_back(std::move(plane));
@@ -1146,6 +1153,12 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
             auto details = std::make_unique<AirportDetails>(0, id);
             if (!details->Load(child, error))
                 return false;
+            if (details->_id != id)
+            {
+                if (error)
+                    *error = "airport details " + std::to_string(id) + " hold the id " + std::to_string(details->_id);
+                return false;
+            }
             id = details->_next_id;
             _top_aid = std::max(_top_aid, details->_id + 1);
             airports.push_back(std::move(details));

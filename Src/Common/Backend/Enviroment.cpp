@@ -259,6 +259,13 @@ bool Enviroment::Load(const ConfigBlock& block, std::string* error)
     block.Get("_ef", w.ef);
     block.Get("_et", w.et);
     block.Get("_seed", w.seed);
+    // Every price is scaled by the cost index; a damaged one would overflow them.
+    if (w.ef < 1 || w.ef > MAX_SOUND_EF || w.et < -w.ef || w.et > w.ef)
+    {
+        SetError(error, "the cost index " + std::to_string(w.ef) + " with surcharge " + std::to_string(w.et) +
+                            " is outside the possible range");
+        return false;
+    }
     const uint8_t* data = nullptr;
     int32_t length = 0;
     if (block.FindEntry("_curravailmodels", 16, data, length))

@@ -53,9 +53,9 @@ std::vector<int32_t> GameState::SavedEventIds(const ConfigBlock& scheduler)
 {
     // The ids of the saved chain in the order the records follow each other.
     std::vector<int32_t> ids;
-    bool hasEvents = false;
+    uint8_t hasEvents = 0;
     int32_t id = -1;
-    if (!scheduler.Get("has_events", hasEvents) || !hasEvents || !scheduler.Get("low_event", id))
+    if (!scheduler.Get("has_events", hasEvents) || hasEvents == 0 || !scheduler.Get("low_event", id))
         return ids;
     std::unordered_set<int32_t> seen;
     while (id > 0 && seen.insert(id).second)
@@ -123,9 +123,10 @@ bool GameState::LoadParts(const ConfigBlock& top, std::string* error)
     if (scheduler.Get("_max_event_id", savedMax) &&
         static_cast<int32_t>(ids.size()) == TimeSimulation::GetEventCount())
     {
+        // Ids are positive: a chain ends at an id of 0 or less.
         bool below = true;
         for (int32_t id : ids)
-            below = below && id < savedMax;
+            below = below && id > 0 && id < savedMax;
         if (below)
         {
             for (size_t slot = 0; slot < ids.size(); ++slot)

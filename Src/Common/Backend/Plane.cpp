@@ -1,5 +1,6 @@
 #include "Common/Backend/Plane.h"
 
+#include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/PackedRecord.h"
 #include "WinCE/Assert.h"
@@ -7,6 +8,7 @@
 #include "WinCE/TickCount.h"
 
 #include <algorithm>
+#include <cmath>
 #include <cstdio>
 
 namespace
@@ -274,6 +276,12 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
             *error = "plane of unknown model " + std::to_string(model);
         return false;
     }
+    if (!_buy_date.IsSoundDate())
+    {
+        if (error)
+            *error = "plane bought on a day that is not a date of the game";
+        return false;
+    }
     _model = model;
     _damages = p.Get32();
     _flight_hours = p.GetDouble();
@@ -287,6 +295,15 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
     _profit = p.Get64();
     _pass_carried = p.Get32();
     _pass_on_board = p.Get32();
+    // Value and upkeep are computed from hours and damages in floating
+    // point; out of any range play produces, they would not convert back.
+    if (!std::isfinite(_flight_hours) || _flight_hours < 0 || _flight_hours > MAX_SOUND_HOURS || _damages < 0 ||
+        _damages > MAX_SOUND_DAMAGES || _repair_cost < 0 || _repair_cost > Company::MAX_SOUND_BILL)
+    {
+        if (error)
+            *error = "plane " + std::to_string(_id) + " has wear figures no play can reach";
+        return false;
+    }
     return true;
 }
 

@@ -20,6 +20,10 @@ class Plane
 {
 public:
     static constexpr int32_t RECORD_SIZE = 58;
+    // Bounds a saved plane must keep: far beyond 44 years of flying day and
+    // night, and of a damage every few days.
+    static constexpr double MAX_SOUND_HOURS = 1000000.0;
+    static constexpr int32_t MAX_SOUND_DAMAGES = 100000;
 
     // Phases of the flight state (bits 0..3) and its stopped bit.
     static constexpr int32_t PHASE_MASK = 0x0F;

@@ -1,6 +1,7 @@
 #include "Common/Backend/Route.h"
 
 #include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/PackedRecord.h"
 #include "WinCE/Assert.h"
@@ -229,6 +230,20 @@ void Route::Save(ConfigBlock& block) const
     r.SaveAs(block, "r");
 }
 
+bool Route::HasSoundFigures() const
+{
+    // A flight takes less than a day or so; its duration is a span of days,
+    // hours and minutes, never months or years.
+    const bool durationSound = _duration._year == 0 && _duration._month == 0 && _duration._day >= 0 &&
+                               _duration._day <= 31 && _duration._hour >= 0 && _duration._hour <= 23 &&
+                               _duration._minute >= 0 && _duration._minute <= 59 && _duration._second >= 0 &&
+                               _duration._second <= 59;
+    return durationSound && _passengers_per_flight >= 0 && _passengers_per_flight <= MAX_SOUND_PASSENGERS &&
+           _agency_tickets >= 0 && _agency_tickets <= MAX_SOUND_PASSENGERS && _agency_reduction >= 0 &&
+           _agency_reduction <= 100 && _monthly_fee >= 0 && _monthly_fee <= Company::MAX_SOUND_FEE &&
+           _smuggle_base >= 0 && _smuggle_base <= Company::MAX_SOUND_BILL;
+}
+
 bool Route::Load(const ConfigBlock& block, std::string* error)
 {
     ConfigBlock duration;
@@ -272,6 +287,8 @@ bool Route::Load(const ConfigBlock& block, std::string* error)
                       loaded._service_level, loaded._third_level);
     else if (loaded._smuggle_factor < -1 || loaded._smuggle_factor > 1)
         std::snprintf(reason, sizeof(reason), "route has smuggling factor %d", loaded._smuggle_factor);
+    else if (!loaded.HasSoundFigures())
+        std::snprintf(reason, sizeof(reason), "route holds passengers, fees or a flight time no play can reach");
     if (reason[0] != '\0')
     {
         if (error)

@@ -80,6 +80,11 @@ public:
 
     void Save(ConfigBlock& block) const;
     bool Load(const ConfigBlock& block, std::string* error);
+    // True when passengers, agency tickets, fees and the flight time lie
+    // within what play produces; a saved route outside them is damaged.
+    bool HasSoundFigures() const;
+    // Passengers a saved route may book per flight: far above any demand.
+    static constexpr int32_t MAX_SOUND_PASSENGERS = 10000000;
     bool operator==(const Route& other) const;
 
     int32_t _source;

@@ -190,6 +190,18 @@ void Time::Save(ConfigBlock& block) const
     block.SetEntry(ConfigBlock::VALUE_ENTRY, "t", 1, bytes, SAVED_SIZE);
 }
 
+bool Time::IsSoundDate() const
+{
+    return _year >= FIRST_SOUND_YEAR && _year <= LAST_SOUND_YEAR && _month >= 0 && _month <= 11 && _day >= 1 &&
+           _day <= 31 && _hour >= 0 && _hour <= 23 && _minute >= 0 && _minute <= 59 && _second >= 0 &&
+           _second <= 59;
+}
+
+bool Time::IsUnset() const
+{
+    return _year == 0 && _month == 0 && _day == 0 && _hour == 0 && _minute == 0 && _second == 0;
+}
+
 bool Time::Load(const ConfigBlock& block)
 {
     const uint8_t* data = nullptr;

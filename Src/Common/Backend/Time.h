@@ -57,6 +57,19 @@ public:
         return _second > second;
     }
     bool Equals(const Time& other) const;
+
+    // The years a saved date of the game can fall in: from the start of the
+    // game to well past its end, which leaves room for events scheduled
+    // ahead of the last year.
+    static constexpr int32_t FIRST_SOUND_YEAR = 1959;
+    static constexpr int32_t LAST_SOUND_YEAR = 2100;
+    // True for a date of the game calendar: a year of the game, a month of
+    // 0 to 11, a day of 1 to 31 (31 February is a date the arithmetic can
+    // reach) and a time of day. Saved moments must be dates; anything else
+    // in a save is damage, and arithmetic on it could overflow.
+    bool IsSoundDate() const;
+    // True for the all-zero value of a date that was never set.
+    bool IsUnset() const;
     bool Equals(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const;
 
     void SetDate(int32_t year, int32_t month, int32_t day);

@@ -498,9 +498,19 @@ bool TimeSimulation::Load(const ConfigBlock& block)
         _last_event_game_time.Load(time);
     if (block.GetBlock("_curr_game_time", time))
         _curr_game_time.Load(time);
+    // Every daily, monthly and yearly roll reads the clock's fields; a clock
+    // that is not a date of the game is damage.
+    if (!_curr_game_time.IsSoundDate() || !_last_event_game_time.IsSoundDate() || _game_speed < 0 ||
+        _game_speed > SPEEDS[4] || _max_event_id < 0)
+    {
+        DebugPrintf("Saved events: the game clock is not a date of the game, runs at an unknown speed or "
+                    "has handed out a negative id; no events loaded.\n");
+        return false;
+    }
 
-    bool hasEvents = false;
-    if (!block.Get("has_events", hasEvents) || !hasEvents)
+    // Read as a byte: any value but 0 means yes, as it always has.
+    uint8_t hasEvents = 0;
+    if (!block.Get("has_events", hasEvents) || hasEvents == 0)
         return true;
     int32_t type = -1;
     int32_t id = -1;
@@ -535,6 +545,12 @@ bool TimeSimulation::Load(const ConfigBlock& block)
             return false;
         }
         event->Load(record);
+        if (!event->_time.IsSoundDate())
+        {
+            DebugPrintf("Saved events: %s is not due on a date of the game; the rest is lost.\n", name);
+            delete event;
+            return false;
+        }
         if (event->GetType() != type)
         {
             DebugPrintf("Saved events: %s holds type %d where %d was chained; the rest is lost.\n", name,

@@ -114,8 +114,18 @@ bool ConfigBlock::GetBlock(const char* name, ConfigBlock& child) const
 {
     const uint8_t* data = nullptr;
     int32_t length = 0;
-    if (!FindEntry(name, NameLength(name), data, length))
+    const int32_t namelen = NameLength(name);
+    if (!FindEntry(name, namelen, data, length))
         return false;
+    // Validate vouches for the entries written as child blocks. Lookups do
+    // not compare the type, so a damaged save can hold a plain value under a
+    // block's name; its bytes are checked before anyone walks them.
+    const uint32_t type = ReadBigEndian(data - namelen - HEADER_SIZE);
+    if (type != BLOCK_ENTRY && !Validate(data, static_cast<size_t>(length)))
+    {
+        ReportMangled();
+        return false;
+    }
     if (&child == this)
     {
         // Reading a block into itself: the source bytes live in the buffer

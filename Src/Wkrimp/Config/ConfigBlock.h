@@ -51,7 +51,8 @@ public:
     // Each reader returns false when the name is absent and then leaves the
     // destination untouched, so callers pre-set their defaults.
     // A fixed-size value stored with another length is the fatal "Mangled
-    // config.", unless a LenientReads is in force.
+    // config.", unless a LenientReads is in force; so is reading as a block
+    // an entry whose bytes are not a sound block (GetBlock then returns false).
     template <class T> bool Get(const char* name, T& value) const
     {
         static_assert(std::is_trivially_copyable_v<T>, "only plain values can be stored raw");

@@ -341,3 +341,29 @@ TEST(ConfigBlock, LenientReadsCountMangledValuesInsteadOfStopping)
     }
     EXPECT_EXIT(block.Get("i", wide), testing::ExitedWithCode(255), "Mangled config\\.");
 }
+
+TEST(ConfigBlock, APlainValueReadAsABlockMustBeASoundBlock)
+{
+    // Validate checks only entries written as blocks; a damaged save may hold
+    // a plain value under a block's name, with bytes that do not chain.
+    ConfigBlock top;
+    top.PutString("Enviroment", "not a block at all, just text");
+    ConfigBlock inner;
+    inner.Put("_year", int32_t(1960));
+    top.SetEntry(ConfigBlock::VALUE_ENTRY, "Sound", 5, inner.GetData(), inner.GetSize());
+    const std::vector<uint8_t> raw = top.GetRaw();
+    ASSERT_TRUE(ConfigBlock::Validate(raw.data(), raw.size()));
+
+    ConfigBlock child;
+    {
+        ConfigBlock::LenientReads lenient;
+        EXPECT_FALSE(top.GetBlock("Enviroment", child));
+        EXPECT_EQ(1, lenient.Mangled());
+        ASSERT_TRUE(top.GetBlock("Sound", child)) << "a value whose bytes are a sound block still reads";
+        int32_t year = 0;
+        EXPECT_TRUE(child.Get("_year", year));
+        EXPECT_EQ(1960, year);
+        EXPECT_EQ(1, lenient.Mangled());
+    }
+    EXPECT_EXIT(top.GetBlock("Enviroment", child), testing::ExitedWithCode(255), "Mangled config\\.");
+}
