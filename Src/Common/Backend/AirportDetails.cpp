@@ -516,8 +516,8 @@ bool AirportDetails::HasSoundFigures() const
     return _adv_efficiency >= 0 && _adv_efficiency <= MAX_EFFICIENCY && _office_fee >= 0 &&
            _office_fee <= Company::MAX_SOUND_FEE && risk(_event_chance) &&
            risk(_smuggling_risk) && risk(_strike_risk) && risk(_weather_risk) &&
-           (_research_date.IsUnset() || _research_date.IsSoundDate()) &&
-           (_expiry_date.IsUnset() || _expiry_date.IsSoundDate());
+           (_research_date.IsUnset() || _research_date.IsSoundMoment()) &&
+           (_expiry_date.IsUnset() || _expiry_date.IsSoundMoment());
 }
 
 bool AirportDetails::Load(const ConfigBlock& block, std::string* error)

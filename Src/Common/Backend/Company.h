@@ -33,10 +33,10 @@ public:
     static constexpr int64_t CASH_LOW = -20000000000LL;
     static constexpr int64_t CASH_HIGH = 200000000000LL;
     // The largest monthly fee or rent, and the largest single bill, a saved
-    // game may hold (before the cost index): a thousand times what play
+    // game may hold (before the cost index): about a hundred times what play
     // charges. Larger ones are damage and would break the cash limits above
     // within a few months.
-    static constexpr int64_t MAX_SOUND_FEE = 10000000LL;
+    static constexpr int64_t MAX_SOUND_FEE = 100000000LL;
     static constexpr int64_t MAX_SOUND_BILL = 1000000000LL;
 
     // Outcomes of the monthly credit processing.

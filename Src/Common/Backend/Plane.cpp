@@ -276,10 +276,10 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
             *error = "plane of unknown model " + std::to_string(model);
         return false;
     }
-    if (!_buy_date.IsSoundDate())
+    if (!_buy_date.IsSoundMoment())
     {
         if (error)
-            *error = "plane bought on a day that is not a date of the game";
+            *error = "plane bought at a moment that is not one of the game";
         return false;
     }
     _model = model;

@@ -50,6 +50,11 @@ void ScheduledEvent::Save(ConfigBlock& block) const
         block.Put("_a", subjects->AirportId(_airport));
 }
 
+bool ScheduledEvent::HasSoundTime() const
+{
+    return _time.IsSoundMoment();
+}
+
 void ScheduledEvent::Load(const ConfigBlock& block)
 {
     const uint8_t* header = nullptr;

@@ -190,11 +190,11 @@ void Time::Save(ConfigBlock& block) const
     block.SetEntry(ConfigBlock::VALUE_ENTRY, "t", 1, bytes, SAVED_SIZE);
 }
 
-bool Time::IsSoundDate() const
+bool Time::IsSoundMoment() const
 {
-    return _year >= FIRST_SOUND_YEAR && _year <= LAST_SOUND_YEAR && _month >= 0 && _month <= 11 && _day >= 1 &&
-           _day <= 31 && _hour >= 0 && _hour <= 23 && _minute >= 0 && _minute <= 59 && _second >= 0 &&
-           _second <= 59;
+    const auto field = [](int32_t value) { return value >= 0 && value <= MAX_SOUND_FIELD; };
+    return _year >= FIRST_SOUND_YEAR && _year <= LAST_SOUND_YEAR && _month >= 0 && _month <= 11 && field(_day) &&
+           field(_hour) && field(_minute) && field(_second);
 }
 
 bool Time::IsUnset() const

@@ -498,12 +498,12 @@ bool TimeSimulation::Load(const ConfigBlock& block)
         _last_event_game_time.Load(time);
     if (block.GetBlock("_curr_game_time", time))
         _curr_game_time.Load(time);
-    // Every daily, monthly and yearly roll reads the clock's fields; a clock
-    // that is not a date of the game is damage.
-    if (!_curr_game_time.IsSoundDate() || !_last_event_game_time.IsSoundDate() || _game_speed < 0 ||
+    // The clock and every event time are moments of the game; anything
+    // else is damage that later arithmetic could overflow on.
+    if (!_curr_game_time.IsSoundMoment() || !_last_event_game_time.IsSoundMoment() || _game_speed < 0 ||
         _game_speed > SPEEDS[4] || _max_event_id < 0)
     {
-        DebugPrintf("Saved events: the game clock is not a date of the game, runs at an unknown speed or "
+        DebugPrintf("Saved events: the game clock is not a moment of the game, runs at an unknown speed or "
                     "has handed out a negative id; no events loaded.\n");
         return false;
     }
@@ -545,9 +545,9 @@ bool TimeSimulation::Load(const ConfigBlock& block)
             return false;
         }
         event->Load(record);
-        if (!event->_time.IsSoundDate())
+        if (!event->HasSoundTime())
         {
-            DebugPrintf("Saved events: %s is not due on a date of the game; the rest is lost.\n", name);
+            DebugPrintf("Saved events: %s is not due at a moment of the game; the rest is lost.\n", name);
             delete event;
             return false;
         }

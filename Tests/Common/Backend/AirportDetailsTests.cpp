@@ -280,7 +280,7 @@ TEST_F(AirportDetailsTest, SavesAndLoadsEveryField)
     d._bonus[2] = -17;
     d._adv_efficiency = 333;
     d._office = 1;
-    d._office_fee = 123456789012LL;
+    d._office_fee = Company::MAX_SOUND_FEE;
     d.RouteOutOpened();
     d.RouteInOpened();
     d.MarkNeighbour(5);

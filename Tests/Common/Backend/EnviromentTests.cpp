@@ -8,6 +8,10 @@
 
 #include <gtest/gtest.h>
 
+#include <cstring>
+#include <limits>
+#include <utility>
+
 namespace
 {
 class EnviromentTest : public WorldTest
@@ -447,4 +451,129 @@ TEST(EnviromentDataFile, TheWorldComesFromThePackedDataFile)
     EXPECT_EQ(0, std::memcmp(fromFile._short_name, airports.data() + 17 * AirportInfo::RECORD_SIZE, 20));
     Enviroment::Destroy();
     DataFile::Destroy();
+}
+
+namespace
+{
+// The saved world with bytes written into one packed record, found through
+// a path of child blocks: {"_company", "_pi1", "_route"} and "r" is the
+// route of plane 1.
+ConfigBlock Patched(const ConfigBlock& block, std::vector<const char*> path, const char* record, size_t offset,
+                    const void* bytes, size_t size)
+{
+    ConfigBlock copy = block;
+    if (path.empty())
+    {
+        PackedRecord r;
+        EXPECT_TRUE(r.LoadFrom(copy, record)) << record;
+        std::vector<uint8_t> raw = r.Bytes();
+        EXPECT_LE(offset + size, raw.size());
+        std::memcpy(raw.data() + offset, bytes, size);
+        copy.SetEntry(ConfigBlock::VALUE_ENTRY, record, int32_t(std::strlen(record)), raw.data(),
+                      int32_t(raw.size()));
+        return copy;
+    }
+    ConfigBlock child;
+    EXPECT_TRUE(copy.GetBlock(path.front(), child)) << path.front();
+    const char* name = path.front();
+    path.erase(path.begin());
+    copy.PutBlock(name, Patched(child, path, record, offset, bytes, size));
+    return copy;
+}
+
+template <class T>
+ConfigBlock Patched(const ConfigBlock& block, std::vector<const char*> path, const char* record, size_t offset, T value)
+{
+    return Patched(block, std::move(path), record, offset, &value, sizeof value);
+}
+
+ConfigBlock WithTime(const ConfigBlock& block, std::vector<const char*> path, const Time& time)
+{
+    ConfigBlock copy = block;
+    ConfigBlock saved;
+    time.Save(saved);
+    if (path.size() == 1)
+    {
+        copy.PutBlock(path.front(), saved);
+        return copy;
+    }
+    ConfigBlock child;
+    EXPECT_TRUE(copy.GetBlock(path.front(), child)) << path.front();
+    const char* name = path.front();
+    path.erase(path.begin());
+    copy.PutBlock(name, WithTime(child, path, time));
+    return copy;
+}
+} // namespace
+
+TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
+{
+    Populate();
+    ConfigBlock world;
+    Enviroment::Save(world);
+    const std::vector<uint8_t> sound = world.GetRaw();
+
+    const struct
+    {
+        const char* what;
+        ConfigBlock damaged;
+        const char* reason;
+    } cases[] = {
+        {"a route booking negative passengers", Patched(world, {"_company", "_pi1", "_route"}, "r", 41, int32_t(-5)),
+         "no play can reach"},
+        {"agency tickets at a reduction above 100 %",
+         Patched(world, {"_company", "_pi1", "_route"}, "r", 62, int32_t(250)), "no play can reach"},
+        {"a monthly route fee beyond any cost",
+         Patched(world, {"_company", "_pi1", "_route"}, "r", 9, int64_t(Company::MAX_SOUND_FEE + 1)),
+         "no play can reach"},
+        {"a flight lasting months", WithTime(world, {"_company", "_pi1", "_route", "_duration"}, Time(0, 3, 2)),
+         "no play can reach"},
+        {"a plane bought in year 0", WithTime(world, {"_company", "_pi1", "_buy_date"}, Time(0, 0, 1)),
+         "not one of the game"},
+        {"a plane flown for minus an hour", Patched(world, {"_company", "_pi1"}, "p", 8, -1.0), "wear"},
+        {"a plane flown for NaN hours",
+         Patched(world, {"_company", "_pi1"}, "p", 8, std::numeric_limits<double>::quiet_NaN()), "wear"},
+        {"a repair bill beyond any price",
+         Patched(world, {"_company", "_pi1"}, "p", 17, int64_t(Company::MAX_SOUND_BILL + 1)), "wear"},
+        {"a plane saved under another id", Patched(world, {"_company", "_pi1"}, "p", 30, int32_t(9)), "holds the id"},
+        {"demand above the cap",
+         Patched(world, {"_company", "_ai1"}, "a", 4, int32_t(AirportDetails::MAX_DEMAND + 1)), "no play can reach"},
+        {"a strike risk past its limit",
+         Patched(world, {"_company", "_ai1"}, "a", 64, int32_t(AirportDetails::RISK_LIMIT)), "no play can reach"},
+        {"office rent beyond any price",
+         Patched(world, {"_company", "_ai1"}, "a", 73, int64_t(Company::MAX_SOUND_FEE + 1)), "no play can reach"},
+        {"a research date in the 13th month",
+         WithTime(world, {"_company", "_ai1", "_research_date"}, Time(1960, 12, 1)), "no play can reach"},
+    };
+    for (const auto& c : cases)
+    {
+        std::string error;
+        EXPECT_FALSE(Enviroment::Load(c.damaged, &error)) << c.what;
+        EXPECT_NE(std::string::npos, error.find(c.reason)) << c.what << ": " << error;
+    }
+
+    // The cost index scales every price.
+    for (const auto& [ef, et] : {std::pair{0, 0}, {Enviroment::MAX_SOUND_EF + 1, 0}, {300, 301}, {300, -301}})
+    {
+        ConfigBlock damaged = world;
+        damaged.Put("_ef", int32_t(ef));
+        damaged.Put("_et", int32_t(et));
+        std::string error;
+        EXPECT_FALSE(Enviroment::Load(damaged, &error)) << ef << " " << et;
+        EXPECT_NE(std::string::npos, error.find("cost index")) << error;
+    }
+
+    // The checks leave every sound figure alone: an unset research or expiry
+    // date, 31 February, the extremes themselves.
+    ConfigBlock edges = WithTime(world, {"_company", "_ai1", "_expiry_date"}, Time());
+    edges = WithTime(edges, {"_company", "_pi1", "_buy_date"}, Time(1960, 1, 31, 23, 59, 59));
+    edges = Patched(edges, {"_company", "_ai1"}, "a", 4, int32_t(AirportDetails::MAX_DEMAND));
+    edges = Patched(edges, {"_company", "_pi1", "_route"}, "r", 9, int64_t(Company::MAX_SOUND_FEE));
+    edges.Put("_ef", int32_t(Enviroment::MAX_SOUND_EF));
+    std::string error;
+    ASSERT_TRUE(Enviroment::Load(edges, &error)) << error;
+    EXPECT_EQ(Enviroment::MAX_SOUND_EF, Enviroment::GetBaseCostIndex());
+    EXPECT_EQ(Company::MAX_SOUND_FEE, company().GetPlane(0)->GetRoute()->_monthly_fee);
+    EXPECT_EQ(AirportDetails::MAX_DEMAND, company().FindDetails(4)->GetDemand(0));
+    Reload(sound);
 }

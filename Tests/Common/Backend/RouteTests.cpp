@@ -166,7 +166,7 @@ TEST_F(RouteTest, SavesAndLoadsEveryField)
     Route route = MediumRoute();
     route.ComputeDuration(123);
     route.Flip();
-    route._monthly_fee = 5000000000LL;
+    route._monthly_fee = Company::MAX_SOUND_FEE;
     route._replacement = 1;
     route._third_level = 2;
     route._smuggle_base = 777;

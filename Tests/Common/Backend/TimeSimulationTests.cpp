@@ -569,6 +569,47 @@ TEST_F(SchedulerTest, DamagedChainsStopCleanlyAndKeepWhatWasRead)
     EXPECT_EQ(0, TimeSimulation::GetEventCount());
 }
 
+TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
+{
+    const auto withTime = [](ConfigBlock block, const char* key, const Time& time)
+    {
+        ConfigBlock saved;
+        time.Save(saved);
+        block.PutBlock(key, saved);
+        return block;
+    };
+    const ConfigBlock sound = SavedChain([](ConfigBlock&, int32_t) {});
+    EXPECT_FALSE(TimeSimulation::Load(withTime(sound, "_curr_game_time", Time(1960, 0, 100))));
+    EXPECT_EQ(0, TimeSimulation::GetEventCount()) << "a damaged clock loads no events";
+    TimeSimulation::Reset();
+    EXPECT_FALSE(TimeSimulation::Load(withTime(sound, "_last_event_game_time", Time(-3, 0, 1))));
+    TimeSimulation::Reset();
+    ConfigBlock fast = sound;
+    fast.Put("_game_speed", int32_t(TimeSimulation::SPEEDS[4] + 1));
+    EXPECT_FALSE(TimeSimulation::Load(fast));
+    TimeSimulation::Reset();
+    ConfigBlock negative = sound;
+    negative.Put("_max_event_id", int32_t(-700));
+    EXPECT_FALSE(TimeSimulation::Load(negative)) << "new events would get negative ids and end the chain";
+
+    // The second event is due in the 13th month.
+    TimeSimulation::Reset();
+    EXPECT_FALSE(TimeSimulation::Load(SavedChain(
+        [&](ConfigBlock& r, int32_t i)
+        {
+            if (i == 1)
+                r = withTime(r, "_t", Time(1960, 12, 1));
+        })));
+    EXPECT_EQ(std::vector<int32_t>({100}), PendingTags());
+
+    // Any byte but 0 in the event flag means yes, as it always has.
+    TimeSimulation::Reset();
+    ConfigBlock flagged = sound;
+    flagged.Put("has_events", uint8_t(9));
+    EXPECT_TRUE(TimeSimulation::Load(flagged));
+    EXPECT_EQ(std::vector<int32_t>({100, 101, 102}), PendingTags());
+}
+
 TEST_F(SchedulerTest, EventsOfVanishedPlanesAreDroppedOnLoad)
 {
     Add(PLANE_A, Time(1960, 0, 1), 1)->_plane = _world.GetPlane(0);

@@ -11,6 +11,11 @@ ScheduledEvent* DailyEvent::Create()
     return new DailyEvent();
 }
 
+bool DailyEvent::HasSoundTime() const
+{
+    return ScheduledEvent::HasSoundTime() && _time._day >= 1 && _time._day <= Statistics::MONTH_DAYS;
+}
+
 int DailyEvent::Execute()
 {
     Company& company = EventCommon::TheCompany();

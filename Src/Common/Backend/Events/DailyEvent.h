@@ -19,4 +19,6 @@ public:
     static ScheduledEvent* Create();
 
     int Execute() override;
+    // The day indexes the month's history: it is a day of a month.
+    bool HasSoundTime() const override;
 };
