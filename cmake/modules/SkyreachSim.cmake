@@ -7,7 +7,7 @@
 #   Tests/Sim/RunScenario.cmake; the regression log compares a fixed-seed
 #   full game with its checked-in report.
 # - The full-game benchmark (Bench/full-game.sim) joins the bench-extra target
-#   that `make bench` builds.
+#   that `make bench` builds, and is played once more as the soak test.
 
 add_library(skyreach_sim_lib STATIC
   ${CMAKE_SOURCE_DIR}/Tools/SkyreachSim/ScriptReader.cpp
@@ -48,6 +48,12 @@ if(SKYREACH_SIM_DATA)
                    SimRegressionLog SimRefusalsAndErrors SimJsonAndDeterminism)
     skyreach_sim_test(${scenario})
   endforeach()
+
+  # The whole 44-year game with the allocation tracker (and, in the
+  # sanitizer build, the sanitizers) watching.
+  add_test(NAME SimSoakFullGameLeavesNoLeak
+    COMMAND ${CMAKE_COMMAND} -DSIM=$<TARGET_FILE:skyreach-sim> -DDATA=${SKYREACH_SIM_DATA}
+            -DSCRIPT=${CMAKE_SOURCE_DIR}/Bench/full-game.sim -P ${SIM_TESTS}/RunSoak.cmake)
 
   add_custom_target(bench-full-game
     COMMAND ${CMAKE_COMMAND} -DSIM=$<TARGET_FILE:skyreach-sim> -DDATA=${SKYREACH_SIM_DATA}
