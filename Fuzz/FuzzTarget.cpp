@@ -41,6 +41,7 @@ const std::vector<FuzzTarget>& FuzzTarget::All()
         {"fontmetrics", NoSetup, RunFontMetrics}, {"lzrw1a", NoSetup, RunLzrw1a},
         {"lzrw2", NoSetup, RunLzrw2}, {"lzrw3", NoSetup, RunLzrw3},
         {"lzrw3a", NoSetup, RunLzrw3a}, {"setupini", NoSetup, RunSetupIni},
+        {"worldtables", SetUpWorldTables, RunWorldTables},
     };
     return targets;
 }

@@ -2,8 +2,8 @@
 // corpus regression tests and the seed writer all drive it the same way.
 //
 // Every target takes arbitrary bytes and feeds them to one of the game's
-// readers (a saved game, the data-file index, a bitmap, font metrics, an
-// LZRW block, Setup.ini). A target never returns an error: bad input must be
+// readers (a saved game, the data-file index, the world tables, a bitmap,
+// font metrics, an LZRW block, Setup.ini). A target never returns an error: bad input must be
 // refused by the reader itself, with a message or a fatal error that the
 // player may answer with Retry. While a target runs, fatal errors are
 // answered with Retry and counted, so that the code after them is exercised
@@ -58,4 +58,6 @@ void RunLzrw2(const uint8_t* data, size_t size);
 void RunLzrw3(const uint8_t* data, size_t size);
 void RunLzrw3a(const uint8_t* data, size_t size);
 void RunSetupIni(const uint8_t* data, size_t size);
+void SetUpWorldTables();
+void RunWorldTables(const uint8_t* data, size_t size);
 } // namespace fuzz_targets

@@ -189,6 +189,25 @@ void LzrwSeeds()
     }
 }
 
+// The shipped tables, as the world-tables target reads them: the length of
+// the models table, the models, then the airports.
+void WorldTableSeeds(const fs::path& entries)
+{
+    const auto read = [&](const char* name)
+    {
+        std::ifstream in(entries / name, std::ios::binary);
+        return Bytes((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+    };
+    const Bytes models = read("planemodels_rsc");
+    const Bytes airports = read("airports_rsc");
+    Bytes seed(4);
+    for (int i = 0; i < 4; ++i)
+        seed[i] = uint8_t(models.size() >> (8 * i));
+    seed.insert(seed.end(), models.begin(), models.end());
+    seed.insert(seed.end(), airports.begin(), airports.end());
+    Write("worldtables", "shipped", seed);
+}
+
 void SetupIniSeeds()
 {
     Write("setupini", "package",
@@ -214,6 +233,7 @@ int main(int argc, char** argv)
     FontMetricsSeeds(fs::path(SKYREACH_SOURCE_DIR) / "Data" / "Fonts");
     LzrwSeeds();
     SetupIniSeeds();
+    WorldTableSeeds(fs::path(SKYREACH_SOURCE_DIR) / "Data" / "Entries");
     std::printf("fuzz-seeds: %d seeds written to %s\n", s_written, argv[1]);
     return 0;
 }

@@ -31,13 +31,15 @@ void fuzz_targets::SetUpSavedGame()
     const std::string& path = FuzzTarget::DataFilePath();
     FATAL(path.empty(), "The saved-game fuzz target needs the data file");
     DataFile::UseFile(path);
-    Enviroment::CreateFromDataFile();
     EventRegistry::Install();
 }
 
 void fuzz_targets::RunSavedGame(const uint8_t* data, size_t size)
 {
-    // Each input starts from the state the program has before a restore.
+    // Each input starts from the state the program has before a restore. The
+    // world-tables target may have destroyed the world in this process.
+    if (!Enviroment::IsCreated())
+        Enviroment::CreateFromDataFile();
     Enviroment::NewGame();
     TimeSimulation::Reset();
 

@@ -10,7 +10,7 @@
 #   Fuzz/run-fuzzers.sh runs them.
 
 set(SKYREACH_FUZZ_NAMES configblock savedgame datafileindex dibfile fontmetrics
-                        lzrw1a lzrw2 lzrw3 lzrw3a setupini)
+                        lzrw1a lzrw2 lzrw3 lzrw3a setupini worldtables)
 
 file(GLOB SKYREACH_FUZZ_SOURCES CONFIGURE_DEPENDS
      ${CMAKE_SOURCE_DIR}/Fuzz/*.cpp ${CMAKE_SOURCE_DIR}/Fuzz/Targets/*.cpp)

@@ -530,7 +530,15 @@ bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
 
     PackedRecord a;
     if (!a.LoadFrom(block, "a"))
-        return true;
+    {
+        // Without its record the airport keeps its other figures, but the
+        // dates just read must still be ones play produces.
+        if (HasSoundFigures())
+            return true;
+        if (error)
+            *error = "airport details " + std::to_string(_id) + " hold dates no play can reach";
+        return false;
+    }
     if (a.Size() != RECORD_SIZE)
     {
         if (error)

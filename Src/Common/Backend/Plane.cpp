@@ -260,6 +260,13 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
     }
     block.GetString("_name", _name);
 
+    if (!_buy_date.IsSoundMoment())
+    {
+        if (error)
+            *error = "plane bought at a moment that is not one of the game";
+        return false;
+    }
+
     PackedRecord p;
     if (!p.LoadFrom(block, "p"))
         return true;
@@ -274,12 +281,6 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
     {
         if (error)
             *error = "plane of unknown model " + std::to_string(model);
-        return false;
-    }
-    if (!_buy_date.IsSoundMoment())
-    {
-        if (error)
-            *error = "plane bought at a moment that is not one of the game";
         return false;
     }
     _model = model;

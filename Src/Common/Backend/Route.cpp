@@ -252,7 +252,15 @@ bool Route::Load(const ConfigBlock& block, std::string* error)
 
     PackedRecord r;
     if (!r.LoadFrom(block, "r"))
-        return true;
+    {
+        // Without its record the route keeps its other figures, but the
+        // flight time just read must still be one play produces.
+        if (HasSoundFigures())
+            return true;
+        if (error)
+            *error = "route holds a flight time no play can reach";
+        return false;
+    }
     if (r.Size() != RECORD_SIZE)
     {
         if (error)

@@ -199,3 +199,23 @@ TEST_F(RouteTest, SavesAndLoadsEveryField)
     EXPECT_FALSE(refused.Load(block, &error));
     EXPECT_NE(std::string::npos, error.find("levels"));
 }
+
+TEST_F(RouteTest, AFlightTimeNoPlayReachesIsRefusedEvenWithoutTheRecord)
+{
+    // A route saved without its record keeps its figures; the flight time
+    // read before the record is looked for must still be sound, or the
+    // route would save a record that no load accepts.
+    ConfigBlock block;
+    ConfigBlock duration;
+    Time(0, 5, 2).Save(duration);
+    block.PutBlock("_duration", duration);
+    Route route(0);
+    std::string error;
+    EXPECT_FALSE(route.Load(block, &error));
+    EXPECT_NE(std::string::npos, error.find("flight time")) << error;
+
+    ConfigBlock sound;
+    Time(0, 0, 0, 7, 30, 0).Save(duration);
+    sound.PutBlock("_duration", duration);
+    EXPECT_TRUE(route.Load(sound, &error)) << error;
+}
