@@ -102,3 +102,25 @@ TEST(FuzzSeeds, SavedGameSeedsAreGamesThatLoad)
         EXPECT_EQ(bytes, GameState::SaveBytes()) << seed << " does not save back to its own bytes";
     }
 }
+
+TEST(FuzzSeeds, DamagedSavesAmongThePastCrashesAreRefusedWithAReason)
+{
+    // Inputs named "loads-..." are sound games written in an unusual way;
+    // every other past crash is a damaged save that must be refused.
+    FuzzTarget::UseDataFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
+    const FuzzTarget* target = FuzzTarget::Find("savedgame");
+    ASSERT_NE(nullptr, target);
+    target->RunOne(nullptr, 0);
+    const std::vector<fs::path> inputs = FilesIn(FUZZ_DIR / "regressions" / "savedgame");
+    ASSERT_FALSE(inputs.empty());
+    for (const fs::path& input : inputs)
+    {
+        const std::vector<uint8_t> bytes = ReadFile(input);
+        std::string error;
+        const bool loaded = GameState::LoadBytes(bytes.data(), bytes.size(), &error);
+        if (input.filename().string().rfind("loads-", 0) == 0)
+            EXPECT_TRUE(loaded) << input << ": " << error;
+        else
+            EXPECT_TRUE(!loaded && !error.empty()) << input << " was not refused";
+    }
+}
