@@ -24,20 +24,6 @@
 
 namespace
 {
-int32_t CheapestFor(int32_t distance)
-{
-    int32_t best = -1;
-    for (int32_t m = 0; m < AVAIL_MODELS; ++m)
-    {
-        const PlaneModel model = Enviroment::GetPlaneModel(m);
-        if (Enviroment::GetModelAvailability(m) == Enviroment::MODEL_ON_SALE &&
-            model._range >= static_cast<uint32_t>(distance) &&
-            (best < 0 || model._price < Enviroment::GetPlaneModel(best)._price))
-            best = m;
-    }
-    return best;
-}
-
 class AnsweringPlayer : public NoticeSink
 {
 public:
@@ -58,7 +44,7 @@ public:
                 NoticeActions::RepairPlane(n.plane, today);
             else if (n.number == Notices::PLANE_CRASH)
             {
-                const int32_t model = CheapestFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
+                const int32_t model = Enviroment::CheapestModelFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
                 if (model < 0 || !NoticeActions::ReplaceCrashedPlane(n.plane, model, "Phoenix", today))
                     NoticeActions::ShutDownCrashedPlane(n.plane, today);
             }
@@ -120,7 +106,7 @@ void WholeGame(benchmark::State& state)
         {
             const int32_t from = i % Enviroment::AIRPORT_COUNT;
             const int32_t to = Enviroment::GetNeighbour(from, (i / Enviroment::AIRPORT_COUNT) * 2);
-            const int32_t model = CheapestFor(Enviroment::GetDistance(from, to));
+            const int32_t model = Enviroment::CheapestModelFor(Enviroment::GetDistance(from, to));
             Plane* plane = model >= 0 ? company.BuyPlane(model, "Liner", start) : nullptr;
             if (plane && company.MayOpenRoute(from, to))
                 company.OpenRoute(plane, from, to, 1, 1, start);

@@ -75,21 +75,6 @@ std::string CompanyName(uint32_t generation)
     return COMPANY_PREFIX + std::to_string(generation);
 }
 
-// The cheapest model on sale that flies `distance`, or -1.
-int32_t CheapestFor(int32_t distance)
-{
-    int32_t best = -1;
-    for (int32_t m = 0; m < AVAIL_MODELS; ++m)
-    {
-        const PlaneModel model = Enviroment::GetPlaneModel(m);
-        if (Enviroment::GetModelAvailability(m) == Enviroment::MODEL_ON_SALE &&
-            model._range >= static_cast<uint32_t>(distance) &&
-            (best < 0 || model._price < Enviroment::GetPlaneModel(best)._price))
-            best = m;
-    }
-    return best;
-}
-
 // Plays generation `generation` from a new game: everything follows from the
 // number, so a rebuild gives the same game and the same saved bytes. False
 // when the world would not take the game.
@@ -132,7 +117,7 @@ bool BuildGeneration(uint32_t generation, MainForm& form)
             const int32_t to = Enviroment::GetNeighbour(known[i], k);
             if (to < 0 || !company.MayOpenRoute(known[i], to))
                 continue;
-            const int32_t model = CheapestFor(Enviroment::GetDistance(known[i], to));
+            const int32_t model = Enviroment::CheapestModelFor(Enviroment::GetDistance(known[i], to));
             if (model < 0)
                 continue;
             Plane* plane = company.BuyPlane(
@@ -141,7 +126,7 @@ bool BuildGeneration(uint32_t generation, MainForm& form)
             ++bought;
         }
     }
-    const int32_t spare = CheapestFor(0);
+    const int32_t spare = Enviroment::CheapestModelFor(0);
     if (spare < 0)
         return false;
     for (; bought < shape.planes; ++bought)

@@ -351,6 +351,20 @@ uint8_t Enviroment::GetModelAvailability(int32_t model)
     return World().availability[model];
 }
 
+int32_t Enviroment::CheapestModelFor(int32_t distance)
+{
+    const WorldState& w = World();
+    int32_t best = -1;
+    for (int32_t m = 0; m < static_cast<int32_t>(w.models.size()); ++m)
+    {
+        const PlaneModel& model = w.models[m];
+        if (w.availability[m] == MODEL_ON_SALE && model._range >= static_cast<uint32_t>(distance) &&
+            (best < 0 || model._price < w.models[best]._price))
+            best = m;
+    }
+    return best;
+}
+
 void Enviroment::SetModelAvailability(int32_t model, uint8_t state)
 {
     ASSERT(model >= 0 && model<AVAIL_MODELS && "model<AVAIL_MODELS");

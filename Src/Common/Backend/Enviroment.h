@@ -82,6 +82,9 @@ public:
     static Statistics* GetStatistics();
 
     static uint8_t GetModelAvailability(int32_t model);
+    // The cheapest model on sale whose range covers `distance` km (the
+    // first of equal prices), or -1 when none is.
+    static int32_t CheapestModelFor(int32_t distance);
     static void SetModelAvailability(int32_t model, uint8_t state);
     static void InitialiseAvailability();
     // The yearly market schedule: new models and withdrawals of the year.

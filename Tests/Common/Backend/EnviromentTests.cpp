@@ -577,3 +577,18 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
     EXPECT_EQ(AirportDetails::MAX_DEMAND, company().FindDetails(4)->GetDemand(0));
     Reload(sound);
 }
+
+TEST_F(EnviromentTest, TheCheapestModelOnSaleForADistance)
+{
+    // Models 0 to 3 cost 100,000, the others 1,000,000; all fly 5,000 km.
+    for (int32_t m = 0; m < Enviroment::GetModelCount(); ++m)
+        Enviroment::SetModelAvailability(m, Enviroment::MODEL_ON_SALE);
+    EXPECT_EQ(0, Enviroment::CheapestModelFor(0)) << "the first of equal prices";
+    Enviroment::SetModelAvailability(0, Enviroment::MODEL_WITHDRAWN);
+    EXPECT_EQ(1, Enviroment::CheapestModelFor(0)) << "a withdrawn model is not on sale";
+    EXPECT_EQ(1, Enviroment::CheapestModelFor(5000)) << "the range is enough when it equals the distance";
+    EXPECT_EQ(-1, Enviroment::CheapestModelFor(5001));
+    for (int32_t m = 0; m < Enviroment::GetModelCount(); ++m)
+        Enviroment::SetModelAvailability(m, Enviroment::MODEL_UNSERVICED);
+    EXPECT_EQ(-1, Enviroment::CheapestModelFor(0));
+}

@@ -39,20 +39,6 @@ std::vector<uint8_t> ReadEntry(const char* name)
 }
 
 // The cheapest model on sale that reaches `distance`, or -1.
-int32_t CheapestFor(int32_t distance)
-{
-    int32_t best = -1;
-    for (int32_t m = 0; m < AVAIL_MODELS; ++m)
-    {
-        const PlaneModel model = Enviroment::GetPlaneModel(m);
-        if (Enviroment::GetModelAvailability(m) == Enviroment::MODEL_ON_SALE &&
-            model._range >= static_cast<uint32_t>(distance) &&
-            (best < 0 || model._price < Enviroment::GetPlaneModel(best)._price))
-            best = m;
-    }
-    return best;
-}
-
 // Takes every offer, repairs what it can, replaces crashed planes.
 class CarefulPlayer : public NoticeSink, public EventListener
 {
@@ -80,7 +66,7 @@ public:
                 NoticeActions::RepairPlane(n.plane, today);
             else if (n.number == Notices::PLANE_CRASH)
             {
-                const int32_t model = CheapestFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
+                const int32_t model = Enviroment::CheapestModelFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
                 if (model < 0 || !NoticeActions::ReplaceCrashedPlane(n.plane, model, "Phoenix", today))
                     NoticeActions::ShutDownCrashedPlane(n.plane, today);
             }
