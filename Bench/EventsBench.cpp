@@ -6,7 +6,6 @@
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/Events/EventRegistry.h"
 #include "Common/Backend/GameState.h"
-#include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
@@ -15,6 +14,7 @@
 #include "WinCE/TickCount.h"
 
 #include "BenchTables.h"
+#include "Common/Backend/Events/CarefulPlayer.h"
 
 #include <benchmark/benchmark.h>
 
@@ -24,53 +24,6 @@
 
 namespace
 {
-class AnsweringPlayer : public NoticeSink
-{
-public:
-    void ShowNotice(int32_t notice) override
-    {
-        queue.push_back({notice, Enviroment::GetDialogPlane(), Enviroment::GetDialogAirport()});
-    }
-    void GameOver(int32_t reason) override { gameOver = reason; }
-
-    void Answer()
-    {
-        std::vector<Pending> now;
-        now.swap(queue);
-        const Time today = TimeSimulation::GetCurrGameTime();
-        for (const Pending& n : now)
-        {
-            if (n.number == Notices::PLANE_DAMAGE)
-                NoticeActions::RepairPlane(n.plane, today);
-            else if (n.number == Notices::PLANE_CRASH)
-            {
-                const int32_t model = Enviroment::CheapestModelFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
-                if (model < 0 || !NoticeActions::ReplaceCrashedPlane(n.plane, model, "Phoenix", today))
-                    NoticeActions::ShutDownCrashedPlane(n.plane, today);
-            }
-            else if (n.number == Notices::AGENCY_OFFER)
-                NoticeActions::AcceptAgencyOffer(n.plane, NoticeActions::DrawAgencyOffer(n.plane), today);
-            else if (n.number == Notices::FOOD_POISONING)
-                NoticeActions::PayFoodPoisoningSettlement(n.plane);
-            else if (n.number == Notices::CHARITY_OFFER || n.number == Notices::VIP_OFFER)
-            {
-                const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(n.airport);
-                if (!planes.empty())
-                    NoticeActions::AssignSpecialFlight(n.airport, planes.front());
-            }
-        }
-    }
-
-    struct Pending
-    {
-        int32_t number;
-        Plane* plane;
-        AirportDetails* airport;
-    };
-    std::vector<Pending> queue;
-    int32_t gameOver = 0;
-};
-
 void WholeGame(benchmark::State& state)
 {
     const std::vector<uint8_t> models = bench::ModelTable([](int32_t i) {
@@ -93,7 +46,7 @@ void WholeGame(benchmark::State& state)
         }
         EventRegistry::Install();
         TimeSimulation* simulation = new TimeSimulation();
-        AnsweringPlayer player;
+        CarefulPlayer player;
         NoticeSink* previous = SetNoticeSink(&player);
         SRand(1);
         GameState::NewGame("Bench Air", 0);

@@ -1,5 +1,6 @@
 // A whole game on the world tables that ship in the data file: the real
 // airports, distances and plane models drive the events from 1959 to 2003.
+#include "CarefulPlayer.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/EventListener.h"
@@ -37,63 +38,6 @@ std::vector<uint8_t> ReadEntry(const char* name)
     }
     return bytes;
 }
-
-// The cheapest model on sale that reaches `distance`, or -1.
-// Takes every offer, repairs what it can, replaces crashed planes.
-class CarefulPlayer : public NoticeSink, public EventListener
-{
-public:
-    void ShowNotice(int32_t notice) override
-    {
-        queue.push_back({notice, Enviroment::GetDialogPlane(), Enviroment::GetDialogAirport()});
-        ++notices[notice];
-    }
-    void GameOver(int32_t reason) override
-    {
-        if (gameOver == 0)
-            gameOver = reason;
-    }
-    void OnEvent(ScheduledEvent* event) override { ++fired[event->GetType()]; }
-
-    void Answer()
-    {
-        std::vector<Pending> now;
-        now.swap(queue);
-        const Time today = TimeSimulation::GetCurrGameTime();
-        for (const Pending& n : now)
-        {
-            if (n.number == Notices::PLANE_DAMAGE)
-                NoticeActions::RepairPlane(n.plane, today);
-            else if (n.number == Notices::PLANE_CRASH)
-            {
-                const int32_t model = Enviroment::CheapestModelFor(n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0);
-                if (model < 0 || !NoticeActions::ReplaceCrashedPlane(n.plane, model, "Phoenix", today))
-                    NoticeActions::ShutDownCrashedPlane(n.plane, today);
-            }
-            else if (n.number == Notices::AGENCY_OFFER)
-                NoticeActions::AcceptAgencyOffer(n.plane, NoticeActions::DrawAgencyOffer(n.plane), today);
-            else if (n.number == Notices::FOOD_POISONING)
-                NoticeActions::PayFoodPoisoningSettlement(n.plane);
-            else if (n.number == Notices::CHARITY_OFFER || n.number == Notices::VIP_OFFER)
-            {
-                const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(n.airport);
-                if (!planes.empty())
-                    NoticeActions::AssignSpecialFlight(n.airport, planes.front());
-            }
-        }
-    }
-
-    struct Pending
-    {
-        int32_t number;
-        Plane* plane;
-        AirportDetails* airport;
-    };
-    std::vector<Pending> queue;
-    std::map<int32_t, int> notices;
-    std::map<int32_t, int64_t> fired;
-    int32_t gameOver = 0;
-};
 } // namespace
 
 TEST(ShippedTablesGame, AWholeGameRunsToTheFinalYear)
