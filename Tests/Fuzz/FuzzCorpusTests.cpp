@@ -50,6 +50,16 @@ protected:
     const FuzzTarget* target = nullptr;
 };
 
+// Sets up the world the saved-game target loads games into, by running
+// the target once on nothing.
+void SetUpSavedGames()
+{
+    FuzzTarget::UseDataFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
+    const FuzzTarget* target = FuzzTarget::Find("savedgame");
+    ASSERT_NE(nullptr, target);
+    target->RunOne(nullptr, 0);
+}
+
 std::vector<std::string> TargetNames()
 {
     std::vector<std::string> names;
@@ -87,11 +97,7 @@ INSTANTIATE_TEST_SUITE_P(Targets, FuzzCorpus, ::testing::ValuesIn(TargetNames())
 
 TEST(FuzzSeeds, SavedGameSeedsAreGamesThatLoad)
 {
-    FuzzTarget::UseDataFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
-    const FuzzTarget* target = FuzzTarget::Find("savedgame");
-    ASSERT_NE(nullptr, target);
-    // Running the target once sets up the world the games load into.
-    target->RunOne(nullptr, 0);
+    SetUpSavedGames();
     const std::vector<fs::path> seeds = FilesIn(FUZZ_DIR / "corpus" / "savedgame");
     ASSERT_GE(seeds.size(), 2u);
     for (const fs::path& seed : seeds)
@@ -107,10 +113,7 @@ TEST(FuzzSeeds, DamagedSavesAmongThePastCrashesAreRefusedWithAReason)
 {
     // Inputs named "loads-..." are sound games written in an unusual way;
     // every other past crash is a damaged save that must be refused.
-    FuzzTarget::UseDataFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
-    const FuzzTarget* target = FuzzTarget::Find("savedgame");
-    ASSERT_NE(nullptr, target);
-    target->RunOne(nullptr, 0);
+    SetUpSavedGames();
     const std::vector<fs::path> inputs = FilesIn(FUZZ_DIR / "regressions" / "savedgame");
     ASSERT_FALSE(inputs.empty());
     for (const fs::path& input : inputs)
