@@ -1092,6 +1092,18 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
             *error = "company cash " + std::to_string(_cash) + " is outside the possible range";
         return false;
     }
+    // The worth subtracts the credit, the credit limit multiplies the worth
+    // by the factor and the installment the credit by the rate: each stays
+    // far inside 64 bits only while these lie within what play produces.
+    if (_oc < 0 || _oc > CASH_HIGH || _rc < 0 || _rc > CASH_HIGH || _ir < 0 || _ir > MAX_SOUND_RATE || _cf < 0 ||
+        _cf > MAX_SOUND_CREDIT_FACTOR)
+    {
+        if (error)
+            *error = "the company's credit of " + std::to_string(_oc) + " (" + std::to_string(_rc) +
+                     " left) at " + std::to_string(_ir) + " % with factor " + std::to_string(_cf) +
+                     " is outside the possible range";
+        return false;
+    }
 
     char key[32];
     uint8_t has = 0;

@@ -38,6 +38,11 @@ public:
     // within a few months.
     static constexpr int64_t MAX_SOUND_FEE = 100000000LL;
     static constexpr int64_t MAX_SOUND_BILL = 1000000000LL;
+    // The highest interest rate (percent) and credit factor a saved game may
+    // hold: rates are set in whole percents, and the factor grows by one a
+    // month from 300.
+    static constexpr int64_t MAX_SOUND_RATE = 1000;
+    static constexpr int32_t MAX_SOUND_CREDIT_FACTOR = 100000;
 
     // Outcomes of the monthly credit processing.
     enum class CreditOutcome

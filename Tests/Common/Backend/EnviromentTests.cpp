@@ -552,6 +552,21 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
         EXPECT_NE(std::string::npos, error.find(c.reason)) << c.what << ": " << error;
     }
 
+    // Credit figures feed the worth, the credit limit and the installments.
+    const std::pair<const char*, int64_t> credits[] = {
+        {"_rc", std::numeric_limits<int64_t>::min()}, {"_oc", -1}, {"_ir", Company::MAX_SOUND_RATE + 1}};
+    for (const auto& [key, value] : credits)
+    {
+        ConfigBlock company;
+        ASSERT_TRUE(world.GetBlock("_company", company));
+        company.Put(key, value);
+        ConfigBlock damaged = world;
+        damaged.PutBlock("_company", company);
+        std::string error;
+        EXPECT_FALSE(Enviroment::Load(damaged, &error)) << key;
+        EXPECT_NE(std::string::npos, error.find("credit")) << error;
+    }
+
     // The cost index scales every price.
     for (const auto& [ef, et] : {std::pair{0, 0}, {Enviroment::MAX_SOUND_EF + 1, 0}, {300, 301}, {300, -301}})
     {
