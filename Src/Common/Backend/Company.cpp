@@ -1075,6 +1075,44 @@ void Company::Save(ConfigBlock& block) const
     block.Put("_home", _home);
 }
 
+bool Company::RecountRoutes(std::string* error)
+{
+    // Each airport counts the routes that start and end there, and closing a
+    // route takes one off each count. The counts only repeat what the planes'
+    // routes say; taking them from the routes means a save whose counts went
+    // astray (or whose chain of planes ended early) can never close a route
+    // that was not counted.
+    std::set<int32_t> airports;
+    for (const auto& details : _airports)
+    {
+        if (!airports.insert(details->_airport).second)
+        {
+            if (error)
+                *error = "airport " + std::to_string(details->_airport) + " has its details twice";
+            return false;
+        }
+        int32_t out = 0;
+        int32_t in = 0;
+        for (const auto& plane : _planes)
+        {
+            if (const Route* route = plane->GetRoute())
+            {
+                out += route->_source == details->_airport ? 1 : 0;
+                in += route->_destination == details->_airport ? 1 : 0;
+            }
+        }
+        if (out > AirportDetails::MAX_ROUTES_OUT)
+        {
+            if (error)
+                *error = std::to_string(out) + " routes start at airport " + std::to_string(details->_airport);
+            return false;
+        }
+        details->_route_out_cnt = out;
+        details->_route_in_cnt = in;
+    }
+    return true;
+}
+
 bool Company::Load(const ConfigBlock& block, std::string* error)
 {
     block.Get("_cash", _cash);
@@ -1178,6 +1216,9 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
         Enviroment::SetDialogAirport(nullptr);
         _airports = std::move(airports);
     }
+
+    if (!RecountRoutes(error))
+        return false;
 
     uint8_t hasSubject = 0;
     int32_t subjectId = 0;

@@ -188,6 +188,10 @@ public:
 
     void Save(ConfigBlock& block) const;
     bool Load(const ConfigBlock& block, std::string* error);
+    // Sets every airport's counts of routes out and in from the planes'
+    // routes. False when an airport has its details twice or more routes
+    // start there than an airport allows.
+    bool RecountRoutes(std::string* error);
 
 private:
     void CheckCash() const;

@@ -607,3 +607,44 @@ TEST_F(EnviromentTest, TheCheapestModelOnSaleForADistance)
         Enviroment::SetModelAvailability(m, Enviroment::MODEL_UNSERVICED);
     EXPECT_EQ(-1, Enviroment::CheapestModelFor(0));
 }
+
+TEST_F(EnviromentTest, RouteCountsComeFromThePlanesRoutes)
+{
+    Populate();
+    const AirportDetails* source = company().FindDetails(4);
+    ASSERT_NE(nullptr, source);
+    const int32_t out = source->_route_out_cnt;
+    ASSERT_EQ(1, out) << "plane 1 flies out of airport 4";
+    ConfigBlock world;
+    Enviroment::Save(world);
+
+    // A save that counts no route out of airport 4 (details 1) would close
+    // a route never counted; the count is taken from the routes instead.
+    std::string error;
+    ASSERT_TRUE(Enviroment::Load(Patched(world, {"_company", "_ai1"}, "a", 81, int32_t(0)), &error)) << error;
+    EXPECT_EQ(out, company().FindDetails(4)->_route_out_cnt);
+    ConfigBlock again;
+    Enviroment::Save(again);
+    EXPECT_EQ(world.GetRaw(), again.GetRaw()) << "a sound save is saved back unchanged";
+
+    // The same airport's details twice.
+    ConfigBlock company;
+    ASSERT_TRUE(world.GetBlock("_company", company));
+    ConfigBlock first;
+    ASSERT_TRUE(company.GetBlock("_ai1", first));
+    ConfigBlock second;
+    ASSERT_TRUE(company.GetBlock("_ai2", second));
+    PackedRecord a;
+    ASSERT_TRUE(a.LoadFrom(first, "a"));
+    std::vector<uint8_t> bytes = a.Bytes();
+    PackedRecord b;
+    ASSERT_TRUE(b.LoadFrom(second, "a"));
+    std::vector<uint8_t> other = b.Bytes();
+    std::memcpy(other.data(), bytes.data(), 4); // the airport
+    second.SetEntry(ConfigBlock::VALUE_ENTRY, "a", 1, other.data(), static_cast<int32_t>(other.size()));
+    company.PutBlock("_ai2", second);
+    ConfigBlock twice = world;
+    twice.PutBlock("_company", company);
+    EXPECT_FALSE(Enviroment::Load(twice, &error));
+    EXPECT_NE(std::string::npos, error.find("twice")) << error;
+}
