@@ -3,6 +3,7 @@
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/PackedRecord.h"
+#include "Common/Backend/Statistics.h"
 #include "WinCE/Assert.h"
 #include "WinCE/DebugOutput.h"
 #include "WinCE/Random.h"
@@ -513,7 +514,11 @@ bool AirportDetails::HasSoundFigures() const
     for (int32_t i = 0; i < NEIGHBOURS; ++i)
         if (_demand[i] < 0 || _demand[i] > MAX_DEMAND || _bonus[i] < -MAX_SOUND_BONUS || _bonus[i] > MAX_SOUND_BONUS)
             return false;
-    return _adv_efficiency >= 0 && _adv_efficiency <= MAX_EFFICIENCY && _office_fee >= 0 &&
+    const auto total = [](int64_t value)
+    { return value >= -Statistics::MAX_SOUND_TOTAL && value <= Statistics::MAX_SOUND_TOTAL; };
+    return total(_result_curr) && total(_result_last) && _event_value >= -Company::CASH_HIGH &&
+           _event_value <= Company::CASH_HIGH && _adv_efficiency >= 0 && _adv_efficiency <= MAX_EFFICIENCY &&
+           _office_fee >= 0 &&
            _office_fee <= Company::MAX_SOUND_FEE && risk(_event_chance) &&
            risk(_smuggling_risk) && risk(_strike_risk) && risk(_weather_risk) &&
            (_research_date.IsUnset() || _research_date.IsSoundMoment()) &&

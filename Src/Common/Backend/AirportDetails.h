@@ -125,8 +125,9 @@ public:
     void Save(ConfigBlock& block) const;
     // False with the reason when the record cannot belong to a sound save.
     bool Load(const ConfigBlock& block, std::string* error);
-    // True when demand, bonus, efficiency, rent, risks and dates lie within what
-    // play produces; a saved airport outside them is damaged.
+    // True when demand, bonus, results, the offer's value, efficiency, rent,
+    // risks and dates lie within what play produces; a saved airport outside
+    // them is damaged.
     bool HasSoundFigures() const;
 
     bool operator==(const AirportDetails& other) const;

@@ -288,6 +288,11 @@ bool Enviroment::Load(const ConfigBlock& block, std::string* error)
     ConfigBlock child;
     if (block.GetBlock("_statistics", child))
         w.statistics->Load(child);
+    if (!w.statistics->HasSoundTotals())
+    {
+        SetError(error, "the statistics hold sums no play can reach");
+        return false;
+    }
     if (block.GetBlock("_company", child))
         return w.company->Load(child, error);
     return true;

@@ -3,6 +3,7 @@
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/PackedRecord.h"
+#include "Common/Backend/Statistics.h"
 #include "WinCE/Assert.h"
 #include "WinCE/Random.h"
 #include "WinCE/TickCount.h"
@@ -299,10 +300,12 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
     // Value and upkeep are computed from hours and damages in floating
     // point; out of any range play produces, they would not convert back.
     if (!std::isfinite(_flight_hours) || _flight_hours < 0 || _flight_hours > MAX_SOUND_HOURS || _damages < 0 ||
-        _damages > MAX_SOUND_DAMAGES || _repair_cost < 0 || _repair_cost > Company::MAX_SOUND_BILL)
+        _damages > MAX_SOUND_DAMAGES || _repair_cost < 0 || _repair_cost > Company::MAX_SOUND_BILL ||
+        _profit < -Statistics::MAX_SOUND_TOTAL || _profit > Statistics::MAX_SOUND_TOTAL || _pass_carried < 0 ||
+        _pass_carried > MAX_SOUND_PASSENGERS || _pass_on_board < 0 || _pass_on_board > MAX_SOUND_PASSENGERS)
     {
         if (error)
-            *error = "plane " + std::to_string(_id) + " has wear figures no play can reach";
+            *error = "plane " + std::to_string(_id) + " has wear, profit or passengers no play can reach";
         return false;
     }
     return true;

@@ -4,7 +4,9 @@
 #include "WinCE/Assert.h"
 #include "WinCE/DebugOutput.h"
 
+#include <algorithm>
 #include <cstring>
+#include <iterator>
 
 namespace
 {
@@ -169,6 +171,19 @@ void Statistics::Save(ConfigBlock& block) const
     PutHistory(block, "_history_month", _history_month, MONTH_DAYS);
     PutHistory(block, "_history_year", _history_year, YEAR_MONTHS);
     PutHistory(block, "_history_total", _history_total, GAME_YEARS);
+}
+
+bool Statistics::HasSoundTotals() const
+{
+    const auto sound = [](int64_t value) { return value >= -MAX_SOUND_TOTAL && value <= MAX_SOUND_TOTAL; };
+    for (int64_t value : {_incomes_total, _incomes_year, _incomes_curr_year, _incomes_month, _incomes_current,
+                          _costs_total, _costs_year, _costs_curr_year, _costs_month, _costs_current,
+                          _pass_in_the_air, _pass_ever})
+        if (!sound(value))
+            return false;
+    return std::all_of(std::begin(_history_month), std::end(_history_month), sound) &&
+           std::all_of(std::begin(_history_year), std::end(_history_year), sound) &&
+           std::all_of(std::begin(_history_total), std::end(_history_total), sound);
 }
 
 void Statistics::Load(const ConfigBlock& block)

@@ -542,6 +542,10 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
          Patched(world, {"_company", "_ai1"}, "a", 64, int32_t(AirportDetails::RISK_LIMIT)), "no play can reach"},
         {"office rent beyond any price",
          Patched(world, {"_company", "_ai1"}, "a", 73, int64_t(Company::MAX_SOUND_FEE + 1)), "no play can reach"},
+        {"a plane's profit at the edge of 64 bits",
+         Patched(world, {"_company", "_pi1"}, "p", 42, std::numeric_limits<int64_t>::min()), "profit"},
+        {"an airport's result at the edge of 64 bits",
+         Patched(world, {"_company", "_ai1"}, "a", 103, std::numeric_limits<int64_t>::max()), "no play can reach"},
         {"a research date in the 13th month",
          WithTime(world, {"_company", "_ai1", "_research_date"}, Time(1960, 12, 1)), "no play can reach"},
     };
@@ -565,6 +569,18 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
         std::string error;
         EXPECT_FALSE(Enviroment::Load(damaged, &error)) << key;
         EXPECT_NE(std::string::npos, error.find("credit")) << error;
+    }
+
+    // The statistics book every income and cost onto their sums.
+    {
+        ConfigBlock statistics;
+        ASSERT_TRUE(world.GetBlock("_statistics", statistics));
+        statistics.Put("_costs_total", std::numeric_limits<int64_t>::max());
+        ConfigBlock damaged = world;
+        damaged.PutBlock("_statistics", statistics);
+        std::string error;
+        EXPECT_FALSE(Enviroment::Load(damaged, &error));
+        EXPECT_NE(std::string::npos, error.find("statistics")) << error;
     }
 
     // The cost index scales every price.
