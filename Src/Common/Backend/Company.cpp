@@ -1130,6 +1130,14 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
             *error = "company cash " + std::to_string(_cash) + " is outside the possible range";
         return false;
     }
+    // The next ids are handed out one by one.
+    if (_top_pid < 0 || _top_pid > MAX_SOUND_ID || _top_aid < 0 || _top_aid > MAX_SOUND_ID)
+    {
+        if (error)
+            *error = "the next plane and airport ids " + std::to_string(_top_pid) + " and " +
+                     std::to_string(_top_aid) + " are outside the possible range";
+        return false;
+    }
     // The worth subtracts the credit, the credit limit multiplies the worth
     // by the factor and the installment the credit by the rate: each stays
     // far inside 64 bits only while these lie within what play produces.
@@ -1158,6 +1166,12 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
             {
                 if (error)
                     *error = "the chain of planes comes back to plane " + std::to_string(id);
+                return false;
+            }
+            if (id > MAX_SOUND_ID)
+            {
+                if (error)
+                    *error = "plane " + std::to_string(id) + " has an id no play hands out";
                 return false;
             }
             ConfigBlock child;
@@ -1194,6 +1208,12 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
             {
                 if (error)
                     *error = "the chain of airport details comes back to " + std::to_string(id);
+                return false;
+            }
+            if (id > MAX_SOUND_ID)
+            {
+                if (error)
+                    *error = "airport details " + std::to_string(id) + " have an id no play hands out";
                 return false;
             }
             ConfigBlock child;

@@ -43,6 +43,9 @@ public:
     // month from 300.
     static constexpr int64_t MAX_SOUND_RATE = 1000;
     static constexpr int32_t MAX_SOUND_CREDIT_FACTOR = 100000;
+    // The largest plane or airport id a saved game may hold: ids are handed
+    // out one per plane bought or airport researched.
+    static constexpr int32_t MAX_SOUND_ID = 100000000;
 
     // Outcomes of the monthly credit processing.
     enum class CreditOutcome

@@ -36,6 +36,10 @@ public:
     // Slots the heap starts with: enough for a large company. When they are
     // all taken the heap doubles, so scheduling never loses an event.
     static constexpr int32_t INITIAL_HEAP_SLOTS = 500;
+    // The largest event id a saved game may have handed out: a whole game
+    // schedules a few million events, and ids must never reach the end of
+    // 32 bits.
+    static constexpr int32_t MAX_SOUND_EVENT_ID = 1000000000;
     // Real time beyond this many milliseconds between two advances is not
     // turned into game time.
     static constexpr uint32_t MAX_ELAPSED_TICKS = 5000;

@@ -571,6 +571,27 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
         EXPECT_NE(std::string::npos, error.find("credit")) << error;
     }
 
+    // Ids are handed out one by one; one at the end of 32 bits would overflow.
+    {
+        ConfigBlock company;
+        ASSERT_TRUE(world.GetBlock("_company", company));
+        company.Put("_top_pid", std::numeric_limits<int32_t>::max());
+        ConfigBlock damaged = world;
+        damaged.PutBlock("_company", company);
+        std::string error;
+        EXPECT_FALSE(Enviroment::Load(damaged, &error));
+        EXPECT_NE(std::string::npos, error.find("ids")) << error;
+
+        ASSERT_TRUE(world.GetBlock("_company", company));
+        ConfigBlock plane;
+        ASSERT_TRUE(company.GetBlock("_pi1", plane));
+        company.Put("low_plane", std::numeric_limits<int32_t>::max());
+        company.PutBlock("_pi2147483647", Patched(plane, {}, "p", 30, std::numeric_limits<int32_t>::max()));
+        damaged.PutBlock("_company", company);
+        EXPECT_FALSE(Enviroment::Load(damaged, &error));
+        EXPECT_NE(std::string::npos, error.find("no play hands out")) << error;
+    }
+
     // The statistics book every income and cost onto their sums.
     {
         ConfigBlock statistics;

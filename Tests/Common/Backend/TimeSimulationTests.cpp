@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <limits>
+
 #include <algorithm>
 #include <functional>
 #include <map>
@@ -591,6 +593,10 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
     ConfigBlock negative = sound;
     negative.Put("_max_event_id", int32_t(-700));
     EXPECT_FALSE(TimeSimulation::Load(negative)) << "new events would get negative ids and end the chain";
+    TimeSimulation::Reset();
+    ConfigBlock exhausted = sound;
+    exhausted.Put("_max_event_id", std::numeric_limits<int32_t>::max());
+    EXPECT_FALSE(TimeSimulation::Load(exhausted)) << "the next id would overflow";
 
     // The second event is due in the 13th month.
     TimeSimulation::Reset();
