@@ -129,6 +129,8 @@ public:
     // risks and dates lie within what play produces; a saved airport outside
     // them is damaged.
     bool HasSoundFigures() const;
+    // True for the sizes an advertising campaign comes in: 40, 80 or 120.
+    static bool IsCampaignSize(int32_t size) { return size == 40 || size == 80 || size == 120; }
 
     bool operator==(const AirportDetails& other) const;
 

@@ -50,7 +50,7 @@ void ScheduledEvent::Save(ConfigBlock& block) const
         block.Put("_a", subjects->AirportId(_airport));
 }
 
-bool ScheduledEvent::HasSoundTime() const
+bool ScheduledEvent::IsSound() const
 {
     return _time.IsSoundMoment();
 }

@@ -50,10 +50,10 @@ public:
     // Reads the same keys, each only if present; the subject is resolved
     // through the installed EventSubjects and stays null when it is unknown.
     virtual void Load(const ConfigBlock& block);
-    // True when a loaded event is due at a moment it could have been
-    // scheduled for; events whose work reads fields of their own time ask
-    // for more.
-    virtual bool HasSoundTime() const;
+    // True when a loaded event could have been scheduled by play: it is due
+    // at a moment of the game, and events with figures of their own (or
+    // whose work reads fields of their own time) check those too.
+    virtual bool IsSound() const;
 
     Plane* _plane = nullptr;
     AirportDetails* _airport = nullptr;

@@ -545,9 +545,9 @@ bool TimeSimulation::Load(const ConfigBlock& block)
             return false;
         }
         event->Load(record);
-        if (!event->HasSoundTime())
+        if (!event->IsSound())
         {
-            DebugPrintf("Saved events: %s is not due at a moment of the game; the rest is lost.\n", name);
+            DebugPrintf("Saved events: %s is not an event play could have scheduled; the rest is lost.\n", name);
             delete event;
             return false;
         }

@@ -5,7 +5,9 @@
 #include "WinCE/Assert.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
+#include <algorithm>
 #include <cstdio>
+#include <iterator>
 
 ScheduledEvent* AirportEffectEvent::Create()
 {
@@ -43,6 +45,13 @@ void AirportEffectEvent::Save(ConfigBlock& block) const
     }
     block.Put("_repeat", _repeat);
     block.Put("_size", _size);
+}
+
+bool AirportEffectEvent::IsSound() const
+{
+    return ScheduledEvent::IsSound() && AirportDetails::IsCampaignSize(_size) && _repeat >= 0 && _repeat <= 12 &&
+           std::all_of(std::begin(_effect), std::end(_effect), [](int32_t v)
+                       { return v >= -AirportDetails::MAX_SOUND_BONUS && v <= AirportDetails::MAX_SOUND_BONUS; });
 }
 
 void AirportEffectEvent::Load(const ConfigBlock& block)

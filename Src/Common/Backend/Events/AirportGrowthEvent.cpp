@@ -25,6 +25,11 @@ void AirportGrowthEvent::Save(ConfigBlock& block) const
     block.Put("_size", _size);
 }
 
+bool AirportGrowthEvent::IsSound() const
+{
+    return ScheduledEvent::IsSound() && AirportDetails::IsCampaignSize(_size);
+}
+
 void AirportGrowthEvent::Load(const ConfigBlock& block)
 {
     ScheduledEvent::Load(block);

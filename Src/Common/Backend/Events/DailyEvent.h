@@ -20,5 +20,5 @@ public:
 
     int Execute() override;
     // The day indexes the month's history: it is a day of a month.
-    bool HasSoundTime() const override;
+    bool IsSound() const override;
 };

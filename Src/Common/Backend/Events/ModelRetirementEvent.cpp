@@ -24,6 +24,11 @@ void ModelRetirementEvent::Save(ConfigBlock& block) const
     block.Put("m", _model);
 }
 
+bool ModelRetirementEvent::IsSound() const
+{
+    return ScheduledEvent::IsSound() && _model >= 0 && _model < AVAIL_MODELS;
+}
+
 void ModelRetirementEvent::Load(const ConfigBlock& block)
 {
     ScheduledEvent::Load(block);

@@ -34,6 +34,11 @@ void ModelWithdrawalEvent::Save(ConfigBlock& block) const
     block.Put("m", _model);
 }
 
+bool ModelWithdrawalEvent::IsSound() const
+{
+    return ScheduledEvent::IsSound() && _model >= 0 && _model < AVAIL_MODELS;
+}
+
 void ModelWithdrawalEvent::Load(const ConfigBlock& block)
 {
     ScheduledEvent::Load(block);

@@ -27,6 +27,11 @@ void NewModelEvent::Save(ConfigBlock& block) const
     block.Put("m", _model);
 }
 
+bool NewModelEvent::IsSound() const
+{
+    return ScheduledEvent::IsSound() && _model >= 0 && _model < AVAIL_MODELS;
+}
+
 void NewModelEvent::Load(const ConfigBlock& block)
 {
     ScheduledEvent::Load(block);
