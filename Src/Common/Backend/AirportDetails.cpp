@@ -516,7 +516,9 @@ bool AirportDetails::HasSoundFigures() const
             return false;
     const auto total = [](int64_t value)
     { return value >= -Statistics::MAX_SOUND_TOTAL && value <= Statistics::MAX_SOUND_TOTAL; };
-    return total(_result_curr) && total(_result_last) && _event_value >= -Company::CASH_HIGH &&
+    return _event_state >= OFFER_NONE && _event_state <= OFFER_VIP && _closure_reason >= OPEN &&
+           _closure_reason <= CLOSED_EMERGENCY && total(_result_curr) && total(_result_last) &&
+           _event_value >= -Company::CASH_HIGH &&
            _event_value <= Company::CASH_HIGH && _adv_efficiency >= 0 && _adv_efficiency <= MAX_EFFICIENCY &&
            _office_fee >= 0 &&
            _office_fee <= Company::MAX_SOUND_FEE && risk(_event_chance) &&

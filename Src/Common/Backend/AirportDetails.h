@@ -125,9 +125,9 @@ public:
     void Save(ConfigBlock& block) const;
     // False with the reason when the record cannot belong to a sound save.
     bool Load(const ConfigBlock& block, std::string* error);
-    // True when demand, bonus, results, the offer's value, efficiency, rent,
-    // risks and dates lie within what play produces; a saved airport outside
-    // them is damaged.
+    // True when the offer and closure are known kinds and demand, bonus,
+    // results, the offer's value, efficiency, rent, risks and dates lie
+    // within what play produces; a saved airport outside them is damaged.
     bool HasSoundFigures() const;
     // True for the sizes an advertising campaign comes in: 40, 80 or 120.
     static bool IsCampaignSize(int32_t size) { return size == 40 || size == 80 || size == 120; }

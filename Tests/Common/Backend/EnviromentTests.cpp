@@ -546,6 +546,8 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
          Patched(world, {"_company", "_pi1"}, "p", 42, std::numeric_limits<int64_t>::min()), "profit"},
         {"an airport's result at the edge of 64 bits",
          Patched(world, {"_company", "_ai1"}, "a", 103, std::numeric_limits<int64_t>::max()), "no play can reach"},
+        {"an offer of an unknown kind", Patched(world, {"_company", "_ai1"}, "a", 119, int32_t(4)),
+         "no play can reach"},
         {"a research date in the 13th month",
          WithTime(world, {"_company", "_ai1", "_research_date"}, Time(1960, 12, 1)), "no play can reach"},
     };
