@@ -501,10 +501,10 @@ bool TimeSimulation::Load(const ConfigBlock& block)
     // The clock and every event time are moments of the game; anything
     // else is damage that later arithmetic could overflow on.
     if (!_curr_game_time.IsSoundMoment() || !_last_event_game_time.IsSoundMoment() || _game_speed < 0 ||
-        _game_speed > SPEEDS[4] || _max_event_id < 0 || _max_event_id > MAX_SOUND_EVENT_ID)
+        _game_speed > SPEEDS[4] || _max_event_id < 1 || _max_event_id > MAX_SOUND_EVENT_ID)
     {
         DebugPrintf("Saved events: the game clock is not a moment of the game, runs at an unknown speed or "
-                    "has handed out a negative id; no events loaded.\n");
+                    "would hand out an id outside 1 to %d; no events loaded.\n", MAX_SOUND_EVENT_ID);
         return false;
     }
 

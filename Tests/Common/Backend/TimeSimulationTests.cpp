@@ -598,6 +598,10 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
     ConfigBlock exhausted = sound;
     exhausted.Put("_max_event_id", std::numeric_limits<int32_t>::max());
     EXPECT_FALSE(TimeSimulation::Load(exhausted)) << "the next id would overflow";
+    TimeSimulation::Reset();
+    ConfigBlock zero = sound;
+    zero.Put("_max_event_id", int32_t(0));
+    EXPECT_FALSE(TimeSimulation::Load(zero)) << "an event of id 0 would end the saved chain";
 
     // The second event is due in the 13th month.
     TimeSimulation::Reset();
