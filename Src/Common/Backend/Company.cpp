@@ -1151,88 +1151,68 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
         return false;
     }
 
-    char key[32];
-    uint8_t has = 0;
-    if (block.Get("has_planes", has))
+    // Planes and airport details are saved as chains: "low_..." names the
+    // first record, each record the next in `_next_id`, and an id of 0 or
+    // less ends the chain. A missing record ends it too; a chain that comes
+    // back on itself, or a record that holds another id than its key (it
+    // would be saved again under that id), is damage.
+    const auto loadChain = [&](const char* lowKey, const char* keyFormat, auto make, auto& loaded,
+                               int32_t& topId) -> bool
     {
-        std::vector<std::unique_ptr<Plane>> planes;
         std::set<int32_t> seen;
         int32_t id = -1;
-        if (has)
-            block.Get("low_plane", id);
-        while (has && id >= 1)
+        block.Get(lowKey, id);
+        while (id >= 1)
         {
+            char key[32];
+            std::snprintf(key, sizeof(key), keyFormat, id);
             if (!seen.insert(id).second)
             {
                 if (error)
-                    *error = "the chain of planes comes back to plane " + std::to_string(id);
+                    *error = std::string("the chain of records comes back to ") + key;
                 return false;
             }
             if (id > MAX_SOUND_ID)
             {
                 if (error)
-                    *error = "plane " + std::to_string(id) + " has an id no play hands out";
+                    *error = std::string("record ") + key + " has an id no play hands out";
                 return false;
             }
             ConfigBlock child;
-            std::snprintf(key, sizeof(key), "_pi%d", id);
             if (!block.GetBlock(key, child))
                 break;
-            auto plane = std::make_unique<Plane>(0, std::string(), Time(), id);
-            if (!plane->Load(child, error))
+            auto record = make(id);
+            if (!record->Load(child, error))
                 return false;
-            // The record is saved again under its own id, so the two must agree.
-            if (plane->_id != id)
+            if (record->_id != id)
             {
                 if (error)
-                    *error = "plane " + std::to_string(id) + " holds the id " + std::to_string(plane->_id);
+                    *error = std::string("record ") + key + " holds the id " + std::to_string(record->_id);
                 return false;
             }
-            id = plane->_next_id;
-            _top_pid = std::max(_top_pid, plane->_id + 1);
-            planes.push_back(std::move(plane));
+            id = record->_next_id;
+            topId = std::max(topId, record->_id + 1);
+            loaded.push_back(std::move(record));
         }
+        return true;
+    };
+
+    uint8_t has = 0;
+    if (block.Get("has_planes", has))
+    {
+        std::vector<std::unique_ptr<Plane>> planes;
+        const auto makePlane = [](int32_t id) { return std::make_unique<Plane>(0, std::string(), Time(), id); };
+        if (has && !loadChain("low_plane", "_pi%d", makePlane, planes, _top_pid))
+            return false;
         Enviroment::SetDialogPlane(nullptr);
         _planes = std::move(planes);
     }
     if (block.Get("has_airports", has))
     {
         std::vector<std::unique_ptr<AirportDetails>> airports;
-        std::set<int32_t> seen;
-        int32_t id = -1;
-        if (has)
-            block.Get("low_airport", id);
-        while (has && id >= 1)
-        {
-            if (!seen.insert(id).second)
-            {
-                if (error)
-                    *error = "the chain of airport details comes back to " + std::to_string(id);
-                return false;
-            }
-            if (id > MAX_SOUND_ID)
-            {
-                if (error)
-                    *error = "airport details " + std::to_string(id) + " have an id no play hands out";
-                return false;
-            }
-            ConfigBlock child;
-            std::snprintf(key, sizeof(key), "_ai%d", id);
-            if (!block.GetBlock(key, child))
-                break;
-            auto details = std::make_unique<AirportDetails>(0, id);
-            if (!details->Load(child, error))
-                return false;
-            if (details->_id != id)
-            {
-                if (error)
-                    *error = "airport details " + std::to_string(id) + " hold the id " + std::to_string(details->_id);
-                return false;
-            }
-            id = details->_next_id;
-            _top_aid = std::max(_top_aid, details->_id + 1);
-            airports.push_back(std::move(details));
-        }
+        const auto makeDetails = [](int32_t id) { return std::make_unique<AirportDetails>(0, id); };
+        if (has && !loadChain("low_airport", "_ai%d", makeDetails, airports, _top_aid))
+            return false;
         Enviroment::SetDialogAirport(nullptr);
         _airports = std::move(airports);
     }

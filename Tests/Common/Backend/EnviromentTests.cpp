@@ -5,6 +5,7 @@
 #include "Common/Backend/TimeSimulation.h"
 #include "WinCE/DataFile.h"
 #include "TestWorld.h"
+#include "ShippedEntries.h"
 
 #include <gtest/gtest.h>
 
@@ -366,30 +367,12 @@ TEST_F(EnviromentTest, TheEconomySwingsOnlyFromLevel)
     EXPECT_EQ(105, Enviroment::GetCostIndex());
 }
 
-namespace
-{
-std::vector<uint8_t> ReadEntry(const char* name)
-{
-    const std::string path = std::string(SKYREACH_SOURCE_DIR) + "/Data/Entries/" + name;
-    std::vector<uint8_t> bytes;
-    if (FILE* file = std::fopen(path.c_str(), "rb"))
-    {
-        uint8_t buffer[4096];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
-            bytes.insert(bytes.end(), buffer, buffer + n);
-        std::fclose(file);
-    }
-    return bytes;
-}
-} // namespace
-
 // The world tables shipped in the data file load, and a game on them works:
 // a home airport researched, a plane bought and flown on its first route.
 TEST(EnviromentRealTables, TheShippedTablesMakeAPlayableWorld)
 {
-    const std::vector<uint8_t> models = ReadEntry("planemodels_rsc");
-    const std::vector<uint8_t> airports = ReadEntry("airports_rsc");
+    const std::vector<uint8_t> models = ReadShippedEntry("planemodels_rsc");
+    const std::vector<uint8_t> airports = ReadShippedEntry("airports_rsc");
     if (models.empty() || airports.empty())
         GTEST_SKIP() << "the world tables are not in Data/Entries";
     std::string error;
@@ -444,7 +427,7 @@ TEST(EnviromentDataFile, TheWorldComesFromThePackedDataFile)
     Enviroment::CreateFromDataFile();
     ASSERT_TRUE(Enviroment::IsCreated());
     EXPECT_EQ(AVAIL_MODELS, Enviroment::GetModelCount());
-    const std::vector<uint8_t> airports = ReadEntry("airports_rsc");
+    const std::vector<uint8_t> airports = ReadShippedEntry("airports_rsc");
     ASSERT_EQ(static_cast<size_t>(Enviroment::AIRPORT_COUNT) * AirportInfo::RECORD_SIZE, airports.size());
     // The packed table holds the same records as the entry it was packed from.
     AirportInfo fromFile = Enviroment::GetAirport(17);

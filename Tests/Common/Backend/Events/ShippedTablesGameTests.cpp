@@ -11,6 +11,7 @@
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/ScheduledEvent.h"
+#include "Common/Backend/ShippedEntries.h"
 #include "Common/Backend/TimeSimulation.h"
 #include "WinCE/Random.h"
 #include "WinCE/TickCount.h"
@@ -22,28 +23,10 @@
 #include <string>
 #include <vector>
 
-namespace
-{
-std::vector<uint8_t> ReadEntry(const char* name)
-{
-    const std::string path = std::string(SKYREACH_SOURCE_DIR) + "/Data/Entries/" + name;
-    std::vector<uint8_t> bytes;
-    if (FILE* file = std::fopen(path.c_str(), "rb"))
-    {
-        uint8_t buffer[4096];
-        size_t n = 0;
-        while ((n = std::fread(buffer, 1, sizeof(buffer), file)) > 0)
-            bytes.insert(bytes.end(), buffer, buffer + n);
-        std::fclose(file);
-    }
-    return bytes;
-}
-} // namespace
-
 TEST(ShippedTablesGame, AWholeGameRunsToTheFinalYear)
 {
-    const std::vector<uint8_t> models = ReadEntry("planemodels_rsc");
-    const std::vector<uint8_t> airports = ReadEntry("airports_rsc");
+    const std::vector<uint8_t> models = ReadShippedEntry("planemodels_rsc");
+    const std::vector<uint8_t> airports = ReadShippedEntry("airports_rsc");
     if (models.empty() || airports.empty())
         GTEST_SKIP() << "the world tables are not in Data/Entries";
     FakeClock clock(5000);
