@@ -11,7 +11,7 @@ VirtualFile::VirtualFile(const char* name) : _offset(0), _size(0), _position(0),
         _found = file->Find(name, &_offset, &_size);
 }
 
-int32_t VirtualFile::Read(void* buffer, int32_t count)
+int32_t VirtualFile::SeekForTransfer(int32_t count)
 {
     int32_t n = count;
     if (n > _size - _position)
@@ -19,24 +19,26 @@ int32_t VirtualFile::Read(void* buffer, int32_t count)
     ASSERT(n >= 0 && "size>=0");
     if (n <= 0)
         return 0;
-    DataFile* file = DataFile::Get();
-    file->Seek(static_cast<int32_t>(_offset + static_cast<uint32_t>(_position)), FILE_BEGIN);
-    const int32_t got = file->Read(buffer, n);
+    DataFile::Get()->Seek(static_cast<int32_t>(_offset + static_cast<uint32_t>(_position)), FILE_BEGIN);
+    return n;
+}
+
+int32_t VirtualFile::Read(void* buffer, int32_t count)
+{
+    const int32_t n = SeekForTransfer(count);
+    if (n <= 0)
+        return 0;
+    const int32_t got = DataFile::Get()->Read(buffer, n);
     _position += got;
     return got;
 }
 
 int32_t VirtualFile::Write(const void* buffer, int32_t count)
 {
-    int32_t n = count;
-    if (n > _size - _position)
-        n = _size - _position;
-    ASSERT(n >= 0 && "size>=0");
+    const int32_t n = SeekForTransfer(count);
     if (n <= 0)
         return 0;
-    DataFile* file = DataFile::Get();
-    file->Seek(static_cast<int32_t>(_offset + static_cast<uint32_t>(_position)), FILE_BEGIN);
-    const int32_t written = file->Write(buffer, n);
+    const int32_t written = DataFile::Get()->Write(buffer, n);
     _position += written;
     return written;
 }

@@ -25,6 +25,10 @@ public:
     int32_t GetPosition() const { return _position; }
 
 private:
+    // Cuts `count` to the bytes left in the entry and moves the data file to
+    // the current position; the bytes to transfer (0 for none).
+    int32_t SeekForTransfer(int32_t count);
+
     uint32_t _offset;
     int32_t _size;
     int32_t _position;

@@ -63,6 +63,15 @@ bool EventCommon::IsOpen(int32_t airport)
     return !details || details->_open;
 }
 
+int EventCommon::ExpireSpecialOffer(AirportDetails* details, const Time& now, int32_t expired)
+{
+    ASSERT(details && "an expiry belongs to an airport");
+    if (TheCompany().CompleteSpecialFlight(details, now) == Company::SpecialFlightOutcome::FLOWN)
+        return 0;
+    Enviroment::SetDialogAirport(details);
+    return Notice(expired);
+}
+
 void EventCommon::CloseAirport(AirportDetails* details, int32_t lossDivisor, int32_t reason)
 {
     ASSERT(details && "closing no airport");

@@ -54,6 +54,10 @@ public:
     // becomes the dialog subject, the pending mark is cleared and the airport
     // closes for `reason`.
     static void CloseAirport(AirportDetails* details, int32_t lossDivisor, int32_t reason);
+    // The end of a charity or VIP offer at `now`: the flight is settled if a
+    // plane was assigned; otherwise the airport becomes the dialog subject
+    // and the `expired` notice opens. Returns the event's result.
+    static int ExpireSpecialOffer(AirportDetails* details, const Time& now, int32_t expired);
     // True when an event of `type` other than `except` is pending for the airport.
     static bool HasPendingAirportEvent(const AirportDetails* details, int32_t type,
                                        const ScheduledEvent* except);
