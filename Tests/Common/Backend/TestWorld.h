@@ -215,6 +215,15 @@ public:
         return bytes;
     }
 
+    // Creates the process's world from these tables.
+    bool CreateWorld(std::string* error) const
+    {
+        const std::vector<uint8_t> modelBytes = ModelBytes();
+        const std::vector<uint8_t> airportBytes = AirportBytes();
+        return Enviroment::Create(modelBytes.data(), modelBytes.size(), airportBytes.data(), airportBytes.size(),
+                                  error);
+    }
+
     std::vector<TestModel> models;
     std::vector<TestAirport> airports;
 };
@@ -231,11 +240,8 @@ protected:
     {
         TestTables tables;
         ShapeTables(tables);
-        const std::vector<uint8_t> models = tables.ModelBytes();
-        const std::vector<uint8_t> airports = tables.AirportBytes();
         std::string error;
-        ASSERT_TRUE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
-            << error;
+        ASSERT_TRUE(tables.CreateWorld(&error)) << error;
         Enviroment::SetGameSeed(7);
         Enviroment::SetEventHooks(&hooks);
         SRand(12345);

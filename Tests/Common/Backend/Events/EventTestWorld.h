@@ -35,12 +35,8 @@ protected:
     {
         TestTables tables;
         ShapeTables(tables);
-        const std::vector<uint8_t> models = tables.ModelBytes();
-        const std::vector<uint8_t> airports = tables.AirportBytes();
         std::string error;
-        ASSERT_TRUE(
-            Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
-            << error;
+        ASSERT_TRUE(tables.CreateWorld(&error)) << error;
         Enviroment::SetGameSeed(7);
         EventRegistry::Install();
         _simulation = new TimeSimulation();
