@@ -1,5 +1,7 @@
 #include "WinCE/Form.h"
 
+#include "WinCE/ScreenDump.h"
+
 #include "WinCE/Application.h"
 #include "WinCE/Assert.h"
 #include "WinCE/MenuBar.h"
@@ -407,6 +409,13 @@ void Form::OnShow() {}
 void Form::OnHide() {}
 void Form::OnActivate() {}
 void Form::OnDeactivate() {}
+
+void Form::Describe(ScreenDump& dump)
+{
+    dump.form = _title;
+    dump.originX = _x;
+    dump.originY = _y;
+}
 void Form::OnCommand(uint16_t) {}
 bool Form::OnKey(uint32_t, bool)
 {

@@ -23,6 +23,7 @@
 
 class MenuBar;
 class UIControl;
+struct ScreenDump;
 
 constexpr int32_t MAX_FORM_INSTANCES = 24;
 // Height of the system bar above every form.
@@ -109,6 +110,10 @@ public:
     virtual bool OnIdle();
     virtual void Create(const char* windowClass, const char* title, int32_t x, int32_t y, int32_t width,
                         int32_t height);
+    // Fills in what the form shows for scripts and tests: its title and
+    // position here; forms with widgets add them, game screens their number
+    // and top bar.
+    virtual void Describe(ScreenDump& dump);
 
     void Show();
     void Hide();

@@ -1,5 +1,6 @@
 #include "SkyreachSim/SimSession.h"
 
+#include "Common/Backend/Notices.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/Events/EventRegistry.h"
 #include "Common/Backend/GameState.h"
@@ -137,7 +138,7 @@ int64_t SimSession::RunTo(const Time& end)
     _clock.Advance(NextTickStep());
     TimeSimulation::Synchronise();
     if (reachesFinal)
-        _sink.GameOver(GAME_OVER_FINAL_YEAR);
+        _sink.GameOver(Notices::GAME_OVER_FINAL_YEAR);
     return count;
 }
 

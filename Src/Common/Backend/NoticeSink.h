@@ -10,9 +10,6 @@
 
 #include <cstdint>
 
-// The game-over notice for reaching the final year 2003.
-constexpr int32_t GAME_OVER_FINAL_YEAR = 41;
-
 class NoticeSink
 {
 public:

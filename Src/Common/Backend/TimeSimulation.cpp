@@ -4,6 +4,7 @@
 #include "Common/Backend/EventListener.h"
 #include "Common/Backend/EventSubjects.h"
 #include "Common/Backend/NoticeSink.h"
+#include "Common/Backend/Notices.h"
 #include "Common/Backend/ScheduledEvent.h"
 #include "WinCE/Assert.h"
 #include "WinCE/DebugOutput.h"
@@ -318,7 +319,7 @@ void TimeSimulation::Advance()
     if (_curr_game_time._year >= FINAL_YEAR)
     {
         if (NoticeSink* sink = GetNoticeSink())
-            sink->GameOver(GAME_OVER_FINAL_YEAR);
+            sink->GameOver(Notices::GAME_OVER_FINAL_YEAR);
     }
 }
 

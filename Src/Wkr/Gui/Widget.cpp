@@ -32,3 +32,10 @@ bool Widget::HasCapture()
 {
     return false;
 }
+
+bool Widget::IsOverlayOpen() const
+{
+    return false;
+}
+
+void Widget::Describe(ScreenDump&) const {}

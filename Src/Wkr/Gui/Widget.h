@@ -8,6 +8,8 @@
 
 #include <cstdint>
 
+struct ScreenDump;
+
 class Widget
 {
 public:
@@ -25,6 +27,11 @@ public:
     virtual void Disable();
     virtual void Enable();
     virtual bool HasCapture();
+    // True while the widget lies open over the others (a pop-up menu, a
+    // dropped list): the list it lives in then gives it alone the stylus.
+    virtual bool IsOverlayOpen() const;
+    // Adds what the widget shows (buttons, list rows) to a screen dump.
+    virtual void Describe(ScreenDump& dump) const;
 
     bool IsVisible() const { return _visible; }
     void SetVisible(bool visible) { _visible = visible; }

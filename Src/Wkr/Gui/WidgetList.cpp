@@ -58,8 +58,43 @@ bool WidgetList::OnStylusDown(int16_t x, int16_t y)
     return Dispatch(Event::Down, x, y);
 }
 
+bool WidgetList::IsOverlayOpen() const
+{
+    for (const Widget* widget : _widgets)
+    {
+        if (widget->IsOverlayOpen())
+            return true;
+    }
+    return false;
+}
+
+void WidgetList::Describe(ScreenDump& dump) const
+{
+    for (const Widget* widget : _widgets)
+    {
+        if (widget->IsVisible())
+            widget->Describe(dump);
+    }
+}
+
 bool WidgetList::Dispatch(Event event, int16_t x, int16_t y)
 {
+    // The open overlay alone hears the stylus; the last one opened lies on top.
+    for (size_t i = _widgets.size(); i-- > 0;)
+    {
+        Widget* child = _widgets[i];
+        if (!child->IsOverlayOpen())
+            continue;
+        switch (event)
+        {
+        case Event::Move:
+            return child->OnStylusMove(x, y);
+        case Event::Up:
+            return child->OnStylusUp(x, y);
+        case Event::Down:
+            return child->OnStylusDown(x, y);
+        }
+    }
     bool handled = false;
     // Indexing (not iterators) keeps this safe when an action adds widgets.
     for (size_t i = 0; i < _widgets.size(); ++i)

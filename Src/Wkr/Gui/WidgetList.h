@@ -5,6 +5,9 @@
 // child gets an event only when its HasCapture equals the list's capture
 // flag, so while one child drags only capturing children hear the stylus;
 // when the capture ends, the releasing event goes to the whole list again.
+// While a child lies open over the others (IsOverlayOpen: a pop-up menu, a
+// dropped combo list) it alone hears the stylus, so nothing beneath reacts to
+// a tap on it; screens get this rule by keeping their widgets in one list.
 #pragma once
 
 #include "Wkr/Gui/Widget.h"
@@ -30,6 +33,8 @@ public:
     void Disable() override;
     void Enable() override;
     bool HasCapture() override { return _capture; }
+    bool IsOverlayOpen() const override;
+    void Describe(ScreenDump& dump) const override;
 
     int32_t GetCount() const { return static_cast<int32_t>(_widgets.size()); }
     Widget* GetWidget(int32_t i) const { return _widgets[static_cast<size_t>(i)]; }

@@ -1,5 +1,6 @@
 #include "Common/Backend/TimeSimulation.h"
 
+#include "Common/Backend/Notices.h"
 #include "SchedulerTestSupport.h"
 #include "WinCE/Random.h"
 
@@ -179,8 +180,8 @@ TEST_F(SchedulerTest, ReachingTheFinalYearEndsTheGame)
     _clock.Advance(100);
     _simulation->Advance();
     EXPECT_EQ(2003, TimeSimulation::GetCurrGameTime()._year);
-    EXPECT_EQ(std::vector<int32_t>({GAME_OVER_FINAL_YEAR}), _notices.gameOvers);
-    EXPECT_EQ(41, GAME_OVER_FINAL_YEAR);
+    EXPECT_EQ(std::vector<int32_t>({Notices::GAME_OVER_FINAL_YEAR}), _notices.gameOvers);
+    EXPECT_EQ(41, Notices::GAME_OVER_FINAL_YEAR);
 
     // Without a sink the end is simply not reported.
     SetNoticeSink(nullptr);

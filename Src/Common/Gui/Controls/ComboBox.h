@@ -33,6 +33,7 @@ public:
     bool OnStylusDown(int16_t x, int16_t y) override;
     void Disable() override;
     void Enable() override;
+    bool IsOverlayOpen() const override { return _list->IsOpen(); }
 
 private:
     void Toggle();

@@ -187,27 +187,16 @@ void ControlGallery::Paint()
     _widgets.Draw();
 }
 
-Widget* ControlGallery::Target()
-{
-    // An open drop-down or menu lies over other controls: while it is open it
-    // alone hears the stylus, so nothing beneath reacts to a tap on it.
-    if (_combo->GetList()->IsOpen())
-        return _combo;
-    if (_popup->IsOpen())
-        return _popup;
-    return &_widgets;
-}
-
 void ControlGallery::OnStylusMove(int16_t x, int16_t y)
 {
-    Target()->OnStylusMove(x, y);
+    _widgets.OnStylusMove(x, y);
 }
 
 void ControlGallery::OnStylusUp(int16_t x, int16_t y)
 {
     // Plane rows report through the status, so the title follows every tap.
     const std::string before = _status;
-    Target()->OnStylusUp(x, y);
+    _widgets.OnStylusUp(x, y);
     if (_status != before)
         DrawTitle();
 }
@@ -215,7 +204,7 @@ void ControlGallery::OnStylusUp(int16_t x, int16_t y)
 void ControlGallery::OnStylusDown(int16_t x, int16_t y)
 {
     const std::string before = _status;
-    Target()->OnStylusDown(x, y);
+    _widgets.OnStylusDown(x, y);
     if (_status != before)
         DrawTitle();
 }

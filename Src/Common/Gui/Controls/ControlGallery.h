@@ -42,7 +42,6 @@ public:
     ScrollBar* GetScrollBar() const { return _scrollBar; }
 
 private:
-    Widget* Target();
     void FillStrings();
     void FillPlanes();
     void ShowStrings();

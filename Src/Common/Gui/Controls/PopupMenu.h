@@ -41,6 +41,7 @@ public:
     bool OnStylusDown(int16_t x, int16_t y) override;
     void Disable() override;
     void Enable() override;
+    bool IsOverlayOpen() const override { return IsOpen(); }
 
     // Closes an open menu (restoring the background at the next Draw).
     void Close();
