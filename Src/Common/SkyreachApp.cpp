@@ -178,7 +178,7 @@ void SkyreachApp::RestoreGame()
     }
     ConfigBlock child;
     if (top.GetBlock("MainForm", child))
-        _mainform->Load(child);
+        _mainform->Load(child, true, nullptr);
 }
 
 bool SkyreachApp::SaveGame()

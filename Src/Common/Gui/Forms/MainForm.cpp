@@ -175,13 +175,25 @@ void MainForm::Save(ConfigBlock& block) const
         block.PutBlock("Highscore", _highscore);
 }
 
-void MainForm::Load(const ConfigBlock& block)
+bool MainForm::Load(const ConfigBlock& block, bool withGame, std::string* error)
 {
-    // Read as a byte: any value but 0 counts as set.
-    uint8_t active = 0;
-    if (block.Get("_gameactive", active))
-        _gameactive = active != 0;
-    _hasNavigation = block.GetBlock("CentralFormChanger", _navigation);
+    ConfigBlock::LenientReads lenient;
     _hasOptions = block.GetBlock("OptionsForm", _options);
     _hasHighscore = block.GetBlock("Highscore", _highscore);
+    if (withGame)
+    {
+        // Read as a byte: any value but 0 counts as set.
+        uint8_t active = 0;
+        if (block.Get("_gameactive", active))
+            _gameactive = active != 0;
+        _hasNavigation = block.GetBlock("CentralFormChanger", _navigation);
+    }
+    if (lenient.Mangled() > 0)
+    {
+        if (error)
+            *error = "the main form's block holds values of the wrong size";
+        _gameactive = false;
+        return false;
+    }
+    return true;
 }

@@ -13,6 +13,8 @@
 #include "Wkr/Gui/WidgetList.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
+#include <string>
+
 class AboutForm;
 class Bitmap;
 class GfxButton;
@@ -41,7 +43,12 @@ public:
     bool OnIdle() override;
 
     void Save(ConfigBlock& block) const;
-    void Load(const ConfigBlock& block);
+    // Loads what the block holds. Without `withGame` only the settings (the
+    // options and the high score table) are taken and the game is left
+    // inactive: the game part of the save was lost. False, with the reason,
+    // when the block is damaged (a value of the wrong size, a plain value
+    // where a block belongs); nothing of the game is taken then.
+    bool Load(const ConfigBlock& block, bool withGame, std::string* error);
 
     int32_t GetStage() const { return _stage; }
     bool IsGameActive() const { return _gameactive; }
