@@ -1,7 +1,7 @@
 #include "Common/Gui/Forms/AboutForm.h"
 
 #include "Common/SharedGraphics.h"
-#include "Common/SkyreachApp.h"
+#include "Common/AppIdentity.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/BitmapFont.h"
 #include "WinCE/OffscreenWindow.h"
@@ -87,7 +87,7 @@ void AboutForm::Paint()
     FillSolid(Rect{{38, 113}, {163, 1}}, FRAME_COLOUR);
     FillSolid(Rect{{38, 97}, {1, 17}}, FRAME_COLOUR);
     FillSolid(Rect{{200, 97}, {1, 17}}, FRAME_COLOUR);
-    _digits->DrawString(this, 160, 165, SkyreachApp::VERSION_TEXT, SRCCOPY);
+    _digits->DrawString(this, 160, 165, AppIdentity::VERSION_TEXT, SRCCOPY);
     CopyWindow();
 }
 
