@@ -9,7 +9,7 @@
 #include "Common/Gui/Forms/MainForm.h"
 #include "Common/Gui/Forms/SRForm.h"
 #include "Common/Gui/Forms/ScreenFactory.h"
-#include "Common/SharedGraphics.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/DataFile.h"
 #include "WinCE/Host/HeadlessHost.h"
@@ -35,7 +35,7 @@ void BM_ChangeScreen(benchmark::State& state)
     HeadlessHost host(5000);
     host.SetEchoMessages(false);
     SetHost(&host);
-    SharedGraphics::Load();
+    GfxResources::Init();
     {
         SkyreachApp app;
         app.Init();
@@ -63,7 +63,7 @@ void BM_ChangeScreen(benchmark::State& state)
         state.counters["screens"] = static_cast<double>(numbers.size());
         app.SaveGame();
     }
-    SharedGraphics::Release();
+    GfxResources::Release();
     SetHost(nullptr);
     DataFile::Destroy();
     RegistryStore::UseFile("");
