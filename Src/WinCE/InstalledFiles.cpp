@@ -45,9 +45,7 @@ std::string StringValue(RegKey& key, const char* name)
 }
 } // namespace
 
-InstalledFiles::InstalledFiles(std::vector<std::string> folders) : _folders(std::move(folders))
-{
-}
+InstalledFiles::InstalledFiles(std::vector<std::string> folders) : _folders(std::move(folders)) {}
 
 InstalledFiles InstalledFiles::ForThisProgram()
 {
@@ -57,7 +55,8 @@ InstalledFiles InstalledFiles::ForThisProgram()
                       SKYREACH_INSTALLED_DATA_FOLDER);
 }
 
-InstalledFiles InstalledFiles::ForProgram(const std::string& executable, const std::string& dataFolderFromProgram,
+InstalledFiles InstalledFiles::ForProgram(const std::string& executable,
+                                          const std::string& dataFolderFromProgram,
                                           const std::string& installedDataFolder)
 {
     std::vector<std::string> folders;

@@ -7,7 +7,8 @@
 #
 # Inputs: BUILD (the build folder), PROGRAM (the build's Skyreach), DATA and
 # HELP (the build's data file and manual), BINDIR and DATADIR (the install
-# folders below the prefix), SCRIPT (the headless script), WORK (scratch).
+# folders below the prefix), CONFIGURED_DATA_FOLDER (the data folder of the
+# configured prefix), SCRIPT (the headless script), WORK (scratch).
 file(REMOVE_RECURSE ${WORK})
 file(MAKE_DIRECTORY ${WORK}/reference ${WORK}/player ${WORK}/sim ${WORK}/broken)
 set(prefix ${WORK}/prefix)
@@ -47,7 +48,12 @@ if(NOT out MATCHES "^new company=\"Test Air\" airport=7")
   message(FATAL_ERROR "the installed skyreach-sim did not start a game:\n${out}")
 endif()
 
-# Without its data file the installed game names where it looked.
+# Without its data file the installed game names where it looked; unless the
+# configured prefix holds a data file, which it would rightly take.
+if(EXISTS ${CONFIGURED_DATA_FOLDER}/Skyreach.dat)
+  message(STATUS "${CONFIGURED_DATA_FOLDER}/Skyreach.dat exists: the start without a data file is not tried")
+  return()
+endif()
 file(REMOVE ${prefix}/${DATADIR}/Skyreach.dat)
 execute_process(
   COMMAND ${prefix}/${BINDIR}/Skyreach --headless --registry ${WORK}/broken/registry.sqlite3 --script ${SCRIPT}

@@ -26,16 +26,28 @@ TEST(InstalledFilesTest, FoldersComeFromTheProgramThenThePrefix)
         const char* described;
     };
     const Case cases[] = {
-        {"/opt/jw/bin/Skyreach", "../share/jet-warden", "/usr/local/share/jet-warden",
+        {"/opt/jw/bin/Skyreach",
+         "../share/jet-warden",
+         "/usr/local/share/jet-warden",
          {"/opt/jw/share/jet-warden", "/usr/local/share/jet-warden"},
          "/opt/jw/share/jet-warden and /usr/local/share/jet-warden"},
         // Installed where it was built for: the one folder is searched once.
-        {"/usr/local/bin/Skyreach", "../share/jet-warden", "/usr/local/share/jet-warden/",
-         {"/usr/local/share/jet-warden"}, "/usr/local/share/jet-warden"},
+        {"/usr/local/bin/Skyreach",
+         "../share/jet-warden",
+         "/usr/local/share/jet-warden/",
+         {"/usr/local/share/jet-warden"},
+         "/usr/local/share/jet-warden"},
         // The program's own path unknown: only the prefix is left.
-        {"", "../share/jet-warden", "/usr/share/jet-warden", {"/usr/share/jet-warden"}, "/usr/share/jet-warden"},
-        {"/home/p/games/bin/Skyreach", "../../data/jw", "/usr/share/jet-warden",
-         {"/home/p/data/jw", "/usr/share/jet-warden"}, "/home/p/data/jw and /usr/share/jet-warden"},
+        {"",
+         "../share/jet-warden",
+         "/usr/share/jet-warden",
+         {"/usr/share/jet-warden"},
+         "/usr/share/jet-warden"},
+        {"/home/p/games/bin/Skyreach",
+         "../../data/jw",
+         "/usr/share/jet-warden",
+         {"/home/p/data/jw", "/usr/share/jet-warden"},
+         "/home/p/data/jw and /usr/share/jet-warden"},
     };
     for (const Case& c : cases)
     {
@@ -112,24 +124,54 @@ TEST_F(InstalledFilesStoreTest, TheFirstStartRecordsWhatTheStoreLacks)
     const std::string realManual = _folder / "real/JetWarden.html";
     const Case cases[] = {
         {"empty store, installed in the second folder",
-         {second + "/Skyreach.dat", second + "/JetWarden.html"}, "", "", true, second + "/Skyreach.dat",
+         {second + "/Skyreach.dat", second + "/JetWarden.html"},
+         "",
+         "",
+         true,
+         second + "/Skyreach.dat",
          second + "/JetWarden.html"},
         {"the first folder wins",
-         {first + "/Skyreach.dat", first + "/JetWarden.html", second + "/Skyreach.dat"}, "", "", true, realData,
+         {first + "/Skyreach.dat", first + "/JetWarden.html", second + "/Skyreach.dat"},
+         "",
+         "",
+         true,
+         realData,
          realManual},
         {"values that name existing files stay",
          {elsewhere + "/my.dat", elsewhere + "/my.html", first + "/Skyreach.dat", first + "/JetWarden.html"},
-         elsewhere + "/my.dat", elsewhere + "/my.html", true, elsewhere + "/my.dat", elsewhere + "/my.html"},
+         elsewhere + "/my.dat",
+         elsewhere + "/my.html",
+         true,
+         elsewhere + "/my.dat",
+         elsewhere + "/my.html"},
         {"a data file that is gone is replaced, the manual kept",
          {elsewhere + "/my.html", second + "/Skyreach.dat", second + "/JetWarden.html"},
-         _folder / "old/Skyreach.dat", elsewhere + "/my.html", true, second + "/Skyreach.dat",
+         _folder / "old/Skyreach.dat",
+         elsewhere + "/my.html",
+         true,
+         second + "/Skyreach.dat",
          elsewhere + "/my.html"},
-        {"no manual anywhere is no reason to stop", {second + "/Skyreach.dat"}, "", "", true,
-         second + "/Skyreach.dat", none},
-        {"no data file anywhere: the manual is still recorded", {second + "/JetWarden.html"}, "", "", false, none,
+        {"no manual anywhere is no reason to stop",
+         {second + "/Skyreach.dat"},
+         "",
+         "",
+         true,
+         second + "/Skyreach.dat",
+         none},
+        {"no data file anywhere: the manual is still recorded",
+         {second + "/JetWarden.html"},
+         "",
+         "",
+         false,
+         none,
          second + "/JetWarden.html"},
-        {"a recorded data file that is gone, none installed", {}, _folder / "old/Skyreach.dat", "", false,
-         _folder / "old/Skyreach.dat", none},
+        {"a recorded data file that is gone, none installed",
+         {},
+         _folder / "old/Skyreach.dat",
+         "",
+         false,
+         _folder / "old/Skyreach.dat",
+         none},
     };
     for (const Case& c : cases)
     {
@@ -154,9 +196,11 @@ TEST_F(InstalledFilesStoreTest, TheFirstStartRecordsWhatTheStoreLacks)
             continue;
         // One message naming every folder searched, and the gone file if one was recorded.
         EXPECT_EQ(0u, error.find("Couldn't load datafile: ")) << error;
-        EXPECT_NE(std::string::npos, error.find(first + ", " + second + " and " + (_folder / "nowhere"))) << error;
+        EXPECT_NE(std::string::npos, error.find(first + ", " + second + " and " + (_folder / "nowhere")))
+            << error;
         EXPECT_NE(std::string::npos, error.find("Skyreach --install --data PATH")) << error;
-        EXPECT_EQ(!c.recordedData.empty(), error.find(c.recordedData + " does not exist") != std::string::npos)
+        EXPECT_EQ(!c.recordedData.empty(),
+                  error.find(c.recordedData + " does not exist") != std::string::npos)
             << error;
     }
 }

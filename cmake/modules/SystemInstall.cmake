@@ -70,6 +70,7 @@ add_test(NAME Package.InstalledGameStartsFromAnotherFolder
   COMMAND ${CMAKE_COMMAND} -DBUILD=${CMAKE_BINARY_DIR} -DPROGRAM=$<TARGET_FILE:Skyreach>
           -DDATA=${CMAKE_BINARY_DIR}/Skyreach.dat -DHELP=${CMAKE_SOURCE_DIR}/Data/Help/JetWarden.html
           -DBINDIR=${CMAKE_INSTALL_BINDIR} -DDATADIR=${SKYREACH_INSTALL_DATADIR}
+          -DCONFIGURED_DATA_FOLDER=${CMAKE_INSTALL_FULL_DATADIR}/${SKYREACH_PACKAGE_NAME}
           -DSCRIPT=${_skyreach_package_tests}/FirstStart.script -DWORK=${CMAKE_BINARY_DIR}/package-tests/start
           -P ${_skyreach_package_tests}/InstalledGameStarts.cmake)
 add_test(NAME Package.DebHoldsEveryInstalledFile
