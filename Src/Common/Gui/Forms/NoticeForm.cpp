@@ -38,16 +38,19 @@ enum class Figure
     MODEL_RANGE,
     MODEL_CAPACITY,
     MODEL_RUNOUT,
-    // The fine of a detected smuggling run ("%lld").
-    FINE,
+    // The amount the world no longer holds once its event is over: the fine
+    // of a detected smuggling run, the award for an offered route ("%lld").
+    NOTICE_AMOUNT,
     // The open offer of the dialog airport: where to ("%s, %s"), until when
     // ("%s", the date) and what it pays ("%lld").
     OFFER_DESTINATION,
     OFFER_DATE,
     OFFER_VALUE,
-    // The town of the travel agency on the dialog plane's route ("%s", as
-    // "<city>'s").
+    // The travel agency on the dialog plane's route: its town ("%s", as
+    // "<city>'s"), the tickets it buys and the discount it has ("%d").
     AGENCY_CITY,
+    AGENCY_TICKETS,
+    AGENCY_DISCOUNT,
 };
 
 struct TableLine
@@ -85,7 +88,9 @@ struct TableRow
     std::initializer_list<TableLine> lines;
 };
 
-// Every notice that only informs, in number order. Notice 57 is the route
+// Every notice that only informs, in number order. The route screens open
+// 59 with the award in the notice amount and 63 with the route's plane in the
+// dialog plane slot. Notice 57 is the route
 // offer shown again from the airport screens, which put the offering airport
 // in the dialog airport slot first; notices 71 and 80 are the "No free plane"
 // answers given there, the same as 70 and 79.
@@ -108,7 +113,7 @@ const TableRow ROWS[] = {
     {Screens::SMUGGLING_DETECTED,
      Screens::SMUGGLING_DETECTED,
      "Smuggling detected",
-     {L("You have been caught"), L("smuggling! You have been fined"), F(Figure::FINE, "$ %" PRId64, AMOUNT),
+     {L("You have been caught"), L("smuggling! You have been fined"), F(Figure::NOTICE_AMOUNT, "$ %" PRId64, AMOUNT),
       L("Additionally, your plane has to be"), L("thoroughly checked so it will be"),
       L("held by the police for a few days.")}},
     {Screens::STAFF_STRIKE,
@@ -126,6 +131,10 @@ const TableRow ROWS[] = {
      Screens::ROUTE_OFFER_EXPIRED,
      "Offer expired",
      {L("from:"), PLACE, L("The offer of setting up a route"), L("has just expired.")}},
+    {Screens::ROUTE_AWARD,
+     Screens::ROUTE_AWARD,
+     "Offer",
+     {L("Congratulations!"), L("You have been awarded:"), F(Figure::NOTICE_AMOUNT, "$%" PRId64, AMOUNT)}},
     {Screens::AGENCY_SHORT_OF_SEATS,
      Screens::AGENCY_SHORT_OF_SEATS,
      "Withdrawn",
@@ -136,6 +145,12 @@ const TableRow ROWS[] = {
      "Withdrawn",
      {F(Figure::AGENCY_CITY, "%s travel agency"), L("has just withdrawn from"), L("contract because passengers"),
       L("demand has rapidly fallen"), L("down recently.")}},
+    {Screens::CONTRACT_INFO,
+     Screens::CONTRACT_INFO,
+     "Contract info",
+     {L("You have the contract with"), F(Figure::AGENCY_CITY, "%s travel agency."),
+      F(Figure::AGENCY_TICKETS, "They buy %d tickets for each"), L("flight on this route and"),
+      F(Figure::AGENCY_DISCOUNT, "you guarntee them %d%% off.")}},
     {Screens::CHARITY_NO_PLANE,
      Screens::CHARITY_NO_PLANE_2,
      "No free plane",
@@ -313,6 +328,7 @@ void NoticeForm::FillFromTable()
     const TableRow* row = FindRow(GetNumber());
     const AirportDetails* details = Enviroment::GetDialogAirport();
     const Plane* plane = Enviroment::GetDialogPlane();
+    const Route* route = plane ? plane->GetRoute() : nullptr;
     PlaneModel storage{};
     const PlaneModel* model = DialogModel(&storage);
     const bool metric = GameOptions::UsesKilometres();
@@ -349,7 +365,7 @@ void NoticeForm::FillFromTable()
         case Figure::MODEL_RUNOUT:
             text = model ? Printf(format, model->_runout_months) : "";
             break;
-        case Figure::FINE:
+        case Figure::NOTICE_AMOUNT:
             text = Printf(format, NoticeActions::GetNoticeAmount());
             break;
         case Figure::OFFER_DESTINATION:
@@ -367,11 +383,14 @@ void NoticeForm::FillFromTable()
             text = details ? Printf(format, details->_event_value) : "";
             break;
         case Figure::AGENCY_CITY:
-        {
-            const Route* route = plane ? plane->GetRoute() : nullptr;
             text = route ? Printf(format, CityPossessive(route->_source).c_str()) : "";
             break;
-        }
+        case Figure::AGENCY_TICKETS:
+            text = route ? Printf(format, route->_agency_tickets) : "";
+            break;
+        case Figure::AGENCY_DISCOUNT:
+            text = route ? Printf(format, route->_agency_reduction) : "";
+            break;
         }
         AddLine(text, line.font);
     }

@@ -65,6 +65,7 @@ public:
         ASSIGN_PLANE,
         PROCEED,
         CANCEL,
+        FREE,
     };
     // The rows of the text lines: the first at this y, then one every
     // LINE_STEP pixels (LINE_STEP_TIGHT for the longest notices), so that

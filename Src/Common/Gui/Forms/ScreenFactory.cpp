@@ -14,6 +14,7 @@
 #include "Common/Gui/Forms/PlanesForm.h"
 #include "Common/Gui/Forms/RetireForm.h"
 #include "Common/Gui/Forms/SmugglingOfferForm.h"
+#include "Common/Gui/Forms/SpecialFlightPlaneForm.h"
 #include "Common/Gui/Forms/SpecialOfferForm.h"
 #include "Common/Gui/Forms/TimeCashForm.h"
 
@@ -39,14 +40,16 @@ constexpr ScreenFactory::Row ROWS[] = {
     {Screens::BAD_WEATHER, Screens::BAD_WEATHER_2, "NoticeForm", Make<NoticeForm>},
     {Screens::SMUGGLING_OFFER, Screens::SMUGGLING_OFFER, "SmugglingOfferForm", Make<SmugglingOfferForm>},
     {Screens::SMUGGLING_DETECTED, Screens::STAFF_STRIKE, "NoticeForm", Make<NoticeForm>},
-    {Screens::ROUTE_OFFER, Screens::ROUTE_OFFER_EXPIRED, "NoticeForm", Make<NoticeForm>},
+    {Screens::ROUTE_OFFER, Screens::ROUTE_AWARD, "NoticeForm", Make<NoticeForm>},
     {Screens::AGENCY_OFFER, Screens::AGENCY_OFFER, "AgencyOfferForm", Make<AgencyOfferForm>},
-    {Screens::AGENCY_SHORT_OF_SEATS, Screens::AGENCY_DEMAND_FALLEN, "NoticeForm", Make<NoticeForm>},
+    {Screens::AGENCY_SHORT_OF_SEATS, Screens::CONTRACT_INFO, "NoticeForm", Make<NoticeForm>},
     {Screens::CHARITY_OFFER, Screens::CHARITY_OFFER_INFO, "SpecialOfferForm", Make<SpecialOfferForm>},
     {Screens::CHARITY_ASSIGN, Screens::CHARITY_ASSIGN, "PlaneChoiceForm", Make<PlaneChoiceForm>},
+    {Screens::CHARITY_ASSIGNED, Screens::CHARITY_WARNING_2, "SpecialFlightPlaneForm", Make<SpecialFlightPlaneForm>},
     {Screens::CHARITY_NO_PLANE, Screens::CHARITY_EXPIRED, "NoticeForm", Make<NoticeForm>},
     {Screens::VIP_OFFER, Screens::VIP_OFFER_INFO, "SpecialOfferForm", Make<SpecialOfferForm>},
     {Screens::VIP_ASSIGN, Screens::VIP_ASSIGN, "PlaneChoiceForm", Make<PlaneChoiceForm>},
+    {Screens::VIP_ASSIGNED, Screens::VIP_WARNING_2, "SpecialFlightPlaneForm", Make<SpecialFlightPlaneForm>},
     {Screens::VIP_NO_PLANE, Screens::VIP_EXPIRED, "NoticeForm", Make<NoticeForm>},
     {Screens::THUNDERSTORM, Screens::HEART_ATTACK, "NoticeForm", Make<NoticeForm>},
     {Screens::FOOD_POISONING, Screens::FOOD_POISONING, "FoodPoisoningForm", Make<FoodPoisoningForm>},

@@ -159,6 +159,7 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
     const int32_t model = FlyingModel();
     const PlaneModel figures = Enviroment::GetPlaneModel(model);
     plane->GetRoute()->_agency_tickets = 10;
+    plane->GetRoute()->_agency_reduction = 4;
     NoticeActions::SetNoticeAmount(123456);
     const std::string agency = NoticeForm::CityPossessive(home) + " travel agency";
     const std::string noPlane[] = {"Unfortunately, at this moment", "you don't have any free planes",
@@ -201,6 +202,7 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
         {Screens::ROUTE_OFFER_EXPIRED,
          "Offer expired",
          {"from:", "@home", "The offer of setting up a route", "has just expired."}},
+        {Screens::ROUTE_AWARD, "Offer", {"Congratulations!", "You have been awarded:", "$123456"}},
         {Screens::AGENCY_SHORT_OF_SEATS,
          "Withdrawn",
          {agency, "has just withdrawn from", "contract because you are not", "able to carry desired number of",
@@ -209,6 +211,10 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
          "Withdrawn",
          {agency, "has just withdrawn from", "contract because passengers", "demand has rapidly fallen",
           "down recently."}},
+        {Screens::CONTRACT_INFO,
+         "Contract info",
+         {"You have the contract with", agency + ".", "They buy 10 tickets for each", "flight on this route and",
+          "you guarntee them 4% off."}},
         {Screens::CHARITY_NO_PLANE, "No free plane", {noPlane[0], noPlane[1], noPlane[2]}},
         {Screens::CHARITY_NO_PLANE_2, "No free plane", {noPlane[0], noPlane[1], noPlane[2]}},
         {Screens::CHARITY_EXPIRED, "Offer expired", {"from:", "@home", "The offer of charity flight", "has just expired."}},
@@ -464,4 +470,40 @@ TEST_F(NoticeTest, AnOfferResumedFromTheMenuKeepsItsTerms)
     }
     Press("sr_Accept_button.bmp");
     EXPECT_TRUE(plane->GetRoute()->HasAgency());
+}
+
+// The plane screens warn before selling a plane down for a special flight:
+// Cancel keeps the flight, Proceed gives it up and goes on to the sale. The
+// route screens' notice frees the plane with Free.
+TEST_F(NoticeTest, ProceedAndFreeGiveUpTheFlightCancelAndOkKeepIt)
+{
+    AirportDetails* details = company->FindDetails(home);
+    details->_event_state = AirportDetails::OFFER_VIP;
+    details->_reserved_a = destination;
+    details->_expiry_date = TimeSimulation::GetCurrGameTime().Add(0, 0, 5, 0, 0, 0);
+    ASSERT_TRUE(NoticeActions::AssignSpecialFlight(details, plane));
+    Enviroment::SetDialogPlane(plane);
+
+    Open(Screens::VIP_WARNING);
+    EXPECT_EQ("Plane assigned", Dump().title);
+    EXPECT_EQ((std::vector<std::string>{"a VIP flight", "from:", Place(home)}),
+              std::vector<std::string>(Lines().begin() + 1, Lines().begin() + 4));
+    Press("sr_Cancel_button.bmp");
+    EXPECT_EQ(plane->_id, details->_event_mark) << "Cancel keeps the flight";
+    EXPECT_EQ(Screens::PLANES, Shown());
+
+    Open(Screens::VIP_ASSIGNED);
+    EXPECT_EQ(Place(destination), Lines().at(2));
+    Press("sr_Ok_button.bmp");
+    EXPECT_EQ(plane->_id, details->_event_mark) << "Ok keeps the flight";
+    Open(Screens::VIP_ASSIGNED);
+    Press("sr_Free_button.bmp");
+    EXPECT_EQ(0, details->_event_mark) << "Free releases the plane";
+    EXPECT_EQ(AirportDetails::OFFER_VIP, details->_event_state) << "the offer stays open";
+
+    ASSERT_TRUE(NoticeActions::AssignSpecialFlight(details, plane));
+    Open(Screens::VIP_WARNING);
+    Press("sr_Proceed_button.bmp");
+    EXPECT_EQ(0, details->_event_mark) << "Proceed gives up the flight";
+    EXPECT_EQ(Screens::SELL_PLANE, navigation->GetCurrentNumber()) << "and the sale goes on";
 }
