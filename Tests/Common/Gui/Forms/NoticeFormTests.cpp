@@ -15,12 +15,15 @@
 #include "Common/Gui/Forms/GameOptions.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "Common/Gui/Forms/NoticeForm.h"
+#include "Common/Gui/Controls/ItemListPanel.h"
+#include "Common/Gui/Forms/PlaneChoiceForm.h"
 #include "Common/Gui/Forms/PlaneDamageForm.h"
 #include "Common/Gui/Forms/ScreenFactory.h"
 #include "Common/Gui/Forms/SmugglingOfferForm.h"
 #include "Common/LocaleDate.h"
 #include "WinCE/MenuBar.h"
 #include "WinCE/ScreenDump.h"
+#include "Wkr/Gui/GfxButton.h"
 
 #include <algorithm>
 #include <string>
@@ -50,6 +53,7 @@ protected:
         plane = company->BuyPlane(FlyingModel(), "Blue Heron", now);
         ASSERT_NE(nullptr, plane);
         company->OpenRoute(plane, home, destination, 1, 1, now);
+        GameOptions::SetKilometres(true);
         navigation = app->GetMainMenu()->GetNavigation();
         navigation->ChangeForm(Screens::PLANES);
         navigation->Show();
@@ -79,43 +83,32 @@ protected:
         Run("wait 50\n");
     }
 
-    ScreenDump Dump() const
-    {
-        ScreenDump dump;
-        Form::GetActiveForm()->Describe(dump);
-        return dump;
-    }
+    SRForm* Screen() const { return navigation->GetScreen(); }
+    std::string Title() const { return Screen() && Screen()->GetLayout().title ? Screen()->GetLayout().title : ""; }
 
-    // The texts drawn below the title, top to bottom.
+    // The notice's text lines, top to bottom.
     std::vector<std::string> Lines() const
     {
-        const ScreenDump dump = Dump();
-        std::vector<ScreenDump::Text> texts = dump.texts;
-        std::stable_sort(texts.begin(), texts.end(), [](const auto& a, const auto& b) { return a.y < b.y; });
         std::vector<std::string> lines;
-        for (const ScreenDump::Text& text : texts)
-        {
-            if (text.y > NoticeForm::TITLE_Y && text.y < 189)
-                lines.push_back(text.text);
-        }
+        const auto* notice = dynamic_cast<const NoticeForm*>(Screen());
+        if (!notice)
+            return lines;
+        for (const NoticeForm::Line& line : notice->GetLines())
+            lines.push_back(line.text);
         return lines;
     }
 
-    // Taps the button drawn from `bitmap`.
-    void Press(const std::string& bitmap)
+    // Taps the button `id` of the shown notice.
+    void Press(int32_t id)
     {
-        const ScreenDump dump = Dump();
-        for (const ScreenDump::Button& button : dump.buttons)
-        {
-            if (button.bitmap == bitmap)
-            {
-                Run(("tap " + std::to_string(button.x + button.width / 2 + dump.originX) + " " +
-                     std::to_string(button.y + button.height / 2 + dump.originY) + "\nwait 50\n")
-                        .c_str());
-                return;
-            }
-        }
-        ADD_FAILURE() << "no button " << bitmap << " on screen " << dump.screen;
+        ASSERT_NE(nullptr, Screen());
+        const GfxButton* button = Screen()->GetButton(id);
+        ASSERT_NE(nullptr, button) << "no button " << id << " on screen " << Shown();
+        ScreenDump dump;
+        Screen()->Describe(dump);
+        Run(("tap " + std::to_string(button->GetX() + 6 + dump.originX) + " " +
+             std::to_string(button->GetY() + 6 + dump.originY) + "\nwait 50\n")
+                .c_str());
     }
 
     std::string Place(int32_t airport) const { return NoticeForm::AirportPlace(airport); }
@@ -261,22 +254,19 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
         Enviroment::SetDialogModel(model);
         Open(c.notice);
         ASSERT_EQ(c.notice, Shown());
-        const ScreenDump dump = Dump();
-        EXPECT_EQ(c.title, dump.title);
+        EXPECT_EQ(c.title, Title());
         std::vector<std::string> expected;
         for (const std::string& line : c.lines)
             expected.push_back(Expand(line, Place(home), plane->_name, figures._name));
         EXPECT_EQ(expected, Lines());
-        ASSERT_EQ(1u, dump.buttons.size());
-        EXPECT_EQ("sr_Ok_button.bmp", dump.buttons[0].bitmap);
-        EXPECT_EQ(89, dump.buttons[0].x);
-        EXPECT_EQ(189, dump.buttons[0].y);
-        for (const ScreenDump::Text& text : dump.texts)
-        {
-            EXPECT_GE(text.y, SRForm::FRAME_TOP) << text.text << " lies inside the window frame";
-            EXPECT_LT(text.y, 189) << text.text << " lies above the button";
-        }
-        Press("sr_Ok_button.bmp");
+        const GfxButton* ok = Screen()->GetButton(NoticeForm::OK);
+        ASSERT_NE(nullptr, ok);
+        EXPECT_EQ(89, ok->GetX());
+        EXPECT_EQ(189, ok->GetY());
+        const int32_t count = static_cast<int32_t>(expected.size());
+        EXPECT_GT(NoticeForm::LineY(0, count), NoticeForm::TITLE_Y + 12) << "the lines start below the title";
+        EXPECT_LE(NoticeForm::LineY(count - 1, count), NoticeForm::LAST_LINE_LIMIT) << "and end above the button";
+        Press(NoticeForm::OK);
         EXPECT_EQ(Screens::PLANES, Shown()) << "Ok returns to the covered screen";
     }
 }
@@ -305,18 +295,18 @@ TEST_F(NoticeTest, IncidentsInARowEachShowTheirOwnAirport)
     Enviroment::SetDialogAirport(company->FindDetails(home));
     Open(Screens::THUNDERSTORM);
     EXPECT_EQ(Place(home), Lines().at(0));
-    Press("sr_Ok_button.bmp");
+    Press(NoticeForm::OK);
     Enviroment::SetDialogAirport(other);
     Open(Screens::THICK_FOG);
     ASSERT_EQ(Screens::THICK_FOG, Shown());
     EXPECT_EQ(Place(destination), Lines().at(0));
-    Press("sr_Ok_button.bmp");
+    Press(NoticeForm::OK);
     EXPECT_EQ(Screens::PLANES, Shown());
 }
 
 TEST_F(NoticeTest, AgencyOfferAcceptSignsTheTermsShownAndRejectLeavesTheRoute)
 {
-    for (const char* answer : {"sr_Reject_button.bmp", "sr_Accept_button.bmp"})
+    for (const int32_t answer : {NoticeForm::REJECT, NoticeForm::ACCEPT})
     {
         SCOPED_TRACE(answer);
         Enviroment::SetDialogPlane(plane);
@@ -332,7 +322,7 @@ TEST_F(NoticeTest, AgencyOfferAcceptSignsTheTermsShownAndRejectLeavesTheRoute)
         Press(answer);
         EXPECT_EQ(Screens::PLANES, Shown());
         const Route* route = plane->GetRoute();
-        if (std::string(answer) == "sr_Reject_button.bmp")
+        if (answer == NoticeForm::REJECT)
         {
             EXPECT_FALSE(route->HasAgency());
             continue;
@@ -349,12 +339,12 @@ TEST_F(NoticeTest, SmugglingRejectLeavesTheRouteCleanAndAcceptStoresTheTerms)
     ASSERT_EQ(Screens::SMUGGLING_OFFER, Shown());
     NoticeActions::SmugglingTerms terms = static_cast<SmugglingOfferForm*>(navigation->GetScreen())->GetTerms();
     EXPECT_EQ("paid: $ " + std::to_string(terms.payment), Lines().back());
-    Press("sr_Reject_button.bmp");
+    Press(NoticeForm::REJECT);
     EXPECT_FALSE(plane->GetRoute()->IsSmuggling());
 
     Open(Screens::SMUGGLING_OFFER);
     terms = static_cast<SmugglingOfferForm*>(navigation->GetScreen())->GetTerms();
-    Press("sr_Accept_button.bmp");
+    Press(NoticeForm::ACCEPT);
     EXPECT_TRUE(plane->GetRoute()->IsSmuggling());
     EXPECT_EQ(terms.payment, plane->GetRoute()->SmugglingPayment());
 }
@@ -368,20 +358,21 @@ TEST_F(NoticeTest, DamageAsksWhenItCanBeRepairedAndOnlyTellsWhenItCannot)
     EXPECT_EQ((std::vector<std::string>{"Plane Blue Heron", "has been damaged.", "Repair cost is:", "$ 5000",
                                         "Do you want to repair it?"}),
               Lines());
-    Press("sr_No_button.bmp");
+    Press(NoticeForm::NO);
     EXPECT_TRUE(plane->_damaged) << "No leaves the plane damaged";
     Open(Screens::PLANE_DAMAGE);
     const int64_t cash = company->GetCash();
-    Press("sr_Yes_button.bmp");
+    Press(NoticeForm::YES);
     EXPECT_FALSE(plane->_damaged);
     EXPECT_EQ(cash - 5000, company->GetCash());
 
     plane->_damaged = true;
+    plane->_repair_cost = 5000;
     company->Spend(company->GetCash(), false);
     Open(Screens::PLANE_DAMAGE);
     EXPECT_EQ("Unfortunatelly, you can't afford", Lines().at(2));
-    ASSERT_EQ(1u, Dump().buttons.size());
-    Press("sr_Ok_button.bmp");
+    EXPECT_EQ(nullptr, Screen()->GetButton(NoticeForm::YES));
+    Press(NoticeForm::OK);
     EXPECT_TRUE(plane->_damaged);
     EXPECT_EQ(Screens::PLANES, Shown());
 }
@@ -393,7 +384,7 @@ TEST_F(NoticeTest, CrashShutDownRemovesThePlaneAndClosesItsRoute)
     EXPECT_EQ((std::vector<std::string>{"Plane", "Blue Heron", "has just crashed.", "It will surely have impact on your",
                                         "company's reputation..."}),
               Lines());
-    Press("sr_ShutDown_button.bmp");
+    Press(NoticeForm::SHUT_DOWN);
     EXPECT_EQ(0, company->GetPlaneCount());
     EXPECT_FALSE(navigation->HasCurrentRoute());
     EXPECT_EQ(Screens::PLANES, Shown());
@@ -403,7 +394,7 @@ TEST_F(NoticeTest, CrashReplaceKeepsTheRouteWaitingForTheReplacementScreen)
 {
     Enviroment::SetDialogPlane(plane);
     Open(Screens::PLANE_CRASH);
-    Press("sr_Replace_button.bmp");
+    Press(NoticeForm::REPLACE);
     EXPECT_EQ(0, company->GetPlaneCount());
     ASSERT_TRUE(navigation->IsRouteProvisional());
     EXPECT_EQ(1, navigation->GetCurrentRoute()->_replacement);
@@ -416,10 +407,11 @@ TEST_F(NoticeTest, FoodPoisoningOkPaysTheSettlementShown)
     Enviroment::SetDialogPlane(plane);
     Open(Screens::FOOD_POISONING);
     const int64_t settlement = static_cast<FoodPoisoningForm*>(navigation->GetScreen())->GetSettlement();
-    EXPECT_EQ(40 * 2500 * Enviroment::GetCostIndex() / 1000, settlement);
+    const int64_t passengers = std::min(40, plane->Capacity());
+    EXPECT_EQ(passengers * 2500 * Enviroment::GetCostIndex() / 1000, settlement);
     EXPECT_EQ("$ " + std::to_string(settlement), Lines().at(4));
     const int64_t cash = company->GetCash();
-    Press("sr_Ok_button.bmp");
+    Press(NoticeForm::OK);
     EXPECT_EQ(cash - settlement, company->GetCash());
 }
 
@@ -432,20 +424,21 @@ TEST_F(NoticeTest, CharityAssignsAFittingPlaneOrSaysNoneFits)
     plane->_damaged = true;
     Enviroment::SetDialogAirport(details);
     Open(Screens::CHARITY_OFFER);
-    EXPECT_EQ("Charity offer", Dump().title);
+    EXPECT_EQ("Charity offer", Title());
     EXPECT_EQ(Place(destination), Lines().at(3));
-    Press("sr_AssignPlane_button.bmp");
+    Press(NoticeForm::ASSIGN_PLANE);
     ASSERT_EQ(Screens::CHARITY_NO_PLANE, Shown()) << "a damaged plane does not fit";
-    Press("sr_Ok_button.bmp");
+    Press(NoticeForm::OK);
     ASSERT_EQ(Screens::CHARITY_OFFER, Shown()) << "back to the offer";
 
     plane->_damaged = false;
-    Press("sr_AssignPlane_button.bmp");
+    Press(NoticeForm::ASSIGN_PLANE);
     ASSERT_EQ(Screens::CHARITY_ASSIGN, Shown());
-    const ScreenDump choice = Dump();
-    ASSERT_EQ(1u, choice.items.size());
-    EXPECT_EQ("Blue Heron", choice.items[0].label);
-    Press("sr_Proceed_button.bmp");
+    const auto* choice = dynamic_cast<PlaneChoiceForm*>(Screen());
+    ASSERT_NE(nullptr, choice);
+    ASSERT_EQ(1, choice->GetList()->GetCount());
+    EXPECT_EQ(plane->_id, choice->GetChosenPlane());
+    Press(NoticeForm::PROCEED);
     EXPECT_EQ(plane->_id, details->_event_mark);
     EXPECT_EQ(Screens::PLANES, Shown()) << "Proceed goes back past the offer";
 }
@@ -461,14 +454,14 @@ TEST_F(NoticeTest, AnOfferResumedFromTheMenuKeepsItsTerms)
     {
         navigation->GetScreen()->OnCommand(COMMAND_MAIN_MENU);
         Run("wait 100\n");
-        ASSERT_EQ(app->GetMainMenu(), Form::GetActiveForm());
+        ASSERT_EQ(app->GetMainMenu(), static_cast<Form*>(Form::GetActiveForm()));
         navigation->ResumeForm();
         navigation->Show();
         Run("wait 50\n");
         ASSERT_EQ(Screens::AGENCY_OFFER, Shown());
         EXPECT_EQ(shown, Lines());
     }
-    Press("sr_Accept_button.bmp");
+    Press(NoticeForm::ACCEPT);
     EXPECT_TRUE(plane->GetRoute()->HasAgency());
 }
 
@@ -485,25 +478,28 @@ TEST_F(NoticeTest, ProceedAndFreeGiveUpTheFlightCancelAndOkKeepIt)
     Enviroment::SetDialogPlane(plane);
 
     Open(Screens::VIP_WARNING);
-    EXPECT_EQ("Plane assigned", Dump().title);
+    EXPECT_EQ("Plane assigned", Title());
+    const std::vector<std::string> warning = Lines();
+    ASSERT_EQ(8u, warning.size());
     EXPECT_EQ((std::vector<std::string>{"a VIP flight", "from:", Place(home)}),
-              std::vector<std::string>(Lines().begin() + 1, Lines().begin() + 4));
-    Press("sr_Cancel_button.bmp");
+              std::vector<std::string>(warning.begin() + 1, warning.begin() + 4));
+    EXPECT_EQ("won't be executed!", warning.back());
+    Press(NoticeForm::CANCEL);
     EXPECT_EQ(plane->_id, details->_event_mark) << "Cancel keeps the flight";
     EXPECT_EQ(Screens::PLANES, Shown());
 
     Open(Screens::VIP_ASSIGNED);
     EXPECT_EQ(Place(destination), Lines().at(2));
-    Press("sr_Ok_button.bmp");
+    Press(NoticeForm::OK);
     EXPECT_EQ(plane->_id, details->_event_mark) << "Ok keeps the flight";
     Open(Screens::VIP_ASSIGNED);
-    Press("sr_Free_button.bmp");
+    Press(NoticeForm::FREE);
     EXPECT_EQ(0, details->_event_mark) << "Free releases the plane";
     EXPECT_EQ(AirportDetails::OFFER_VIP, details->_event_state) << "the offer stays open";
 
     ASSERT_TRUE(NoticeActions::AssignSpecialFlight(details, plane));
     Open(Screens::VIP_WARNING);
-    Press("sr_Proceed_button.bmp");
+    Press(NoticeForm::PROCEED);
     EXPECT_EQ(0, details->_event_mark) << "Proceed gives up the flight";
     EXPECT_EQ(Screens::SELL_PLANE, navigation->GetCurrentNumber()) << "and the sale goes on";
 }
