@@ -41,7 +41,10 @@ public:
         Time at;
         Terms terms;
 
-        bool Holds(int32_t plane, const Time& now) const { return held && planeId == plane && at.Equals(now); }
+        bool Holds(int32_t plane, const Time& now) const
+        {
+            return held && planeId == plane && at.Equals(now);
+        }
         void Keep(int32_t plane, const Time& now, const Terms& drawn)
         {
             held = true;

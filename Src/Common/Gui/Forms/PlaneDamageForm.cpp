@@ -45,6 +45,7 @@ PlaneDamageForm::PlaneDamageForm(int32_t number) : NoticeForm(number, "Plane dam
 void PlaneDamageForm::OnButton(int32_t id)
 {
     if (id == YES)
-        NoticeActions::RepairPlane(Enviroment::GetCompany()->FindPlane(_planeId), TimeSimulation::GetCurrGameTime());
+        NoticeActions::RepairPlane(Enviroment::GetCompany()->FindPlane(_planeId),
+                                   TimeSimulation::GetCurrGameTime());
     Back();
 }

@@ -57,7 +57,8 @@ bool SpecialOfferForm::IsVip() const
 int32_t SpecialOfferForm::AssignTarget() const
 {
     const bool fits = !NoticeActions::PlanesForSpecialFlight(Enviroment::GetDialogAirport()).empty();
-    const bool fromAirportScreen = GetNumber() == Screens::CHARITY_OFFER_INFO || GetNumber() == Screens::VIP_OFFER_INFO;
+    const bool fromAirportScreen =
+        GetNumber() == Screens::CHARITY_OFFER_INFO || GetNumber() == Screens::VIP_OFFER_INFO;
     if (fits)
         return IsVip() ? Screens::VIP_ASSIGN : Screens::CHARITY_ASSIGN;
     if (IsVip())

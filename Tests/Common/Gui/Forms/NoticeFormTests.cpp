@@ -9,13 +9,13 @@
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/Route.h"
 #include "Common/Backend/TimeSimulation.h"
+#include "Common/Gui/Controls/ItemListPanel.h"
 #include "Common/Gui/Forms/AgencyOfferForm.h"
 #include "Common/Gui/Forms/CentralFormChanger.h"
 #include "Common/Gui/Forms/FoodPoisoningForm.h"
 #include "Common/Gui/Forms/GameOptions.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "Common/Gui/Forms/NoticeForm.h"
-#include "Common/Gui/Controls/ItemListPanel.h"
 #include "Common/Gui/Forms/PlaneChoiceForm.h"
 #include "Common/Gui/Forms/PlaneDamageForm.h"
 #include "Common/Gui/Forms/ScreenFactory.h"
@@ -84,7 +84,10 @@ protected:
     }
 
     SRForm* Screen() const { return navigation->GetScreen(); }
-    std::string Title() const { return Screen() && Screen()->GetLayout().title ? Screen()->GetLayout().title : ""; }
+    std::string Title() const
+    {
+        return Screen() && Screen()->GetLayout().title ? Screen()->GetLayout().title : "";
+    }
 
     // The notice's text lines, top to bottom.
     std::vector<std::string> Lines() const
@@ -162,20 +165,28 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
     homeDetails->_expiry_date = Time(1960, 3, 31);
     char offerEnd[LOCALE_DATE_SIZE];
     homeDetails->_expiry_date.FormatDate(offerEnd);
-    const std::vector<std::string> offer = {"from:", "@home", "to:", Place(destination), "You've been given an offer",
-                                            "to set up the route", "before the end of", offerEnd,
-                                            "If you succeed, you will be paid:", "$250000"};
+    const std::vector<std::string> offer = {"from:",
+                                            "@home",
+                                            "to:",
+                                            Place(destination),
+                                            "You've been given an offer",
+                                            "to set up the route",
+                                            "before the end of",
+                                            offerEnd,
+                                            "If you succeed, you will be paid:",
+                                            "$250000"};
     const std::vector<InformationalCase> cases = {
         {Screens::NEW_MODEL,
          "Plane new model",
          {"New plane model has been put", "on the market:", std::string("Model: ") + figures._name,
           "Price: $" + std::to_string(figures._price), "Speed: " + std::to_string(figures._speed) + " km/h",
-          "Range: " + std::to_string(figures._range) + " km", "Capacity: " + std::to_string(figures._capacity)}},
+          "Range: " + std::to_string(figures._range) + " km",
+          "Capacity: " + std::to_string(figures._capacity)}},
         {Screens::MODEL_WITHDRAWAL,
          "Plane model withdrawal",
          {"@model", "is not for sale anymore.",
-          "You have " + std::to_string(figures._runout_months) + " months to replace", "all your planes that match",
-          "this model."}},
+          "You have " + std::to_string(figures._runout_months) + " months to replace",
+          "all your planes that match", "this model."}},
         {Screens::BAD_WEATHER,
          "Bad weather",
          {"@home", "The airport", "will be closed for a few days", "because of extremely", "bad weather."}},
@@ -184,8 +195,9 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
          {"@home", "The airport", "will be closed for a few days", "because of extremely", "bad weather."}},
         {Screens::SMUGGLING_DETECTED,
          "Smuggling detected",
-         {"You have been caught", "smuggling! You have been fined", "$ 123456", "Additionally, your plane has to be",
-          "thoroughly checked so it will be", "held by the police for a few days."}},
+         {"You have been caught", "smuggling! You have been fined", "$ 123456",
+          "Additionally, your plane has to be", "thoroughly checked so it will be",
+          "held by the police for a few days."}},
         {Screens::STAFF_STRIKE,
          "Airport staff strike",
          {"@home", "Airport's staff has announced", "a strike tomorrow.", "The airport will be closed",
@@ -198,45 +210,56 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
         {Screens::ROUTE_AWARD, "Offer", {"Congratulations!", "You have been awarded:", "$123456"}},
         {Screens::AGENCY_SHORT_OF_SEATS,
          "Withdrawn",
-         {agency, "has just withdrawn from", "contract because you are not", "able to carry desired number of",
-          "their passengers."}},
+         {agency, "has just withdrawn from", "contract because you are not",
+          "able to carry desired number of", "their passengers."}},
         {Screens::AGENCY_DEMAND_FALLEN,
          "Withdrawn",
          {agency, "has just withdrawn from", "contract because passengers", "demand has rapidly fallen",
           "down recently."}},
         {Screens::CONTRACT_INFO,
          "Contract info",
-         {"You have the contract with", agency + ".", "They buy 10 tickets for each", "flight on this route and",
-          "you guarntee them 4% off."}},
+         {"You have the contract with", agency + ".", "They buy 10 tickets for each",
+          "flight on this route and", "you guarntee them 4% off."}},
         {Screens::CHARITY_NO_PLANE, "No free plane", {noPlane[0], noPlane[1], noPlane[2]}},
         {Screens::CHARITY_NO_PLANE_2, "No free plane", {noPlane[0], noPlane[1], noPlane[2]}},
-        {Screens::CHARITY_EXPIRED, "Offer expired", {"from:", "@home", "The offer of charity flight", "has just expired."}},
+        {Screens::CHARITY_EXPIRED,
+         "Offer expired",
+         {"from:", "@home", "The offer of charity flight", "has just expired."}},
         {Screens::VIP_NO_PLANE, "No free plane", {noPlane[0], noPlane[1], noPlane[2]}},
         {Screens::VIP_NO_PLANE_2, "No free plane", {noPlane[0], noPlane[1], noPlane[2]}},
-        {Screens::VIP_EXPIRED, "Offer expired", {"from:", "@home", "The offer of VIP flight", "has just expired."}},
+        {Screens::VIP_EXPIRED,
+         "Offer expired",
+         {"from:", "@home", "The offer of VIP flight", "has just expired."}},
         {Screens::THUNDERSTORM,
          "Thunderstorm",
          {"@home", "Enormous thunderstorm", "raging over:", "caused emergency", "airport closure."}},
         {Screens::STRONG_WIND,
          "Strong wind",
          {"@home", "Extremely strong wind", "blowing over:", "caused emergency", "airport closure."}},
-        {Screens::THICK_FOG, "Thick Fog", {"@home", "Thick fog", "lingering over:", "caused emergency", "airport closure."}},
+        {Screens::THICK_FOG,
+         "Thick Fog",
+         {"@home", "Thick fog", "lingering over:", "caused emergency", "airport closure."}},
         {Screens::MANEUVERS,
          "Maneuvers",
          {"@home", "Government has announced", "military maneuvers tomorrow.", "The airport",
           "will be closed for a whole day."}},
-        {Screens::BIRTH_IN_AIR, "Birth in air", {"The child was born", "during the flight.", "Passengers are pleased."}},
+        {Screens::BIRTH_IN_AIR,
+         "Birth in air",
+         {"The child was born", "during the flight.", "Passengers are pleased."}},
         {Screens::HEART_ATTACK,
          "Heart attack",
          {"One of passengers on", "@plane", "had a heart attack.", "It caused an emergency landing.",
           "Passengers are dissatisfied."}},
         {Screens::EMERGENCY_STATE,
          "Emergency state",
-         {"State of emergency announced in", "@home", "All routes running through", "this airport have been closed."}},
+         {"State of emergency announced in", "@home", "All routes running through",
+          "this airport have been closed."}},
         {Screens::ECONOMY_GROWS,
          "Economy grows",
          {"The economy is growing", "Maybe it's a good time", "to make some investments."}},
-        {Screens::ECONOMY_FALLS, "Economy falls", {"The economy is falling down", "Manage your means wisely."}},
+        {Screens::ECONOMY_FALLS,
+         "Economy falls",
+         {"The economy is falling down", "Manage your means wisely."}},
         {Screens::ECONOMY_LEVELS, "Economy levels out", {"The economy levels out."}},
     };
 
@@ -265,7 +288,8 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
         EXPECT_EQ(189, ok->GetY());
         const int32_t count = static_cast<int32_t>(expected.size());
         EXPECT_GT(NoticeForm::LineY(0, count), NoticeForm::TITLE_Y + 12) << "the lines start below the title";
-        EXPECT_LE(NoticeForm::LineY(count - 1, count), NoticeForm::LAST_LINE_LIMIT) << "and end above the button";
+        EXPECT_LE(NoticeForm::LineY(count - 1, count), NoticeForm::LAST_LINE_LIMIT)
+            << "and end above the button";
         Press(NoticeForm::OK);
         EXPECT_EQ(Screens::PLANES, Shown()) << "Ok returns to the covered screen";
     }
@@ -312,7 +336,8 @@ TEST_F(NoticeTest, AgencyOfferAcceptSignsTheTermsShownAndRejectLeavesTheRoute)
         Enviroment::SetDialogPlane(plane);
         Open(Screens::AGENCY_OFFER);
         ASSERT_EQ(Screens::AGENCY_OFFER, Shown());
-        const NoticeActions::AgencyTerms terms = static_cast<AgencyOfferForm*>(navigation->GetScreen())->GetTerms();
+        const NoticeActions::AgencyTerms terms =
+            static_cast<AgencyOfferForm*>(navigation->GetScreen())->GetTerms();
         ASSERT_GE(terms.tickets, 5);
         const std::vector<std::string> lines = Lines();
         ASSERT_EQ(6u, lines.size());
@@ -337,7 +362,8 @@ TEST_F(NoticeTest, SmugglingRejectLeavesTheRouteCleanAndAcceptStoresTheTerms)
     Enviroment::SetDialogPlane(plane);
     Open(Screens::SMUGGLING_OFFER);
     ASSERT_EQ(Screens::SMUGGLING_OFFER, Shown());
-    NoticeActions::SmugglingTerms terms = static_cast<SmugglingOfferForm*>(navigation->GetScreen())->GetTerms();
+    NoticeActions::SmugglingTerms terms =
+        static_cast<SmugglingOfferForm*>(navigation->GetScreen())->GetTerms();
     EXPECT_EQ("paid: $ " + std::to_string(terms.payment), Lines().back());
     Press(NoticeForm::REJECT);
     EXPECT_FALSE(plane->GetRoute()->IsSmuggling());
@@ -381,8 +407,8 @@ TEST_F(NoticeTest, CrashShutDownRemovesThePlaneAndClosesItsRoute)
 {
     Enviroment::SetDialogPlane(plane);
     Open(Screens::PLANE_CRASH);
-    EXPECT_EQ((std::vector<std::string>{"Plane", "Blue Heron", "has just crashed.", "It will surely have impact on your",
-                                        "company's reputation..."}),
+    EXPECT_EQ((std::vector<std::string>{"Plane", "Blue Heron", "has just crashed.",
+                                        "It will surely have impact on your", "company's reputation..."}),
               Lines());
     Press(NoticeForm::SHUT_DOWN);
     EXPECT_EQ(0, company->GetPlaneCount());
