@@ -16,11 +16,7 @@
 
 namespace
 {
-enum Button
-{
-    OK,
-    CANCEL,
-};
+using enum AdvertisingForm::Button;
 
 constexpr ScreenText TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 78, "How big campaign do you want?"},
@@ -62,12 +58,13 @@ AdvertisingForm::AdvertisingForm(int32_t number) : SRForm(number, LAYOUT)
     const char* radio = GfxResources::BitmapName(GfxResources::BMP_RADIO_BUTTON);
     for (int32_t i = 0; i < 3; ++i)
     {
-        auto* button =
-            new GfxRadioButton(&_sizes, false, radio, RADIO_X, static_cast<int16_t>(FIRST_ROW_Y + ROW_STEP * i), this,
-                               new ChooseSizeCallback(this, SIZES[i]));
+        auto* button = new GfxRadioButton(&_sizes, false, radio, RADIO_X,
+                                          static_cast<int16_t>(FIRST_ROW_Y + ROW_STEP * i), this,
+                                          new ChooseSizeCallback(this, SIZES[i]));
         if (!company->MayAdvertise(airport) || !company->CanAffordCampaign(airport, SIZES[i]))
             button->Disable();
         Widgets().AddWidget(button);
+        _buttons[i] = button;
     }
     GetButton(OK)->Disable();
 }

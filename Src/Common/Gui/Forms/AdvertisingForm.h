@@ -10,6 +10,8 @@
 #include "Common/Gui/Controls/BasicRadioButton.h"
 #include "Common/Gui/Forms/SRForm.h"
 
+class GfxRadioButton;
+
 // The radio buttons' group must outlive the buttons, which the screen's
 // base deletes; a base class constructed before SRForm is destroyed after it.
 struct AdvertisingGroup
@@ -20,6 +22,13 @@ struct AdvertisingGroup
 class AdvertisingForm : private AdvertisingGroup, public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        OK,
+        CANCEL,
+    };
+
     static constexpr int32_t SIZES[3] = {40, 80, 120};
 
     explicit AdvertisingForm(int32_t number);
@@ -27,6 +36,8 @@ public:
     // The campaign size chosen, 0 before a choice.
     int32_t GetChosenSize() const { return _chosen; }
     void ChooseSize(int32_t size);
+    // The radio button of the size at this index (small, medium, large).
+    GfxRadioButton* GetSizeButton(int32_t index) const { return _buttons[index]; }
 
 protected:
     void OnButton(int32_t id) override;
@@ -34,4 +45,5 @@ protected:
 
 private:
     int32_t _chosen = 0;
+    GfxRadioButton* _buttons[3] = {};
 };

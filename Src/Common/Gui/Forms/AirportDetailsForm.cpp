@@ -15,12 +15,7 @@
 
 namespace
 {
-enum Button
-{
-    OK,
-    DEMAND,
-    RISK,
-};
+using enum AirportDetailsForm::Button;
 
 constexpr ScreenText TEXTS[] = {
     {GfxResources::FONT_TEXT, 20, 50, "Name:"},

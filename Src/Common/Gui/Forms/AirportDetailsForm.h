@@ -18,6 +18,14 @@ class PopupMenu;
 class AirportDetailsForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        OK,
+        DEMAND,
+        RISK,
+    };
+
     // The pop-up's entries, bottom first.
     enum Entry
     {

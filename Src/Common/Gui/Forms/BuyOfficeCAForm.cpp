@@ -10,10 +10,7 @@
 
 namespace
 {
-enum Button
-{
-    OK,
-};
+using enum BuyOfficeCAForm::Button;
 
 constexpr ScreenText TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 85, "You can't afford it!"},
@@ -42,6 +39,7 @@ void BuyOfficeCAForm::OnButton(int32_t id)
 void BuyOfficeCAForm::PaintContent()
 {
     char text[40];
-    std::snprintf(text, sizeof(text), "$ %" PRId64, AirportDetails::OfficePrice(Navigation()->GetCurrentAirport()));
+    std::snprintf(text, sizeof(text), "$ %" PRId64,
+                  AirportDetails::OfficePrice(Navigation()->GetCurrentAirport()));
     DrawCentred(GfxResources::FONT_YELLOW, PRICE_Y, text);
 }

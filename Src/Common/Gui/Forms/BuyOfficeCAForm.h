@@ -9,6 +9,12 @@
 class BuyOfficeCAForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        OK,
+    };
+
     explicit BuyOfficeCAForm(int32_t number);
 
 protected:

@@ -13,11 +13,7 @@
 
 namespace
 {
-enum Button
-{
-    YES,
-    NO,
-};
+using enum BuyOfficeForm::Button;
 
 constexpr ScreenText TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 85, "It will cost:"},
@@ -47,7 +43,8 @@ void BuyOfficeForm::OnButton(int32_t id)
         const int32_t airport = Navigation()->GetCurrentAirport();
         if (!company->HasOffice(airport) && company->CanAffordOffice(airport))
         {
-            company->BuyOffice(airport, AirportDetails::OfficePrice(airport), TimeSimulation::GetCurrGameTime());
+            company->BuyOffice(airport, AirportDetails::OfficePrice(airport),
+                               TimeSimulation::GetCurrGameTime());
             Navigation()->SetCurrentDetails(company->FindDetails(airport));
         }
     }
@@ -57,6 +54,7 @@ void BuyOfficeForm::OnButton(int32_t id)
 void BuyOfficeForm::PaintContent()
 {
     char text[40];
-    std::snprintf(text, sizeof(text), "$ %" PRId64, AirportDetails::OfficePrice(Navigation()->GetCurrentAirport()));
+    std::snprintf(text, sizeof(text), "$ %" PRId64,
+                  AirportDetails::OfficePrice(Navigation()->GetCurrentAirport()));
     DrawCentred(GfxResources::FONT_YELLOW, PRICE_Y, text);
 }

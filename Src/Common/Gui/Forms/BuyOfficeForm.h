@@ -12,6 +12,13 @@
 class BuyOfficeForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        YES,
+        NO,
+    };
+
     explicit BuyOfficeForm(int32_t number);
 
 protected:

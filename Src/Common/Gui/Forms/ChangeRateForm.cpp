@@ -17,12 +17,7 @@
 
 namespace
 {
-enum Button
-{
-    OK,
-    UP,
-    DOWN,
-};
+using enum ChangeRateForm::Button;
 
 constexpr ScreenText RATE_TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 78, "How high should be the monthly"},
@@ -62,7 +57,8 @@ constexpr int32_t FINE_Y = 164;
 
 const ScreenLayout& LayoutOf(int32_t number)
 {
-    ASSERT((number == Screens::CHANGE_RATE || number == Screens::CREDIT_FINE) && "the rate screens are 10 and 11");
+    ASSERT((number == Screens::CHANGE_RATE || number == Screens::CREDIT_FINE) &&
+           "the rate screens are 10 and 11");
     return number == Screens::CHANGE_RATE ? RATE_LAYOUT : FINE_LAYOUT;
 }
 
@@ -133,7 +129,9 @@ void ChangeRateForm::ShowRate()
     GfxResources::GetBitmap(GfxResources::BMP_PROCENT_PANEL1)->Draw(this, RATE_X, RATE_Y, SRCCOPY);
     std::snprintf(text, sizeof(text), "%% %" PRId64, _rate);
     DrawString(RATE_X + (RATE_WIDTH - TextWidth(text)) / 2, RATE_Y + 3, text, ROP_DEFAULT);
-    GfxResources::GetBitmap(GfxResources::BMP_AMOUNT_PANEL)->Draw(this, INSTALLMENT_X, INSTALLMENT_Y, SRCCOPY);
+    GfxResources::GetBitmap(GfxResources::BMP_AMOUNT_PANEL)
+        ->Draw(this, INSTALLMENT_X, INSTALLMENT_Y, SRCCOPY);
     std::snprintf(text, sizeof(text), "$ %" PRId64, company->GetInitialCredit() * _rate / 100);
-    DrawString(INSTALLMENT_X + (INSTALLMENT_WIDTH - TextWidth(text)) / 2, INSTALLMENT_Y + 3, text, ROP_DEFAULT);
+    DrawString(INSTALLMENT_X + (INSTALLMENT_WIDTH - TextWidth(text)) / 2, INSTALLMENT_Y + 3, text,
+               ROP_DEFAULT);
 }

@@ -16,6 +16,14 @@
 class ChangeRateForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        OK,
+        UP,
+        DOWN,
+    };
+
     explicit ChangeRateForm(int32_t number);
 
     int64_t GetRate() const { return _rate; }

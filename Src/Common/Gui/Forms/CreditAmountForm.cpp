@@ -12,13 +12,7 @@
 
 namespace
 {
-enum Button
-{
-    OK,
-    CANCEL,
-    UP,
-    DOWN,
-};
+using enum CreditAmountForm::Button;
 
 constexpr ScreenText OBTAIN_TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 75, "Interests are 10% per year."},
@@ -51,7 +45,8 @@ constexpr int32_t AMOUNT_TEXT_Y = AMOUNT_Y + 3;
 
 const ScreenLayout& LayoutOf(int32_t number)
 {
-    ASSERT((number == Screens::OBTAIN_CREDIT || number == Screens::REPAY_CREDIT) && "credit amounts are 8 and 9");
+    ASSERT((number == Screens::OBTAIN_CREDIT || number == Screens::REPAY_CREDIT) &&
+           "credit amounts are 8 and 9");
     return number == Screens::OBTAIN_CREDIT ? OBTAIN_LAYOUT : REPAY_LAYOUT;
 }
 
@@ -69,7 +64,8 @@ void SetButtonEnabled(GfxButton* button, bool enabled)
 
 CreditAmountForm::CreditAmountForm(int32_t number) : SRForm(number, LayoutOf(number))
 {
-    _range = IsObtain() ? BankActions::CreditAmounts(TimeSimulation::GetCurrGameTime()) : BankActions::RepayAmounts();
+    _range = IsObtain() ? BankActions::CreditAmounts(TimeSimulation::GetCurrGameTime())
+                        : BankActions::RepayAmounts();
     _amount = _range.high;
 }
 

@@ -16,6 +16,15 @@
 class CreditAmountForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        OK,
+        CANCEL,
+        UP,
+        DOWN,
+    };
+
     explicit CreditAmountForm(int32_t number);
 
     int64_t GetAmount() const { return _amount; }

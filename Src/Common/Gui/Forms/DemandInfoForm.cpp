@@ -14,10 +14,7 @@
 
 namespace
 {
-enum Button
-{
-    OK,
-};
+using enum DemandInfoForm::Button;
 
 constexpr ScreenText TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 45, "Info about value of demand"},
@@ -77,7 +74,8 @@ void DemandInfoForm::PaintContent()
     for (int32_t slot = 0; slot < AirportDetails::NEIGHBOURS; ++slot)
     {
         const int32_t y = FIRST_LINE_Y + LINE_STEP * slot;
-        DrawText(GfxResources::FONT_TEXT, LINE_X, y, LineText(airport, slot, GameOptions::UsesKilometres()).c_str());
+        DrawText(GfxResources::FONT_TEXT, LINE_X, y,
+                 LineText(airport, slot, GameOptions::UsesKilometres()).c_str());
         if (!company->MayOpenRouteToNeighbour(airport, slot))
             _marker->Draw(this, MARKER_X, y, SRCCOPY);
     }

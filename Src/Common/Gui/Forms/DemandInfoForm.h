@@ -18,6 +18,12 @@ class MaskedBitmap;
 class DemandInfoForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        OK,
+    };
+
     explicit DemandInfoForm(int32_t number);
     ~DemandInfoForm() override;
 

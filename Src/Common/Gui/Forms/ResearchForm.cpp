@@ -14,12 +14,7 @@
 
 namespace
 {
-enum Button
-{
-    YES,
-    NO,
-    OK,
-};
+using enum ResearchForm::Button;
 
 constexpr ScreenText ASK_TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 90, "It will cost:"},
@@ -81,7 +76,8 @@ void ResearchForm::PaintContent()
     if (GetNumber() == Screens::RESEARCH_NOT_NEEDED)
         return;
     char text[40];
-    std::snprintf(text, sizeof(text), "$ %" PRId64, AirportDetails::ResearchCost(Navigation()->GetCurrentAirport()));
-    DrawCentred(GfxResources::FONT_YELLOW, GetNumber() == Screens::RESEARCH ? ASK_PRICE_Y : CANNOT_AFFORD_PRICE_Y,
-                text);
+    std::snprintf(text, sizeof(text), "$ %" PRId64,
+                  AirportDetails::ResearchCost(Navigation()->GetCurrentAirport()));
+    DrawCentred(GfxResources::FONT_YELLOW,
+                GetNumber() == Screens::RESEARCH ? ASK_PRICE_Y : CANNOT_AFFORD_PRICE_Y, text);
 }

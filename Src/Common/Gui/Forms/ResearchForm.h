@@ -12,6 +12,14 @@
 class ResearchForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        YES,
+        NO,
+        OK,
+    };
+
     explicit ResearchForm(int32_t number);
 
 protected:

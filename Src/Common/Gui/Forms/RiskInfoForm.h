@@ -8,10 +8,33 @@
 
 #include "Common/Gui/Forms/SRForm.h"
 
+#include <string>
+#include <vector>
+
+class AirportDetails;
+
 class RiskInfoForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        OK,
+    };
+
+    // One centred line of the screen.
+    struct Line
+    {
+        int32_t font;
+        int32_t y;
+        std::string text;
+    };
+
     explicit RiskInfoForm(int32_t number);
+
+    // What the screen shows for the company's details of an airport (none
+    // when it holds none).
+    static std::vector<Line> Lines(const AirportDetails* details);
 
 protected:
     void OnButton(int32_t id) override;

@@ -12,11 +12,7 @@
 
 namespace
 {
-enum Button
-{
-    YES,
-    NO,
-};
+using enum SellOfficeForm::Button;
 
 constexpr ScreenText TEXTS[] = {
     {GfxResources::FONT_TEXT, SRForm::CENTRED, 85, "Office value is:"},
@@ -45,7 +41,8 @@ void SellOfficeForm::OnButton(int32_t id)
         Company* company = Enviroment::GetCompany();
         const int32_t airport = Navigation()->GetCurrentAirport();
         if (company->HasOffice(airport))
-            company->SellOffice(airport, Company::OfficeSaleValue(airport), TimeSimulation::GetCurrGameTime());
+            company->SellOffice(airport, Company::OfficeSaleValue(airport),
+                                TimeSimulation::GetCurrGameTime());
     }
     GoTo(Screens::AIRPORT_DETAILS);
 }
@@ -53,6 +50,7 @@ void SellOfficeForm::OnButton(int32_t id)
 void SellOfficeForm::PaintContent()
 {
     char text[40];
-    std::snprintf(text, sizeof(text), "$ %" PRId64, Company::OfficeSaleValue(Navigation()->GetCurrentAirport()));
+    std::snprintf(text, sizeof(text), "$ %" PRId64,
+                  Company::OfficeSaleValue(Navigation()->GetCurrentAirport()));
     DrawCentred(GfxResources::FONT_YELLOW, VALUE_Y, text);
 }

@@ -10,6 +10,13 @@
 class SellOfficeForm : public SRForm
 {
 public:
+    // The buttons of the layout.
+    enum Button
+    {
+        YES,
+        NO,
+    };
+
     explicit SellOfficeForm(int32_t number);
 
 protected:

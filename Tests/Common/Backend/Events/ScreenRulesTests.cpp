@@ -40,7 +40,9 @@ TEST_F(ScreenRulesTest, ResearchAndOfficesAreUnaffordableAtAPriceEqualToTheCash)
     {
         int64_t cash;
         Choice research;
-    } cases[] = {{research - 1, Choice::CANNOT_AFFORD}, {research, Choice::CANNOT_AFFORD}, {research + 1, Choice::ASK}};
+    } cases[] = {{research - 1, Choice::CANNOT_AFFORD},
+                 {research, Choice::CANNOT_AFFORD},
+                 {research + 1, Choice::ASK}};
     for (const auto& c : cases)
     {
         SetCash(c.cash);
@@ -199,7 +201,8 @@ TEST_F(ScreenRulesTest, TheRateStaysWithinOneAndWhatTheCashPaysUpToThirty)
         EXPECT_TRUE(BankActions::SetRate(c.highest, Now()));
         EXPECT_EQ(c.highest, company().GetMIR());
     }
-    EXPECT_EQ(1, Pending(CreditInstallmentEvent::TYPE)) << "without the prompt the installment keeps its date";
+    EXPECT_EQ(1, Pending(CreditInstallmentEvent::TYPE))
+        << "without the prompt the installment keeps its date";
 }
 
 // The monthly installment found the rate unaffordable and asks for a new
