@@ -469,6 +469,31 @@ TEST_F(AirportBankTest, APlayerBorrowsChangesTheRateAndRepaysThroughTheScreens)
     EXPECT_EQ(0, PendingInstallments()) << "repaying all cancels the installments";
 }
 
+// The cost index grows 2 per mille a month: late in a game the office at a
+// large airport costs more than a million, and both office screens show it.
+TEST_F(AirportBankTest, OfficesOverAMillionAreShownLateInAGame)
+{
+    int32_t largest = 0;
+    for (int32_t a = 0; a < Enviroment::AIRPORT_COUNT; ++a)
+    {
+        if (AirportDetails::OfficePrice(a) > AirportDetails::OfficePrice(largest))
+            largest = a;
+    }
+    // Forty years of monthly growth from the start of 200.
+    Enviroment::RaiseCostIndex(2 * 12 * 40);
+    const int64_t price = AirportDetails::OfficePrice(largest);
+    ASSERT_GT(price, 1000000);
+    for (const int64_t cash : {price, price + 1})
+    {
+        SetCash(cash);
+        OpenAirport(largest);
+        Choose(As<AirportDetailsForm>()->GetPopup(), AirportDetailsForm::BUY);
+        EXPECT_EQ(cash > price ? Screens::BUY_OFFICE : Screens::BUY_OFFICE_CANNOT_AFFORD, Shown());
+    }
+    Press(BuyOfficeForm::YES);
+    EXPECT_TRUE(company->HasOffice(largest));
+}
+
 // The monthly installment's two questions: a new rate, and the fine.
 TEST_F(AirportBankTest, TheInstallmentNoticesReturnWhereThePlayerWas)
 {
