@@ -6,6 +6,8 @@
 #include "WinCE/MaskedBitmap.h"
 #include "WinCE/OffscreenWindow.h"
 
+#include <string>
+
 namespace
 {
 const char* const s_bitmapNames[SharedGraphics::BITMAP_COUNT] = {
@@ -45,6 +47,9 @@ void SharedGraphics::Load()
     s_set.fonts[2] = new BitmapFont("font.bmp", 0);
     s_set.fonts[3] = new BitmapFont("font_yellow.bmp", "font_yellow_mask.bmp", 0);
     s_set.fonts[4] = new BitmapFont("font_pl2.bmp", "font_pl2_mask.bmp", 0);
+    // Screen dumps name the shared fonts by index: fonts 1 and 2 share a strip.
+    for (int32_t i = 0; i < FONT_COUNT; ++i)
+        s_set.fonts[i]->SetName("font" + std::to_string(i));
     // Entry 20 is a bitmap of its own, though of the same file as 18.
     for (int32_t i = 0; i < BITMAP_COUNT; ++i)
         s_set.bitmaps[i] = new Bitmap(s_bitmapNames[i]);
