@@ -138,19 +138,34 @@ bool SkyreachApp::OnIdle()
 {
     if (s_simulationRunning && TimeSimulation::GetGameSpeed() != 0 && _timeSimulation)
     {
+        AttentionWatch watch;
+        // The clock first follows the tick count, so that everything due by
+        // now fires in this step: firing synchronises the clock at the tick
+        // it happens, and an advance only after it would drop the real time
+        // since the last step whenever an event fires.
+        _timeSimulation->Advance();
         // Every due event fires, so a big fleet at the fastest speeds keeps
         // up with the clock; the budget keeps input answered when very many
         // are due (what is left fires at the next step). An event that asks
         // for the player ends the run, so its notice comes before anything
         // else happens, as it would with one event per step.
         const uint32_t start = GetTickCount();
-        AttentionWatch watch;
-        while (s_simulationRunning && TimeSimulation::GetGameSpeed() != 0 && TimeSimulation::FireDue())
+        bool fired = false;
+        while (!watch.Asked() && s_simulationRunning && TimeSimulation::GetGameSpeed() != 0 &&
+               TimeSimulation::FireDue())
         {
-            if (watch.Asked() || GetTickCount() - start >= IDLE_EVENT_BUDGET_MS)
+            fired = true;
+            if (GetTickCount() - start >= IDLE_EVENT_BUDGET_MS)
                 break;
         }
-        _timeSimulation->Advance();
+        if (fired)
+        {
+            // Each event synchronised the clock at its own tick with the game
+            // time of the advance above, which would drop the real time the
+            // events took; counting again from the advance's tick keeps it.
+            TimeSimulation::SetLastEventTick(_timeSimulation->GetLastAdvanceTick());
+            _timeSimulation->Advance();
+        }
     }
     return Application::OnIdle();
 }

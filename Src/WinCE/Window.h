@@ -28,7 +28,7 @@
 // forgotten; a block transfer carries the strings of the source area along
 // with the pixels, so text composed in a back buffer shows on the form it is
 // copied to; scrolling moves them. A string drawn where another one starts
-// takes its place.
+// replaces it (a string drawn over by an opaque font goes to the end).
 #pragma once
 
 #include "WinCE/Color.h"
