@@ -19,8 +19,6 @@
 
 namespace
 {
-bool s_simulationRunning = false;
-
 // Watches, for the length of one idle step, whether a fired event asked for
 // the player (a notice or the end of the game), passing the request on.
 class AttentionWatch : public NoticeSink
@@ -115,18 +113,14 @@ SkyreachApp* SkyreachApp::GetApp()
 
 void SkyreachApp::SetSimulationRunning(bool running)
 {
-    if (running && !s_simulationRunning)
-    {
-        // Real time spent stopped is not game time: restart the clock's
-        // reference point from now, tick and game time together.
-        GameState::ResumeSimulation();
-    }
-    s_simulationRunning = running;
+    // Real time spent stopped is not game time: resuming restarts the clock's
+    // reference point from now, tick and game time together.
+    GameState::SetSimulationRunning(running);
 }
 
 bool SkyreachApp::IsSimulationRunning()
 {
-    return s_simulationRunning;
+    return GameState::IsSimulationRunning();
 }
 
 void SkyreachApp::FormatLocaleDate(int32_t day, int32_t month, int32_t year, char* buffer)
@@ -136,7 +130,7 @@ void SkyreachApp::FormatLocaleDate(int32_t day, int32_t month, int32_t year, cha
 
 bool SkyreachApp::OnIdle()
 {
-    if (s_simulationRunning && TimeSimulation::GetGameSpeed() != 0 && _timeSimulation)
+    if (GameState::IsSimulationRunning() && TimeSimulation::GetGameSpeed() != 0 && _timeSimulation)
     {
         AttentionWatch watch;
         // The clock first follows the tick count, so that everything due by
@@ -151,7 +145,7 @@ bool SkyreachApp::OnIdle()
         // else happens, as it would with one event per step.
         const uint32_t start = GetTickCount();
         bool fired = false;
-        while (!watch.Asked() && s_simulationRunning && TimeSimulation::GetGameSpeed() != 0 &&
+        while (!watch.Asked() && GameState::IsSimulationRunning() && TimeSimulation::GetGameSpeed() != 0 &&
                TimeSimulation::FireDue())
         {
             fired = true;

@@ -18,7 +18,6 @@
 // asked for explicitly.
 #include "Common/Gui/Controls/ControlGalleryApp.h"
 #include "Common/Gui/Controls/GfxResources.h"
-#include "Common/SharedGraphics.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/Assert.h"
 #include "WinCE/CrtDbg.h"
@@ -215,7 +214,7 @@ template <class Drive> int RunGame(Host& host, Drive drive)
     SetHost(&host);
     s_failureHost = &host;
     SetFailureHandler(HostFailure);
-    SharedGraphics::Load();
+    GfxResources::Init();
     DebugPrintf("Start-up: shared graphics loaded\n");
     int result = 0;
     {
@@ -223,7 +222,6 @@ template <class Drive> int RunGame(Host& host, Drive drive)
         result = drive(app);
         app.SaveGame();
     }
-    // Through the controls' front, so the list-row icons go with the set.
     GfxResources::Release();
     ReportMemory();
     SetFailureHandler(nullptr);

@@ -3,6 +3,8 @@
 #include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/SchedulerTestSupport.h"
 #include "Common/Backend/TimeSimulation.h"
+#include "Common/Backend/HighScoreTable.h"
+#include "Common/Gui/Forms/GameOptions.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "WinCE/Preferences.h"
 #include "WinCE/RegValue.h"
@@ -217,45 +219,45 @@ TEST_F(SaveAndRestore, ADamagedMainFormBlockIsKeptAsideAndTheGameStartsFresh)
 }
 
 // When only the game part of a save is damaged, the options and the high
-// score table of the same save stay; the navigation went with the game.
+// score table of the same save stay; the game and its navigation are lost.
 TEST_F(SaveAndRestore, ADamagedGameKeepsTheOptionsAndTheHighScores)
 {
-    ConfigBlock options;
-    options.Put("_sound", uint8_t(0));
-    ConfigBlock highscore;
-    highscore.PutString("name0", "Ace Airways");
-    ConfigBlock navigation;
-    navigation.Put("_rf", int32_t(43));
+    Start();
+    app->GetMainMenu()->SetGameActive(true);
+    GameOptions::SetKilometres(true);
+    GameOptions::SetSound(false);
+    const HighScoreEntry ace{"Ace Airways", 987654321, 1977};
+    MainForm::HighScores()->Insert(ace);
+    Stop();
+    ConfigBlock saved;
+    saved.SetRaw(SkyreachApp::ReadPreferences());
     ConfigBlock form;
-    form.Put("_gameactive", uint8_t(1));
-    form.PutBlock("CentralFormChanger", navigation);
-    form.PutBlock("OptionsForm", options);
-    form.PutBlock("Highscore", highscore);
+    ConfigBlock world;
+    ASSERT_TRUE(saved.GetBlock("MainForm", form));
+    ASSERT_TRUE(saved.GetBlock("Enviroment", world));
     ConfigBlock scheduler;
     scheduler.Put("_game_speed", int32_t(TimeSimulation::FASTEST_SPEED + 1));
-    ConfigBlock top;
-    top.PutBlock("MainForm", form);
-    top.PutBlock("TimeSimulation", scheduler);
-    SkyreachApp::WritePreferences(top.GetRaw());
+    ConfigBlock damaged;
+    damaged.PutBlock("MainForm", form);
+    damaged.PutBlock("TimeSimulation", scheduler);
+    damaged.PutBlock("Enviroment", world);
+    SkyreachApp::WritePreferences(damaged.GetRaw());
+    GameOptions::Reset();
 
     Start();
     EXPECT_FALSE(app->GetMainMenu()->IsGameActive()) << "the game is lost";
     ASSERT_EQ(1u, host->Messages().size());
     EXPECT_NE(std::string::npos, host->Messages()[0].text.find("high score table were kept"))
         << host->Messages()[0].text;
-    EXPECT_EQ(top.GetRaw(), StoredValue(SkyreachApp::DAMAGED_SAVE_VALUE));
+    EXPECT_EQ(damaged.GetRaw(), StoredValue(SkyreachApp::DAMAGED_SAVE_VALUE));
+    EXPECT_TRUE(GameOptions::UsesKilometres());
+    EXPECT_FALSE(GameOptions::IsSoundOn());
+    bool kept = false;
+    for (int32_t i = 0; i < MainForm::HighScores()->GetCount(); ++i)
+        kept = kept || MainForm::HighScores()->Get(i) == ace;
+    EXPECT_TRUE(kept) << "the high score entry of the damaged save";
     Stop();
-
-    ConfigBlock saved;
-    saved.SetRaw(SkyreachApp::ReadPreferences());
-    ConfigBlock savedForm;
-    ASSERT_TRUE(saved.GetBlock("MainForm", savedForm));
-    ConfigBlock kept;
-    ASSERT_TRUE(savedForm.GetBlock("OptionsForm", kept));
-    EXPECT_EQ(options.GetRaw(), kept.GetRaw());
-    ASSERT_TRUE(savedForm.GetBlock("Highscore", kept));
-    EXPECT_EQ(highscore.GetRaw(), kept.GetRaw());
-    EXPECT_FALSE(savedForm.GetBlock("CentralFormChanger", kept)) << "the navigation belonged to the lost game";
+    GameOptions::Reset();
 }
 
 TEST_F(SaveAndRestore, GamesSavedAtTheKeySpeedsComeBack)
