@@ -71,7 +71,8 @@ inline std::vector<uint8_t> AirportTable(int32_t distanceStep)
 // A data file of the entries, stored unpacked: the index (each name, its
 // offset and size as little-endian 32-bit numbers), the terminating 0, then
 // the entries' bytes in order.
-inline std::vector<uint8_t> DataFileBytes(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries)
+inline std::vector<uint8_t>
+DataFileBytes(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries)
 {
     size_t indexSize = 1;
     for (const auto& entry : entries)

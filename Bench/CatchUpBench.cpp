@@ -41,11 +41,14 @@ constexpr uint32_t REAL_MS = 10000;
 // application object reads them from.
 std::string WriteWorldFile()
 {
-    const std::vector<uint8_t> models = bench::ModelTable([](int32_t i) {
-        const int32_t intro = 1940 + i % 60;
-        return bench::ModelFigures{intro,   intro + 25,  300000 + 20000 * int64_t(i), 500 + 5 * i,
-                                   3000 + 50 * uint32_t(i), 60 + 3 * i, 36};
-    });
+    const std::vector<uint8_t> models = bench::ModelTable(
+        [](int32_t i)
+        {
+            const int32_t intro = 1940 + i % 60;
+            return bench::ModelFigures{
+                intro,      intro + 25, 300000 + 20000 * int64_t(i), 500 + 5 * i, 3000 + 50 * uint32_t(i),
+                60 + 3 * i, 36};
+        });
     const std::vector<uint8_t> file =
         bench::DataFileBytes({{"planemodels_rsc", models}, {"airports_rsc", bench::AirportTable(300)}});
     char folder[] = "/tmp/skyreach-catchup-XXXXXX";
@@ -128,13 +131,15 @@ void CatchingUp(benchmark::State& state)
         behind += DueEvents();
         const Time& end = TimeSimulation::GetCurrGameTime();
         int32_t days = 0;
-        for (Time t = start.Add(0, 0, 1, 0, 0, 0); !t.IsAfter(end) && days < 100000; t = t.Add(0, 0, 1, 0, 0, 0))
+        for (Time t = start.Add(0, 0, 1, 0, 0, 0); !t.IsAfter(end) && days < 100000;
+             t = t.Add(0, 0, 1, 0, 0, 0))
             ++days;
         gameDays += days;
         TimeSimulation::SetEventListener(nullptr);
         SetNoticeSink(previous);
     }
-    state.counters["events_fired"] = benchmark::Counter(static_cast<double>(fired), benchmark::Counter::kAvgIterations);
+    state.counters["events_fired"] =
+        benchmark::Counter(static_cast<double>(fired), benchmark::Counter::kAvgIterations);
     state.counters["due_left_behind"] =
         benchmark::Counter(static_cast<double>(behind), benchmark::Counter::kAvgIterations);
     state.counters["worst_step_ms"] = worstMs;

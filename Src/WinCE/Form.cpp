@@ -419,7 +419,8 @@ void Form::Describe(ScreenDump& dump)
     dump.originX = _x;
     dump.originY = _y;
     for (const DrawnText& drawn : GetDrawnTexts())
-        dump.texts.push_back(ScreenDump::Text{drawn.box.origin.x, drawn.box.origin.y, drawn.font, drawn.text});
+        dump.texts.push_back(
+            ScreenDump::Text{drawn.box.origin.x, drawn.box.origin.y, drawn.font, drawn.text});
 }
 void Form::OnCommand(uint16_t) {}
 bool Form::OnKey(uint32_t, bool)

@@ -35,8 +35,8 @@ std::string Quote(const std::string& text)
 
 std::string BoxJson(const ScreenDump::Box& box)
 {
-    return "[" + std::to_string(box.x) + ", " + std::to_string(box.y) + ", " + std::to_string(box.width) + ", " +
-           std::to_string(box.height) + "]";
+    return "[" + std::to_string(box.x) + ", " + std::to_string(box.y) + ", " + std::to_string(box.width) +
+           ", " + std::to_string(box.height) + "]";
 }
 
 const char* Bool(bool value)
@@ -98,9 +98,10 @@ std::string ScreenDump::ToJson() const
     for (size_t i = 0; i < lists.size(); ++i)
     {
         const List& l = lists[i];
-        out += std::string(i ? ",\n" : "\n") + "    {\"kind\": " + Quote(l.kind) + ", \"box\": " + BoxJson(l.box) +
-               ", \"count\": " + std::to_string(l.count) + ", \"first\": " + std::to_string(l.first) +
-               ", \"rows\": " + std::to_string(l.rows) + ", \"open\": " + Bool(l.open) + ", \"scrollBar\": ";
+        out += std::string(i ? ",\n" : "\n") + "    {\"kind\": " + Quote(l.kind) +
+               ", \"box\": " + BoxJson(l.box) + ", \"count\": " + std::to_string(l.count) +
+               ", \"first\": " + std::to_string(l.first) + ", \"rows\": " + std::to_string(l.rows) +
+               ", \"open\": " + Bool(l.open) + ", \"scrollBar\": ";
         if (l.scrollBar)
             out += std::string("{\"active\": ") + Bool(l.scrollActive) + ", \"up\": " + BoxJson(l.up) +
                    ", \"down\": " + BoxJson(l.down) + ", \"track\": " + BoxJson(l.track) +

@@ -562,8 +562,8 @@ void Window::AddText(DrawnText text)
     _texts.push_back(std::move(text));
 }
 
-void Window::CarryTexts(const Window& source, int32_t sx, int32_t sy, int32_t width, int32_t height, int32_t dx,
-                        int32_t dy, uint32_t rop)
+void Window::CarryTexts(const Window& source, int32_t sx, int32_t sy, int32_t width, int32_t height,
+                        int32_t dx, int32_t dy, uint32_t rop)
 {
     if (!_keepTexts)
         return;

@@ -1,9 +1,9 @@
 #include "GameTestSupport.h"
 
+#include "Common/Backend/HighScoreTable.h"
 #include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/SchedulerTestSupport.h"
 #include "Common/Backend/TimeSimulation.h"
-#include "Common/Backend/HighScoreTable.h"
 #include "Common/Gui/Forms/GameOptions.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "WinCE/Preferences.h"
@@ -368,8 +368,20 @@ TEST_F(Simulation, AnIdleStepFiresEveryDueEventWithinItsLimits)
         size_t firedByTheNextStep;
     } cases[] = {
         {"every due event", nullptr, 30, 30},
-        {"a notice ends the step", [](int32_t tag) { if (tag == 2) GetNoticeSink()->ShowNotice(3); }, 3, 30},
-        {"a game over ends the step", [](int32_t tag) { if (tag == 4) GetNoticeSink()->GameOver(38); }, 5, 30},
+        {"a notice ends the step",
+         [](int32_t tag)
+         {
+             if (tag == 2)
+                 GetNoticeSink()->ShowNotice(3);
+         },
+         3, 30},
+        {"a game over ends the step",
+         [](int32_t tag)
+         {
+             if (tag == 4)
+                 GetNoticeSink()->GameOver(38);
+         },
+         5, 30},
         // Each event takes 3 ms of the 8 ms budget.
         {"the budget ends the step", [this](int32_t) { host->AdvanceClock(3); }, 3, 6},
     };

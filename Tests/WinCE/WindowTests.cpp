@@ -616,7 +616,7 @@ TEST(SystemFontDeathTest, WidthAndHeightAreNotAvailable)
 // over their centre, carried by copies, moved by scrolling.
 TEST(WindowTexts, StringsFollowThePixels)
 {
-    using Draw = std::function<void(Canvas& w, Canvas& back)>;
+    using Draw = std::function<void(Canvas & w, Canvas & back)>;
     const struct
     {
         const char* what;
@@ -714,7 +714,8 @@ TEST(WindowTexts, StringsFollowThePixels)
         std::vector<std::string> seen;
         for (const Window::DrawnText& t : w.GetDrawnTexts())
         {
-            seen.push_back(t.text + "@" + std::to_string(t.box.origin.x) + "," + std::to_string(t.box.origin.y));
+            seen.push_back(t.text + "@" + std::to_string(t.box.origin.x) + "," +
+                           std::to_string(t.box.origin.y));
             EXPECT_NE("", t.font) << c.what;
         }
         EXPECT_EQ(c.expected, seen) << c.what;

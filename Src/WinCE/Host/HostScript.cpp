@@ -195,7 +195,8 @@ void HostScript::HoldArrow(const ScreenDump& dump, const ScreenDump::Box& arrow,
     for (int i = 0; i < MAX_HOLD_STEPS && !_app.IsQuitPending(); ++i)
     {
         const ScreenDump now = Describe();
-        if (list < static_cast<int32_t>(now.lists.size()) && now.lists[static_cast<size_t>(list)].first != first)
+        if (list < static_cast<int32_t>(now.lists.size()) &&
+            now.lists[static_cast<size_t>(list)].first != first)
             break;
         _app.Step(false);
     }
@@ -293,7 +294,8 @@ bool HostScript::Choose(const std::string& label, std::string* error)
             TapCentre(dump, item->x, item->y, item->width, item->height);
             return true;
         }
-        const std::string where = "row " + std::to_string(item->index) + " of list " + std::to_string(item->list);
+        const std::string where =
+            "row " + std::to_string(item->index) + " of list " + std::to_string(item->list);
         if (!list.scrollBar || !list.scrollActive)
         {
             *error = "choose " + label + ": " + where +

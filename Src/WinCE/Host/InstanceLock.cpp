@@ -5,8 +5,8 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
-#include <filesystem>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -67,8 +67,8 @@ std::string InstanceLock::NameForStore(const std::string& prefix, const std::str
 {
     // The store may not exist yet at the first start: its folder decides.
     std::error_code failed;
-    std::filesystem::path path = std::filesystem::weakly_canonical(std::filesystem::absolute(storePath, failed),
-                                                                   failed);
+    std::filesystem::path path =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(storePath, failed), failed);
     if (failed)
         path = storePath;
     // FNV-1a over the path: short enough for a socket name, and two stores

@@ -21,11 +21,11 @@ class InstanceLock
 public:
     enum class Result
     {
-        Acquired,       // this is the only copy; the listener runs
-        OtherRaised,    // another copy runs and was asked to come to the front
+        Acquired,         // this is the only copy; the listener runs
+        OtherRaised,      // another copy runs and was asked to come to the front
         OtherUnreachable, // another copy holds the lock but does not answer
-        Held,           // another copy holds the lock (Hold asks it nothing)
-        Failed,         // the lock file could not be made
+        Held,             // another copy holds the lock (Hold asks it nothing)
+        Failed,           // the lock file could not be made
     };
 
     // `directory` holds the lock file and the socket; empty means

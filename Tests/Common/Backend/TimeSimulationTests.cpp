@@ -594,8 +594,8 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
     {
         int32_t speed;
         bool loads;
-    } speeds[] = {{0, true},           {10800, true},         {129600, true}, {259200, true},
-                  {518400, true},      {518401, false},       {-60, false},   {INT32_MAX, false}};
+    } speeds[] = {{0, true},      {10800, true},   {129600, true}, {259200, true},
+                  {518400, true}, {518401, false}, {-60, false},   {INT32_MAX, false}};
     for (const auto& c : speeds)
     {
         TimeSimulation::Reset();

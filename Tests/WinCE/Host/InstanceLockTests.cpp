@@ -9,9 +9,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
-#include <sys/wait.h>
 #include <sys/socket.h>
 #include <sys/un.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 namespace
@@ -69,7 +69,8 @@ TEST(InstanceLock, TheNameFollowsTheStore)
     EXPECT_EQ(InstanceLock::NameForStore("jw", store),
               InstanceLock::NameForStore("jw", dir + "/sub/../registry.sqlite3"))
         << "another spelling of the same store";
-    EXPECT_NE(InstanceLock::NameForStore("jw", store), InstanceLock::NameForStore("jw", dir + "/other.sqlite3"));
+    EXPECT_NE(InstanceLock::NameForStore("jw", store),
+              InstanceLock::NameForStore("jw", dir + "/other.sqlite3"));
     EXPECT_EQ(0u, InstanceLock::NameForStore("jw", store).rfind("jw-", 0));
     std::filesystem::remove_all(dir);
 }
@@ -116,9 +117,9 @@ TEST(InstanceLock, AHeadlessRunRefusesAStoreAnotherCopyHolds)
         return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
     };
     const std::string held = dir + "/held.sqlite3";
-    InstanceLock holder(
-        InstanceLock::NameForStore(std::string(SkyreachApp::COMPANY_NAME) + SkyreachApp::APPLICATION_NAME, held),
-        dir, nullptr);
+    InstanceLock holder(InstanceLock::NameForStore(
+                            std::string(SkyreachApp::COMPANY_NAME) + SkyreachApp::APPLICATION_NAME, held),
+                        dir, nullptr);
     ASSERT_EQ(InstanceLock::Result::Acquired, holder.Hold());
     std::string output;
     EXPECT_EQ(1, run(held, &output));
