@@ -118,6 +118,21 @@ protected:
         return n;
     }
     bool Disabled(const PopupMenu* popup, int32_t index) const { return popup->GetItem(index)->IsDisabled(); }
+    // The strings the shown screen draws, in the order drawn.
+    std::vector<std::string> Drawn() const
+    {
+        ScreenDump dump;
+        Screen()->Describe(dump);
+        std::vector<std::string> texts;
+        for (const ScreenDump::Text& text : dump.texts)
+            texts.push_back(text.text);
+        return texts;
+    }
+    bool IsDrawn(const std::string& text) const
+    {
+        const std::vector<std::string> texts = Drawn();
+        return std::find(texts.begin(), texts.end(), text) != texts.end();
+    }
     // The fixed lines of the shown screen's layout.
     std::vector<std::string> LayoutLines() const
     {
@@ -158,7 +173,9 @@ TEST_F(AirportBankTest, TheAirportsListRunsByCountryThenNameAndChoosingMakesTheA
             << a._country << ", " << a._short_name << " before " << b._country << ", " << b._short_name;
     }
 
-    // A year-old record nobody uses is dropped when the list opens.
+    // A year-old record nobody uses is dropped when the list opens. Time
+    // stands still, so no event of the year skipped touches the record.
+    TimeSimulation::SetSpeed(0);
     company->Research(stranger, true, Now());
     TimeSimulation::SetCurrGameTime(Now().Add(1, 0, 1, 0, 0, 0));
     navigation->SetCurrentAirport(home);
@@ -214,6 +231,8 @@ TEST_F(AirportBankTest, ResearchIsRefusedAtAPriceEqualToTheCashAndAskedForAboveI
     Choose(details->GetPopup(), AirportDetailsForm::RESEARCH);
     ASSERT_EQ(Screens::RESEARCH_CANNOT_AFFORD, Shown());
     EXPECT_EQ((std::vector<std::string>{"You can't afford it!", "This costs:"}), LayoutLines());
+    EXPECT_TRUE(IsDrawn("You can't afford it!"));
+    EXPECT_TRUE(IsDrawn("$ " + std::to_string(price)));
     Press(ResearchForm::OK);
     ASSERT_EQ(Screens::AIRPORT_DETAILS, Shown());
     EXPECT_EQ(nullptr, company->FindDetails(stranger));
@@ -332,6 +351,16 @@ TEST_F(AirportBankTest, DemandAndRiskShowWhatTheCompanyKnows)
                       std::to_string(distance) + u.unit + ")",
                   line);
     }
+    OpenAirport(stranger);
+    Press(AirportDetailsForm::RISK);
+    ASSERT_EQ(Screens::RISK_INFO, Shown());
+    EXPECT_TRUE(IsDrawn("Make research to get risk info."));
+    EXPECT_FALSE(IsDrawn("Unpredictable events"));
+    Press(RiskInfoForm::OK);
+    Press(AirportDetailsForm::DEMAND);
+    ASSERT_EQ(Screens::DEMAND_INFO, Shown());
+    EXPECT_TRUE(IsDrawn(DemandInfoForm::LineText(stranger, 5, GameOptions::UsesKilometres())));
+    Press(DemandInfoForm::OK);
     const std::vector<RiskInfoForm::Line> unknown = RiskInfoForm::Lines(nullptr);
     ASSERT_EQ(1u, unknown.size());
     EXPECT_EQ("Make research to get risk info.", unknown[0].text);
@@ -363,6 +392,18 @@ TEST_F(AirportBankTest, DemandAndRiskShowWhatTheCompanyKnows)
 
     // Both screens open from the details and return there.
     OpenAirport(stranger);
+    Press(AirportDetailsForm::DEMAND);
+    ASSERT_EQ(Screens::DEMAND_INFO, Shown());
+    EXPECT_TRUE(IsDrawn("Info about value of demand"));
+    for (int32_t slot = 0; slot < AirportDetails::NEIGHBOURS; ++slot)
+        EXPECT_TRUE(IsDrawn(DemandInfoForm::LineText(stranger, slot, GameOptions::UsesKilometres()))) << slot;
+    Press(DemandInfoForm::OK);
+    Press(AirportDetailsForm::RISK);
+    ASSERT_EQ(Screens::RISK_INFO, Shown());
+    EXPECT_TRUE(IsDrawn("very high"));
+    EXPECT_TRUE(IsDrawn("Extremely bad weather:"));
+    EXPECT_FALSE(IsDrawn("Make research to get risk info."));
+    Press(RiskInfoForm::OK);
     Press(AirportDetailsForm::DEMAND);
     ASSERT_EQ(Screens::DEMAND_INFO, Shown());
     Press(DemandInfoForm::OK);
