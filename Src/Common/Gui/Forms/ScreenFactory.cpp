@@ -3,10 +3,23 @@
 #include "Common/Backend/Notices.h"
 #include "Common/Gui/Forms/AirportSelectionForm.h"
 #include "Common/Gui/Forms/CompanyNameForm.h"
+#include "Common/Gui/Forms/DestinationAirportForm.h"
 #include "Common/Gui/Forms/GameOverForm.h"
 #include "Common/Gui/Forms/NewGameForm.h"
+#include "Common/Gui/Forms/NoDestinationForm.h"
+#include "Common/Gui/Forms/PlaneBuyingForm.h"
+#include "Common/Gui/Forms/PlaneDetailsForm.h"
+#include "Common/Gui/Forms/PlaneNameForm.h"
 #include "Common/Gui/Forms/PlanesForm.h"
+#include "Common/Gui/Forms/RepairPlaneCAForm.h"
+#include "Common/Gui/Forms/RepairPlaneForm.h"
+#include "Common/Gui/Forms/ReplacePlaneForm.h"
 #include "Common/Gui/Forms/RetireForm.h"
+#include "Common/Gui/Forms/RouteEditForm.h"
+#include "Common/Gui/Forms/RouteSettingsForm.h"
+#include "Common/Gui/Forms/SellPlaneForm.h"
+#include "Common/Gui/Forms/ShutDownForm.h"
+#include "Common/Gui/Forms/StartingAirportForm.h"
 #include "Common/Gui/Forms/TimeCashForm.h"
 
 namespace
@@ -22,6 +35,21 @@ constexpr ScreenFactory::Row ROWS[] = {
     {Screens::COMPANY_NAME, Screens::COMPANY_NAME, "CompanyNameForm", Make<CompanyNameForm>},
     {Screens::AIRPORT_SELECTION, Screens::AIRPORT_SELECTION, "AirportSelectionForm", Make<AirportSelectionForm>},
     {Screens::PLANES, Screens::PLANES, "PlanesForm", Make<PlanesForm>},
+    {Screens::PLANE_DETAILS, Screens::PLANE_DETAILS, "PlaneDetailsForm", Make<PlaneDetailsForm>},
+    {Screens::PLANE_BUYING, Screens::PLANE_BUYING, "PlaneBuyingForm", Make<PlaneBuyingForm>},
+    {Screens::PLANE_NAME, Screens::PLANE_NAME, "PlaneNameForm", Make<PlaneNameForm>},
+    {Screens::SELL_PLANE, Screens::SELL_PLANE, "SellPlaneForm", Make<SellPlaneForm>},
+    {Screens::SHUT_DOWN, Screens::SHUT_DOWN, "ShutDownForm", Make<ShutDownForm>},
+    {Screens::ROUTE_EDIT, Screens::ROUTE_EDIT, "RouteEditForm", Make<RouteEditForm>},
+    {Screens::STARTING_AIRPORT, Screens::STARTING_AIRPORT, "StartingAirportForm", Make<StartingAirportForm>},
+    {Screens::DESTINATION_AIRPORT, Screens::DESTINATION_AIRPORT, "DestinationAirportForm",
+     Make<DestinationAirportForm>},
+    {Screens::NO_DESTINATION, Screens::NO_DESTINATION, "NoDestinationForm", Make<NoDestinationForm>},
+    {Screens::REPAIR_PLANE, Screens::REPAIR_PLANE, "RepairPlaneForm", Make<RepairPlaneForm>},
+    {Screens::REPAIR_CANNOT_AFFORD, Screens::REPAIR_CANNOT_AFFORD, "RepairPlaneCAForm",
+     Make<RepairPlaneCAForm>},
+    {Screens::ROUTE_SETTINGS, Screens::ROUTE_SETTINGS, "RouteSettingsForm", Make<RouteSettingsForm>},
+    {Screens::REPLACE_PLANE, Screens::REPLACE_PLANE, "ReplacePlaneForm", Make<ReplacePlaneForm>},
     {Screens::REALLY_RETIRE, Screens::REALLY_RETIRE, "RetireForm", Make<RetireForm>},
     {Screens::GAME_OVER_RETIRED, Screens::GAME_OVER_LAST_PLANE, "GameOverForm", Make<GameOverForm>},
     {Screens::TIME_AND_CASH, Screens::TIME_AND_CASH, "TimeCashForm", Make<TimeCashForm>},
