@@ -8,8 +8,11 @@ CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_JOBS    ?= 1
 FUZZ_TARGETS ?=
+# Where `make install` puts the game; empty means the configured prefix
+# (/usr/local unless CMAKE_ARGS set CMAKE_INSTALL_PREFIX). DESTDIR is honoured.
+PREFIX     ?=
 
-.PHONY: all deps configure build run test bench asan fuzz contact-sheet clean
+.PHONY: all deps configure build run test install deb bench asan fuzz contact-sheet clean
 
 all: build
 
@@ -30,6 +33,13 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, $(BUILD)/jet-warden_VERSION_ARCH.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@if [ -x $(BUILD)/skyreach_bench ]; then $(BUILD)/skyreach_bench; fi

@@ -13,6 +13,7 @@
 // the game starts fresh.
 #pragma once
 
+#include "Common/AppIdentity.h"
 #include "WinCE/Preferences.h"
 
 #include "WinCE/Application.h"
@@ -28,9 +29,9 @@ class TimeSimulation;
 class SkyreachApp : public Application
 {
 public:
-    static constexpr const char* VERSION_TEXT = "v 0.13.9";
-    static constexpr const char* APPLICATION_NAME = "Jet Warden";
-    static constexpr const char* COMPANY_NAME = "Northgate Soft";
+    static constexpr const char* VERSION_TEXT = AppIdentity::VERSION_TEXT;
+    static constexpr const char* APPLICATION_NAME = AppIdentity::APPLICATION_NAME;
+    static constexpr const char* COMPANY_NAME = AppIdentity::COMPANY_NAME;
     static constexpr const char* MAIN_FORM_TITLE = "Sky Reach";
     static constexpr uint32_t PIECE_SIZE = Preferences::PIECE_SIZE;
     // The value that keeps a damaged save's bytes.

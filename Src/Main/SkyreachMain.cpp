@@ -15,7 +15,6 @@
 // fails only when a window was asked for explicitly.
 #include "Common/Gui/Controls/ControlGalleryApp.h"
 #include "Common/Gui/Controls/GfxResources.h"
-#include "Common/SharedGraphics.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/Assert.h"
 #include "WinCE/CrtDbg.h"
@@ -25,8 +24,7 @@
 #include "WinCE/Host/HostScript.h"
 #include "WinCE/Host/InstanceLock.h"
 #include "WinCE/Host/SdlHost.h"
-#include "WinCE/RegKey.h"
-#include "WinCE/RegValue.h"
+#include "WinCE/InstalledFiles.h"
 #include "WinCE/RegistryStore.h"
 
 #include <sys/resource.h>
@@ -107,44 +105,6 @@ bool FileExists(const std::string& path)
     return in.good();
 }
 
-// Paths are UTF-8 on the host and UTF-16 in the store.
-std::u16string Utf8ToUtf16(const std::string& text)
-{
-    std::u16string out;
-    for (size_t i = 0; i < text.size();)
-    {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        uint32_t code = c;
-        size_t length = 1;
-        if (c >= 0xF0 && i + 3 < text.size())
-        {
-            code = ((c & 0x07u) << 18) | ((text[i + 1] & 0x3Fu) << 12) | ((text[i + 2] & 0x3Fu) << 6) |
-                   (text[i + 3] & 0x3Fu);
-            length = 4;
-        }
-        else if (c >= 0xE0 && i + 2 < text.size())
-        {
-            code = ((c & 0x0Fu) << 12) | ((text[i + 1] & 0x3Fu) << 6) | (text[i + 2] & 0x3Fu);
-            length = 3;
-        }
-        else if (c >= 0xC0 && i + 1 < text.size())
-        {
-            code = ((c & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
-            length = 2;
-        }
-        if (code >= 0x10000)
-        {
-            code -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (code >> 10));
-            out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        }
-        else
-            out += static_cast<char16_t>(code);
-        i += length;
-    }
-    return out;
-}
-
 Host* s_failureHost = nullptr;
 
 // Assertion and fatal-error boxes through the host's dialogs.
@@ -169,10 +129,21 @@ FailureAnswer HostFailure(FailureKind kind, const char* caption, const char* tex
     }
 }
 
+// The file to record when none is named: the build's own, else the installed one.
+std::string DefaultFile(const char* built, const char* installedName)
+{
+    const std::string installed = InstalledFiles::ForThisProgram().Find(installedName);
+    return FileExists(built) || installed.empty() ? built : installed;
+}
+
 int Install(const Options& options)
 {
-    const std::string data = Absolute(options.data.empty() ? SKYREACH_DEFAULT_DATA : options.data);
-    const std::string help = Absolute(options.help.empty() ? SKYREACH_DEFAULT_HELP : options.help);
+    const std::string data = Absolute(options.data.empty()
+                                          ? DefaultFile(SKYREACH_DEFAULT_DATA, InstalledFiles::DATA_FILE_NAME)
+                                          : options.data);
+    const std::string help = Absolute(options.help.empty()
+                                          ? DefaultFile(SKYREACH_DEFAULT_HELP, InstalledFiles::MANUAL_NAME)
+                                          : options.help);
     if (!FileExists(data))
     {
         std::fprintf(stderr, "Skyreach --install: the data file %s does not exist (build it first).\n",
@@ -181,16 +152,11 @@ int Install(const Options& options)
     }
     if (!FileExists(help))
         std::fprintf(stderr, "Skyreach --install: warning: the manual %s does not exist.\n", help.c_str());
+    std::string error;
+    if (!InstalledFiles::Record({data, help}, &error))
     {
-        RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
-        if (!key.IsOpen())
-        {
-            std::fprintf(stderr, "Skyreach --install: couldn't create the application key in %s\n",
-                         RegistryStore::Default().GetPath().c_str());
-            return 1;
-        }
-        key.Value("Resource File")->SetString(Utf8ToUtf16(data).c_str());
-        key.Value("Help File")->SetString(Utf8ToUtf16(help).c_str());
+        std::fprintf(stderr, "Skyreach --install: %s\n", error.c_str());
+        return 1;
     }
     std::printf("Installed into %s:\n  Resource File = %s\n  Help File = %s\n",
                 RegistryStore::Default().GetPath().c_str(), data.c_str(), help.c_str());
@@ -212,7 +178,10 @@ template <class Drive> int RunGame(Host& host, Drive drive)
     SetHost(&host);
     s_failureHost = &host;
     SetFailureHandler(HostFailure);
-    SharedGraphics::Load();
+    // An installed copy records where its data file and manual are on its first start.
+    std::string missing;
+    FATAL(!InstalledFiles::ForThisProgram().RecordMissing(&missing) && !DataFile::Current(), missing.c_str());
+    GfxResources::Init();
     DebugPrintf("Start-up: shared graphics loaded\n");
     int result = 0;
     {
@@ -220,7 +189,6 @@ template <class Drive> int RunGame(Host& host, Drive drive)
         result = drive(app);
         app.SaveGame();
     }
-    // Through the controls' front, so the list-row icons go with the set.
     GfxResources::Release();
     ReportMemory();
     SetFailureHandler(nullptr);

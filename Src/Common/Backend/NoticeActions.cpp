@@ -6,6 +6,7 @@
 #include "Common/Backend/Events/AgencyContractEndEvent.h"
 #include "Common/Backend/Events/EventCommon.h"
 #include "Common/Backend/Plane.h"
+#include "Common/Backend/Route.h"
 #include "Common/Backend/TimeSimulation.h"
 #include "WinCE/Assert.h"
 #include "WinCE/Random.h"
@@ -111,6 +112,13 @@ void NoticeActions::ShutDownCrashedPlane(Plane* crashed, const Time& now)
 {
     if (OwnedByCompany(crashed))
         TheCompany().RemoveCrashedPlane(crashed, false, now);
+}
+
+std::unique_ptr<Route> NoticeActions::KeepCrashedRoute(Plane* crashed, const Time& now)
+{
+    if (!OwnedByCompany(crashed))
+        return nullptr;
+    return TheCompany().RemoveCrashedPlane(crashed, true, now);
 }
 
 int64_t NoticeActions::FoodPoisoningSettlement(const Plane* plane)

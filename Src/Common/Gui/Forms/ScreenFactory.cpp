@@ -1,13 +1,19 @@
 #include "Common/Gui/Forms/ScreenFactory.h"
 
 #include "Common/Backend/Notices.h"
+#include "Common/Gui/Forms/AgencyOfferForm.h"
 #include "Common/Gui/Forms/AirportSelectionForm.h"
 #include "Common/Gui/Forms/CompanyNameForm.h"
 #include "Common/Gui/Forms/DestinationAirportForm.h"
+#include "Common/Gui/Forms/FoodPoisoningForm.h"
 #include "Common/Gui/Forms/GameOverForm.h"
 #include "Common/Gui/Forms/NewGameForm.h"
 #include "Common/Gui/Forms/NoDestinationForm.h"
+#include "Common/Gui/Forms/NoticeForm.h"
 #include "Common/Gui/Forms/PlaneBuyingForm.h"
+#include "Common/Gui/Forms/PlaneChoiceForm.h"
+#include "Common/Gui/Forms/PlaneCrashForm.h"
+#include "Common/Gui/Forms/PlaneDamageForm.h"
 #include "Common/Gui/Forms/PlaneDetailsForm.h"
 #include "Common/Gui/Forms/PlaneNameForm.h"
 #include "Common/Gui/Forms/PlanesForm.h"
@@ -19,6 +25,9 @@
 #include "Common/Gui/Forms/RouteSettingsForm.h"
 #include "Common/Gui/Forms/SellPlaneForm.h"
 #include "Common/Gui/Forms/ShutDownForm.h"
+#include "Common/Gui/Forms/SmugglingOfferForm.h"
+#include "Common/Gui/Forms/SpecialFlightPlaneForm.h"
+#include "Common/Gui/Forms/SpecialOfferForm.h"
 #include "Common/Gui/Forms/StartingAirportForm.h"
 #include "Common/Gui/Forms/TimeCashForm.h"
 
@@ -53,6 +62,26 @@ constexpr ScreenFactory::Row ROWS[] = {
     {Screens::REALLY_RETIRE, Screens::REALLY_RETIRE, "RetireForm", Make<RetireForm>},
     {Screens::GAME_OVER_RETIRED, Screens::GAME_OVER_LAST_PLANE, "GameOverForm", Make<GameOverForm>},
     {Screens::TIME_AND_CASH, Screens::TIME_AND_CASH, "TimeCashForm", Make<TimeCashForm>},
+    {Screens::PLANE_DAMAGE, Screens::PLANE_DAMAGE, "PlaneDamageForm", Make<PlaneDamageForm>},
+    {Screens::PLANE_CRASH, Screens::PLANE_CRASH, "PlaneCrashForm", Make<PlaneCrashForm>},
+    {Screens::NEW_MODEL, Screens::MODEL_WITHDRAWAL, "NoticeForm", Make<NoticeForm>},
+    {Screens::BAD_WEATHER, Screens::BAD_WEATHER_2, "NoticeForm", Make<NoticeForm>},
+    {Screens::SMUGGLING_OFFER, Screens::SMUGGLING_OFFER, "SmugglingOfferForm", Make<SmugglingOfferForm>},
+    {Screens::SMUGGLING_DETECTED, Screens::STAFF_STRIKE, "NoticeForm", Make<NoticeForm>},
+    {Screens::ROUTE_OFFER, Screens::ROUTE_AWARD, "NoticeForm", Make<NoticeForm>},
+    {Screens::AGENCY_OFFER, Screens::AGENCY_OFFER, "AgencyOfferForm", Make<AgencyOfferForm>},
+    {Screens::AGENCY_SHORT_OF_SEATS, Screens::CONTRACT_INFO, "NoticeForm", Make<NoticeForm>},
+    {Screens::CHARITY_OFFER, Screens::CHARITY_OFFER_INFO, "SpecialOfferForm", Make<SpecialOfferForm>},
+    {Screens::CHARITY_ASSIGN, Screens::CHARITY_ASSIGN, "PlaneChoiceForm", Make<PlaneChoiceForm>},
+    {Screens::CHARITY_ASSIGNED, Screens::CHARITY_WARNING_2, "SpecialFlightPlaneForm", Make<SpecialFlightPlaneForm>},
+    {Screens::CHARITY_NO_PLANE, Screens::CHARITY_EXPIRED, "NoticeForm", Make<NoticeForm>},
+    {Screens::VIP_OFFER, Screens::VIP_OFFER_INFO, "SpecialOfferForm", Make<SpecialOfferForm>},
+    {Screens::VIP_ASSIGN, Screens::VIP_ASSIGN, "PlaneChoiceForm", Make<PlaneChoiceForm>},
+    {Screens::VIP_ASSIGNED, Screens::VIP_WARNING_2, "SpecialFlightPlaneForm", Make<SpecialFlightPlaneForm>},
+    {Screens::VIP_NO_PLANE, Screens::VIP_EXPIRED, "NoticeForm", Make<NoticeForm>},
+    {Screens::THUNDERSTORM, Screens::HEART_ATTACK, "NoticeForm", Make<NoticeForm>},
+    {Screens::FOOD_POISONING, Screens::FOOD_POISONING, "FoodPoisoningForm", Make<FoodPoisoningForm>},
+    {Screens::EMERGENCY_STATE, Screens::ECONOMY_LEVELS, "NoticeForm", Make<NoticeForm>},
 };
 } // namespace
 
