@@ -11,11 +11,11 @@
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/TimeSimulation.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/Gui/Controls/ItemListPanel.h"
 #include "Common/Gui/Forms/CentralFormChanger.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "Common/Gui/Forms/PlanesForm.h"
-#include "Common/SharedGraphics.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/DataFile.h"
 #include "WinCE/Host/HeadlessHost.h"
@@ -54,7 +54,7 @@ void PlanesListRefresh(benchmark::State& state, bool flip)
     HeadlessHost host(5000);
     host.SetEchoMessages(false);
     SetHost(&host);
-    SharedGraphics::Load();
+    GfxResources::Init();
     {
         auto app = std::make_unique<SkyreachApp>();
         app->Init();
@@ -98,7 +98,7 @@ void PlanesListRefresh(benchmark::State& state, bool flip)
         script.reset();
         app.reset();
     }
-    SharedGraphics::Release();
+    GfxResources::Release();
     SetHost(nullptr);
     DataFile::Destroy();
     RegistryStore::UseFile("");

@@ -4,8 +4,10 @@
 
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
+#include "Common/Backend/Events/PlaneCrashEvent.h"
 #include "Common/Backend/FleetRules.h"
 #include "Common/Backend/GameState.h"
+#include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/Route.h"
@@ -21,6 +23,7 @@
 #include "Common/Gui/Forms/LevelChoice.h"
 #include "Common/Gui/Forms/ListSelection.h"
 #include "Common/Gui/Forms/MainForm.h"
+#include "Common/Gui/Forms/NoticeForm.h"
 #include "Common/Gui/Forms/PlaneBuyingForm.h"
 #include "Common/Gui/Forms/PlaneDetailsForm.h"
 #include "Common/Gui/Forms/PlaneNameForm.h"
@@ -524,4 +527,56 @@ TEST_F(FleetScreensTest, ThePlanesListRemembersItsFirstRowAndFollowsTheFleet)
     TimeSimulation::SetSpeed(60);
     Run("wait 600\n");
     EXPECT_EQ(29, list->GetCount());
+}
+
+// The crash notice's Replace leads to the replacement screen; a new plane
+// bought there flies the crashed plane's route.
+TEST_F(FleetScreensTest, FromTheCrashNoticeANewPlaneTakesTheRoute)
+{
+    StartGame();
+    Plane* crashed = OnRoute("Doomed");
+    Bought("Spare")->_damaged = 1; // a damaged plane cannot take the route
+    const int32_t destination = crashed->GetRoute()->_destination;
+    Open(Screens::PLANES);
+    PlaneCrashEvent crash;
+    crash._plane = crashed;
+    crash.Execute();
+    Run("wait 75\n");
+    ASSERT_EQ(Screens::PLANE_CRASH, Number());
+    Press(NoticeForm::REPLACE);
+    ASSERT_EQ(Screens::REPLACE_PLANE, Number());
+    EXPECT_TRUE(Labels(static_cast<ReplacePlaneForm*>(screen())->GetList()).empty());
+    Press(ReplacePlaneForm::BUY);
+    Press(PlaneBuyingForm::BUY);
+    Press(PlaneNameForm::OK);
+    ASSERT_EQ(Screens::PLANE_DETAILS, Number());
+    Plane* replacement = nav()->GetCurrentPlane();
+    ASSERT_NE(nullptr, replacement);
+    EXPECT_EQ(nullptr, company()->FindPlane(1)) << "the crashed plane is gone";
+    ASSERT_TRUE(replacement->HasRoute());
+    EXPECT_EQ(destination, replacement->GetRoute()->_destination);
+    EXPECT_EQ(1, company()->FindDetails(home)->RoutesOut());
+    EXPECT_EQ(1, FlightCycleEvents(replacement));
+}
+
+// Past the warning, Proceed gives the special flight up and the sale goes on.
+TEST_F(FleetScreensTest, ProceedingPastTheWarningSellsTheBoundPlane)
+{
+    StartGame();
+    Plane* plane = OnRoute("Charity");
+    AirportDetails* details = company()->FindDetails(home);
+    details->_event_state = AirportDetails::OFFER_CHARITY;
+    details->_reserved_a = plane->GetRoute()->_destination;
+    ASSERT_TRUE(NoticeActions::AssignSpecialFlight(details, plane));
+    nav()->SetCurrentPlane(plane);
+    Open(Screens::PLANE_DETAILS);
+    Entry(PlaneDetailsForm::SELL);
+    ASSERT_EQ(Screens::CHARITY_WARNING, Number());
+    Press(NoticeForm::PROCEED);
+    ASSERT_EQ(Screens::SELL_PLANE, Number());
+    EXPECT_EQ(FleetRules::Contract::NONE, FleetRules::BindingContract(*plane));
+    Press(SellPlaneForm::YES);
+    EXPECT_EQ(Screens::PLANES, Number());
+    EXPECT_EQ(0, company()->GetPlaneCount());
+    EXPECT_EQ(0, details->_event_mark) << "the offer no longer names the plane";
 }
