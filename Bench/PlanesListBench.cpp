@@ -26,7 +26,6 @@
 
 #include <benchmark/benchmark.h>
 
-#include <filesystem>
 #include <memory>
 #include <sstream>
 
@@ -48,9 +47,7 @@ void PlanesListRefresh(benchmark::State& state, bool flip)
     {
         RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
     }
-    // The built data file lies next to the benchmark program.
-    DataFile::UseFile(
-        (std::filesystem::read_symlink("/proc/self/exe").parent_path() / "Skyreach.dat").string());
+    DataFile::UseFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
     HeadlessHost host(5000);
     host.SetEchoMessages(false);
     SetHost(&host);
