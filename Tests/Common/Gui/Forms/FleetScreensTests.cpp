@@ -580,3 +580,108 @@ TEST_F(FleetScreensTest, ProceedingPastTheWarningSellsTheBoundPlane)
     EXPECT_EQ(0, company()->GetPlaneCount());
     EXPECT_EQ(0, details->_event_mark) << "the offer no longer names the plane";
 }
+
+// The same road as a headless script reads it: buttons pressed by their
+// bitmaps, rows chosen by their labels, and the screens' texts expected.
+TEST_F(FleetScreensTest, AScriptBuysRoutesEditsAndSellsThroughTheScreens)
+{
+    StartGame();
+    for (int32_t m = 0; m < AVAIL_MODELS; ++m)
+    {
+        if (m != LongestRangeModel())
+            Enviroment::SetModelAvailability(m, Enviroment::MODEL_WITHDRAWN);
+    }
+    const int32_t model = LongestRangeModel();
+    const PlaneModel info = Enviroment::GetPlaneModel(model);
+    Open(Screens::PLANES);
+    const Plane probe(model, "probe", Now(), 0);
+    const std::vector<int32_t> destinations = FleetRules::Destinations(probe, home);
+    ASSERT_GE(destinations.size(), 2u);
+    const std::string script = "press sr_BuyNew_button.bmp\nwait 100\n"
+                               "expect Choose model:\n"
+                               "expect Model: " +
+                               std::string(info._name) +
+                               "\n"
+                               "expect " +
+                               DistanceUnits::RangeText(info._range) +
+                               "\n"
+                               "press sr_Buy_button.bmp\nwait 100\n"
+                               "expect Give this plane a name:\n"
+                               "type Skylark\nwait 50\n"
+                               "press sr_Ok_button.bmp\nwait 100\n"
+                               "expect Status: Not Assigned\n"
+                               "expect No. of damages: 0\n"
+                               "press sr_Opts_button.bmp\nwait 50\n"
+                               "press sr_Popup7SetUp_button.bmp\nwait 100\n"
+                               "expect Select starting airport:\n"
+                               "choose " +
+                               ListSelection::AirportLabel(home) +
+                               // A tap on the row already selected chooses it.
+                               "\nwait 100\n"
+                               "expect Setup cost:\n"
+                               "expect $ " +
+                               std::to_string(Route::SetupCost(home, destinations[0])) +
+                               "\n"
+                               "choose " +
+                               ListSelection::AirportLabel(destinations[1]) +
+                               "\nwait 100\n"
+                               "expect $ " +
+                               std::to_string(Route::SetupCost(home, destinations[1])) +
+                               "\n"
+                               "press sr_Ok_button.bmp\nwait 100\n"
+                               "expect Ticket price:\n"
+                               "expect " +
+                               ListSelection::AirportLabel(destinations[1]) +
+                               "\n"
+                               "press sr_Ok_button.bmp\nwait 100\n"
+                               "press sr_Opts_button.bmp\nwait 50\n"
+                               "press sr_Popup7Edit_button.bmp\nwait 100\n"
+                               "expect Service level:\n"
+                               "press sr_Ok_button.bmp\nwait 100\n"
+                               "press sr_Opts_button.bmp\nwait 50\n"
+                               "press sr_Popup7Sell_button.bmp\nwait 100\n"
+                               "expect Selling the plane entails\n"
+                               "expect route closure.\n"
+                               "press sr_Yes_button.bmp\nwait 100\n"
+                               "expect List of your planes:\n";
+    Run(script.c_str());
+    EXPECT_EQ(0, company()->GetPlaneCount());
+    EXPECT_EQ(2, company()->NextPlaneId()) << "one plane was bought";
+    EXPECT_EQ(0, company()->FindDetails(home)->RoutesOut());
+}
+
+// The contract icon of the route edit screen opens its contract's notice.
+TEST_F(FleetScreensTest, TheRouteEditIconOpensTheContractNotice)
+{
+    StartGame();
+    Plane* plane = OnRoute("Agency");
+    const struct
+    {
+        const char* what;
+        int32_t tickets;
+        int32_t hold;
+        int32_t notice;
+    } cases[] = {
+        {"no contract", 0, -1, 0},
+        {"a travel agency", 10, -1, Screens::CONTRACT_INFO},
+        {"a charity flight first", 10, Route::HOLD_CHARITY, Screens::CHARITY_ASSIGNED},
+        {"a VIP flight", 0, Route::HOLD_VIP, Screens::VIP_ASSIGNED},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Route* route = plane->GetRoute();
+        route->SetAgency(c.tickets, c.tickets ? 5 : 0);
+        route->_hold[0] = route->_hold[1] = 0;
+        if (c.hold >= 0)
+            route->_hold[c.hold] = 1;
+        EXPECT_EQ(c.notice, RouteEditForm::ContractNotice(*plane));
+        nav()->SetCurrentPlane(plane);
+        Open(Screens::ROUTE_EDIT);
+        Enviroment::SetDialogPlane(nullptr);
+        Tap(RouteEditForm::ICON_X + RouteEditForm::ICON_SIZE / 2,
+            RouteEditForm::ICON_Y + RouteEditForm::ICON_SIZE / 2);
+        EXPECT_EQ(c.notice ? c.notice : Screens::ROUTE_EDIT, nav()->GetCurrentNumber());
+        EXPECT_EQ(c.notice ? plane : nullptr, Enviroment::GetDialogPlane());
+    }
+}
