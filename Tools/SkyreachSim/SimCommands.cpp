@@ -4,8 +4,15 @@
 #include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
+#include "Common/Backend/EventFactory.h"
+#include "Common/Backend/Events/CreditInstallmentEvent.h"
+#include "Common/Backend/Events/EventCommon.h"
+#include "Common/Backend/FleetRules.h"
+#include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/Route.h"
+#include "Common/Backend/TimeSimulation.h"
 #include "SkyreachSim/SimReport.h"
 #include "SkyreachSim/SimSession.h"
 
@@ -18,8 +25,6 @@ namespace
 constexpr const char* CANT_AFFORD = "You can't afford it!";
 // The longest name the game's text fields take (company and plane names).
 constexpr size_t NAME_LIMIT = 12;
-constexpr int32_t CONTRACT_CHARITY = 68;
-constexpr int32_t CONTRACT_VIP = 77;
 
 Company& TheCompany()
 {
@@ -153,12 +158,11 @@ Plane* SimCommands::FindPlane(size_t index)
     return plane;
 }
 
-bool SimCommands::MayBreakContract(Plane* plane)
+bool SimCommands::MayBreakContract(Plane* plane, int32_t confirmation)
 {
-    const ::Route* route = plane->GetRoute();
-    if (!route || !route->IsHeld())
+    const int32_t notice = FleetRules::WarningBefore(confirmation, *plane);
+    if (notice == confirmation)
         return true;
-    const int32_t notice = route->_hold[::Route::HOLD_CHARITY] ? CONTRACT_CHARITY : CONTRACT_VIP;
     if (_session.Sink().ConfirmContractBreak(notice, TheCompany().SpecialFlightOf(plane)))
         return true;
     Refuse("This plane keeps its special flight.");
@@ -198,13 +202,12 @@ void SimCommands::Buy()
             Bad("a plane name must have 1 to " + std::to_string(NAME_LIMIT) + " characters");
     }
     const PlaneModel info = Enviroment::GetPlaneModel(model);
-    if (Enviroment::GetModelAvailability(model) != Enviroment::MODEL_ON_SALE)
+    if (!FleetRules::IsOnSale(model))
     {
         Refuse(std::string(info._name) + " is not for sale.");
         return;
     }
-    // A price equal to the cash is affordable.
-    if (info._price > company.GetCash())
+    if (!FleetRules::CanAfford(info._price))
     {
         Refuse(CANT_AFFORD);
         return;
@@ -222,7 +225,7 @@ void SimCommands::Buy()
 void SimCommands::Sell()
 {
     Plane* plane = FindPlane(1);
-    if (!plane || !MayBreakContract(plane))
+    if (!plane || !MayBreakContract(plane, Screens::SELL_PLANE))
         return;
     const int32_t id = plane->_id;
     const int64_t value = plane->Value(_session.Now());
@@ -240,12 +243,13 @@ void SimCommands::Repair()
         Refuse("This plane is not damaged.");
         return;
     }
-    if (plane->_repair_cost > TheCompany().GetCash())
+    // The repair screens' order: the price first, then the spare parts.
+    if (!FleetRules::CanAfford(plane->_repair_cost))
     {
         Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(plane->_repair_cost));
         return;
     }
-    if (Enviroment::GetModelAvailability(plane->_model) != Enviroment::MODEL_ON_SALE)
+    if (NoticeActions::RepairChoiceFor(plane) != NoticeActions::RepairChoice::ASK)
     {
         Refuse("This model was withdrawn from market, and there are no required spare parts to repair it.");
         return;
@@ -264,16 +268,12 @@ void SimCommands::Route()
     const int32_t service = static_cast<int32_t>(Number(5, 0, 2, "a service level"));
     if (!plane)
         return;
-    Company& company = TheCompany();
     if (plane->HasRoute())
     {
         Refuse("This plane already flies a route.");
         return;
     }
-    // The starting airport list: researched airports, open, with fewer than
-    // four routes out.
-    const AirportDetails* start = company.FindDetails(from);
-    if (!start || !start->_open || start->RoutesOut() >= AirportDetails::MAX_ROUTES_OUT)
+    if (!FleetRules::IsStartingAirport(from))
     {
         Refuse(AirportName(from) + " is not among your starting airports.");
         return;
@@ -289,14 +289,13 @@ void SimCommands::Route()
         Refuse("Perhaps the range of this plane is too low...");
         return;
     }
-    const AirportDetails* destination = company.FindDetails(to);
-    if (!company.MayOpenRoute(from, to) || (destination && !destination->_open))
+    if (!FleetRules::IsDestination(*plane, from, to))
     {
         Refuse(AirportName(to) + " is not among the destination airports available.");
         return;
     }
     const int64_t cost = ::Route::SetupCost(from, to);
-    company.OpenRoute(plane, from, to, price, service, _session.Now());
+    const int64_t award = FleetRules::SetUpRoute(plane, from, to, price, service, _session.Now());
     _session.Out()
         .Line("route")
         .Int("plane", plane->_id)
@@ -305,7 +304,6 @@ void SimCommands::Route()
         .Int("price", price)
         .Int("service", service)
         .Int("cost", cost);
-    const int64_t award = company.ClaimRouteOffer(from, to);
     if (award > 0)
         _session.Sink().ShowAward(award);
 }
@@ -320,7 +318,7 @@ void SimCommands::Shutdown()
         Refuse("This plane has no route.");
         return;
     }
-    if (!MayBreakContract(plane))
+    if (!MayBreakContract(plane, Screens::SHUT_DOWN))
         return;
     TheCompany().CloseRoute(plane, _session.Now());
     _session.Out().Line("shutdown").Int("plane", plane->_id);

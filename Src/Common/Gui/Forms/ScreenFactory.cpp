@@ -13,21 +13,34 @@
 #include "Common/Gui/Forms/CompanyNameForm.h"
 #include "Common/Gui/Forms/CreditAmountForm.h"
 #include "Common/Gui/Forms/DemandInfoForm.h"
+#include "Common/Gui/Forms/DestinationAirportForm.h"
 #include "Common/Gui/Forms/FoodPoisoningForm.h"
 #include "Common/Gui/Forms/GameOverForm.h"
 #include "Common/Gui/Forms/NewGameForm.h"
+#include "Common/Gui/Forms/NoDestinationForm.h"
 #include "Common/Gui/Forms/NoticeForm.h"
+#include "Common/Gui/Forms/PlaneBuyingForm.h"
 #include "Common/Gui/Forms/PlaneChoiceForm.h"
 #include "Common/Gui/Forms/PlaneCrashForm.h"
 #include "Common/Gui/Forms/PlaneDamageForm.h"
+#include "Common/Gui/Forms/PlaneDetailsForm.h"
+#include "Common/Gui/Forms/PlaneNameForm.h"
 #include "Common/Gui/Forms/PlanesForm.h"
+#include "Common/Gui/Forms/RepairPlaneCAForm.h"
+#include "Common/Gui/Forms/RepairPlaneForm.h"
+#include "Common/Gui/Forms/ReplacePlaneForm.h"
 #include "Common/Gui/Forms/ResearchForm.h"
 #include "Common/Gui/Forms/RetireForm.h"
 #include "Common/Gui/Forms/RiskInfoForm.h"
+#include "Common/Gui/Forms/RouteEditForm.h"
+#include "Common/Gui/Forms/RouteSettingsForm.h"
 #include "Common/Gui/Forms/SellOfficeForm.h"
+#include "Common/Gui/Forms/SellPlaneForm.h"
+#include "Common/Gui/Forms/ShutDownForm.h"
 #include "Common/Gui/Forms/SmugglingOfferForm.h"
 #include "Common/Gui/Forms/SpecialFlightPlaneForm.h"
 #include "Common/Gui/Forms/SpecialOfferForm.h"
+#include "Common/Gui/Forms/StartingAirportForm.h"
 #include "Common/Gui/Forms/TimeCashForm.h"
 
 namespace
@@ -47,6 +60,21 @@ constexpr ScreenFactory::Row ROWS[] = {
     {Screens::AIRPORTS, Screens::AIRPORTS, "AirportsForm", Make<AirportsForm>},
     {Screens::OBTAIN_CREDIT, Screens::REPAY_CREDIT, "CreditAmountForm", Make<CreditAmountForm>},
     {Screens::CHANGE_RATE, Screens::CREDIT_FINE, "ChangeRateForm", Make<ChangeRateForm>},
+    {Screens::PLANE_DETAILS, Screens::PLANE_DETAILS, "PlaneDetailsForm", Make<PlaneDetailsForm>},
+    {Screens::PLANE_BUYING, Screens::PLANE_BUYING, "PlaneBuyingForm", Make<PlaneBuyingForm>},
+    {Screens::PLANE_NAME, Screens::PLANE_NAME, "PlaneNameForm", Make<PlaneNameForm>},
+    {Screens::SELL_PLANE, Screens::SELL_PLANE, "SellPlaneForm", Make<SellPlaneForm>},
+    {Screens::SHUT_DOWN, Screens::SHUT_DOWN, "ShutDownForm", Make<ShutDownForm>},
+    {Screens::ROUTE_EDIT, Screens::ROUTE_EDIT, "RouteEditForm", Make<RouteEditForm>},
+    {Screens::STARTING_AIRPORT, Screens::STARTING_AIRPORT, "StartingAirportForm", Make<StartingAirportForm>},
+    {Screens::DESTINATION_AIRPORT, Screens::DESTINATION_AIRPORT, "DestinationAirportForm",
+     Make<DestinationAirportForm>},
+    {Screens::NO_DESTINATION, Screens::NO_DESTINATION, "NoDestinationForm", Make<NoDestinationForm>},
+    {Screens::REPAIR_PLANE, Screens::REPAIR_PLANE, "RepairPlaneForm", Make<RepairPlaneForm>},
+    {Screens::REPAIR_CANNOT_AFFORD, Screens::REPAIR_CANNOT_AFFORD, "RepairPlaneCAForm",
+     Make<RepairPlaneCAForm>},
+    {Screens::ROUTE_SETTINGS, Screens::ROUTE_SETTINGS, "RouteSettingsForm", Make<RouteSettingsForm>},
+    {Screens::REPLACE_PLANE, Screens::REPLACE_PLANE, "ReplacePlaneForm", Make<ReplacePlaneForm>},
     {Screens::AIRPORT_DETAILS, Screens::AIRPORT_DETAILS, "AirportDetailsForm", Make<AirportDetailsForm>},
     {Screens::DEMAND_INFO, Screens::DEMAND_INFO, "DemandInfoForm", Make<DemandInfoForm>},
     {Screens::RISK_INFO, Screens::RISK_INFO, "RiskInfoForm", Make<RiskInfoForm>},
