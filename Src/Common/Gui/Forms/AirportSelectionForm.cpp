@@ -1,15 +1,13 @@
 #include "Common/Gui/Forms/AirportSelectionForm.h"
 
-#include "Common/Backend/AirportInfo.h"
-#include "Common/Backend/Enviroment.h"
 #include "Common/Backend/GameState.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Gui/Controls/GfxResources.h"
 #include "Common/Gui/Controls/ItemListPanel.h"
 #include "Common/Gui/Controls/ItemString.h"
 #include "Common/Gui/Controls/ScrollBar.h"
+#include "Common/Gui/Forms/ListSelection.h"
 
-#include <cstdio>
 
 namespace
 {
@@ -48,19 +46,12 @@ private:
 AirportSelectionForm::AirportSelectionForm(int32_t number) : SRForm(number, LAYOUT), _list(AddList(true))
 {
     for (const int32_t airport : GameState::HomeAirportCandidates())
-    {
-        const AirportInfo info = Enviroment::GetAirport(airport);
-        char label[64];
-        std::snprintf(label, sizeof(label), "%.20s, %.20s", info._country, info._short_name);
-        _list->AddItem(new AirportItem(label, _list, airport, this));
-    }
+        _list->AddItem(new AirportItem(ListSelection::AirportLabel(airport), _list, airport, this));
 }
 
 int32_t AirportSelectionForm::GetChosenAirport() const
 {
-    if (_list->GetCount() == 0)
-        return -1;
-    return static_cast<const ItemString*>(_list->GetItem(_list->GetSelected()))->GetValue();
+    return ListSelection::SelectedValue(_list);
 }
 
 void AirportSelectionForm::Choose()
@@ -77,49 +68,12 @@ void AirportSelectionForm::OnButton(int32_t id)
         Choose();
 }
 
-void AirportSelectionForm::Select(int32_t row)
-{
-    if (_list->GetCount() == 0)
-        return;
-    _list->SetSelected(row);
-    const int32_t selected = _list->GetSelected();
-    // Keep the selection in view.
-    if (selected < _list->GetFirst())
-        _list->SetFirst(selected);
-    else if (selected >= _list->GetFirst() + _list->GetVisibleRows())
-        _list->SetFirst(selected - _list->GetVisibleRows() + 1);
-    GetScrollBar()->UpdateThumb();
-    GetScrollBar()->Draw();
-    _list->Update();
-}
-
 bool AirportSelectionForm::OnKey(uint32_t keyBit, bool pressed)
 {
-    if (!pressed)
-        return false;
-    if (keyBit == KEY_UP)
-        Select(_list->GetSelected() - 1);
-    else if (keyBit == KEY_DOWN)
-        Select(_list->GetSelected() + 1);
-    else
-        return false;
-    return true;
+    return ListSelection::OnKey(_list, GetScrollBar(), keyBit, pressed);
 }
 
 bool AirportSelectionForm::OnChar(uint16_t character)
 {
-    if (character >= 'a' && character <= 'z')
-        character = static_cast<uint16_t>(character - 'a' + 'A');
-    if (character < 'A' || character > 'Z')
-        return false;
-    for (int32_t i = 0; i < _list->GetCount(); ++i)
-    {
-        const std::string& label = static_cast<const ItemString*>(_list->GetItem(i))->GetText();
-        if (!label.empty() && label[0] == static_cast<char>(character))
-        {
-            Select(i);
-            return true;
-        }
-    }
-    return false;
+    return ListSelection::JumpToLetter(_list, GetScrollBar(), character);
 }

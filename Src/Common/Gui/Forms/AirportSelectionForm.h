@@ -29,7 +29,5 @@ protected:
     void OnButton(int32_t id) override;
 
 private:
-    void Select(int32_t row);
-
     ItemListPanel* _list;
 };

@@ -10,6 +10,7 @@
 #include "Common/Gui/Controls/PopupMenu.h"
 #include "Common/Gui/Controls/ScrollBar.h"
 #include "Common/Gui/Forms/CentralFormChanger.h"
+#include "Common/Gui/Forms/ListSelection.h"
 
 #include <algorithm>
 #include <cctype>
@@ -101,53 +102,14 @@ void AirportsForm::Choose()
     GoTo(Screens::AIRPORT_DETAILS);
 }
 
-void AirportsForm::Select(int32_t row)
-{
-    if (_list->GetCount() == 0)
-        return;
-    _list->SetSelected(row);
-    const int32_t selected = _list->GetSelected();
-    // Keep the selection in view.
-    if (selected < _list->GetFirst())
-        _list->SetFirst(selected);
-    else if (selected >= _list->GetFirst() + _list->GetVisibleRows())
-        _list->SetFirst(selected - _list->GetVisibleRows() + 1);
-    GetScrollBar()->UpdateThumb();
-    GetScrollBar()->Draw();
-    _list->Update();
-}
-
 bool AirportsForm::OnKey(uint32_t keyBit, bool pressed)
 {
-    if (pressed && !_popup->IsOpen())
-    {
-        if (keyBit == KEY_UP)
-        {
-            Select(_list->GetSelected() - 1);
-            return true;
-        }
-        if (keyBit == KEY_DOWN)
-        {
-            Select(_list->GetSelected() + 1);
-            return true;
-        }
-    }
+    if (!_popup->IsOpen() && ListSelection::OnKey(_list, GetScrollBar(), keyBit, pressed))
+        return true;
     return SRForm::OnKey(keyBit, pressed);
 }
 
 bool AirportsForm::OnChar(uint16_t character)
 {
-    if (_popup->IsOpen() || character > 0x7F || !std::isalpha(character))
-        return false;
-    const char wanted = static_cast<char>(std::toupper(character));
-    for (int32_t i = 0; i < _list->GetCount(); ++i)
-    {
-        const std::string& label = static_cast<const ItemString*>(_list->GetItem(i))->GetText();
-        if (!label.empty() && std::toupper(static_cast<unsigned char>(label[0])) == wanted)
-        {
-            Select(i);
-            return true;
-        }
-    }
-    return false;
+    return !_popup->IsOpen() && ListSelection::JumpToLetter(_list, GetScrollBar(), character);
 }

@@ -33,7 +33,6 @@ public:
     ItemListPanel* GetList() const { return _list; }
 
 private:
-    void Select(int32_t row);
 
     ItemListPanel* _list;
     PopupMenu* _popup;

@@ -8,6 +8,7 @@
 #include "Common/Gui/Controls/ScrollBar.h"
 #include "WinCE/Form.h"
 
+#include <cctype>
 #include <cstdio>
 
 void ListSelection::Select(ItemListPanel* list, ScrollBar* bar, int32_t row)
@@ -32,6 +33,24 @@ bool ListSelection::OnKey(ItemListPanel* list, ScrollBar* bar, uint32_t keyBit, 
     if (pressed)
         Select(list, bar, list->GetSelected() + (keyBit == KEY_UP ? -1 : 1));
     return true;
+}
+
+bool ListSelection::JumpToLetter(ItemListPanel* list, ScrollBar* bar, uint16_t character)
+{
+    if (character >= 'a' && character <= 'z')
+        character = static_cast<uint16_t>(character - 'a' + 'A');
+    if (character < 'A' || character > 'Z')
+        return false;
+    for (int32_t i = 0; i < list->GetCount(); ++i)
+    {
+        const std::string& label = static_cast<const ItemString*>(list->GetItem(i))->GetText();
+        if (!label.empty() && std::toupper(static_cast<unsigned char>(label[0])) == character)
+        {
+            Select(list, bar, i);
+            return true;
+        }
+    }
+    return false;
 }
 
 int32_t ListSelection::SelectedValue(const ItemListPanel* list)

@@ -2,7 +2,8 @@
 // the labels of the rows the fleet and route lists share.
 //
 // In every list the pad's up and down move the selection one row, keeping
-// it in view and the scroll bar's thumb in step.
+// it in view and the scroll bar's thumb in step; in the airport lists a
+// letter jumps to the first airport whose label starts with it.
 #pragma once
 
 #include <cstdint>
@@ -18,6 +19,9 @@ public:
     static void Select(ItemListPanel* list, ScrollBar* bar, int32_t row);
     // Up and down move the selection; true when the key was one of them.
     static bool OnKey(ItemListPanel* list, ScrollBar* bar, uint32_t keyBit, bool pressed);
+    // A letter (a-z taken as A-Z) selects the first row whose label starts
+    // with it; true when one does.
+    static bool JumpToLetter(ItemListPanel* list, ScrollBar* bar, uint16_t character);
     // The value of the selected ChoiceItem row, or -1 for an empty list.
     static int32_t SelectedValue(const ItemListPanel* list);
 
