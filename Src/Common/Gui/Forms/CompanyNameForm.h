@@ -5,29 +5,13 @@
 // and moves on to the choice of the home airport (3).
 #pragma once
 
-#include "Common/Gui/Forms/SRForm.h"
+#include "Common/Gui/Forms/NameEntryForm.h"
 
-class TextField;
-
-class CompanyNameForm : public SRForm
+class CompanyNameForm : public NameEntryForm
 {
 public:
-    static constexpr int32_t MAX_NAME = 12;
-
     explicit CompanyNameForm(int32_t number);
-
-    void OnShow() override;
-    void OnHide() override;
-    bool OnIdle() override;
-
-    TextField* GetField() const { return _field; }
 
 protected:
     void OnButton(int32_t id) override;
-    void PaintContent() override;
-
-private:
-    void UpdateOk();
-
-    TextField* _field;
 };

@@ -32,56 +32,21 @@ constexpr ScreenLayout LAYOUT = {
     ScreenLayout::Top::FRAMED, false, false, "Plane name", SRForm::CENTRED, 53, TEXTS, BUTTONS,
 };
 
-constexpr int32_t PANEL_X = 20;
-constexpr int32_t PANEL_Y = 131;
-constexpr uint32_t FIELD_TEXT = RGB(236, 242, 250);
-constexpr uint32_t FIELD_BACKGROUND = RGB(14, 36, 76);
+// The field and its panel; the proposal is made when the screen is built.
+constexpr NameEntryForm::Field FIELD = {26, 139, 20, 131, PlaneNameForm::OK, nullptr};
+
+NameEntryForm::Field WithProposal(const std::string& proposal)
+{
+    NameEntryForm::Field field = FIELD;
+    field.proposal = proposal.c_str();
+    return field;
+}
 } // namespace
 
 PlaneNameForm::PlaneNameForm(int32_t number)
-    : SRForm(number, LAYOUT), _field(new TextField(26, 139, 184, 17, this, MAX_NAME, true, true, 0, false,
-                                                   FIELD_TEXT, FIELD_BACKGROUND))
+    : NameEntryForm(number, LAYOUT,
+                    WithProposal("Plane" + std::to_string(Enviroment::GetCompany()->NextPlaneId())))
 {
-    const std::string proposal = "Plane" + std::to_string(Enviroment::GetCompany()->NextPlaneId());
-    _field->SetText(proposal.c_str());
-    _field->SetSelection(0, _field->GetTextLength());
-}
-
-void PlaneNameForm::PaintContent()
-{
-    GfxResources::GetBitmap(GfxResources::BMP_INPUT_PANEL)->Draw(this, PANEL_X, PANEL_Y, SRCCOPY);
-}
-
-void PlaneNameForm::OnShow()
-{
-    SRForm::OnShow();
-    _field->SetFocus();
-    _field->SetSelection(0, _field->GetTextLength());
-}
-
-void PlaneNameForm::OnHide()
-{
-    _field->KillFocus();
-    SRForm::OnHide();
-}
-
-bool PlaneNameForm::OnIdle()
-{
-    UpdateOk();
-    return SRForm::OnIdle();
-}
-
-void PlaneNameForm::UpdateOk()
-{
-    GfxButton* ok = GetButton(OK);
-    const bool named = _field->GetTextLength() > 0;
-    if (named == ok->IsEnabled())
-        return;
-    if (named)
-        ok->Enable();
-    else
-        ok->Disable();
-    ok->Draw();
 }
 
 void PlaneNameForm::Buy()
@@ -99,7 +64,7 @@ void PlaneNameForm::Buy()
         return;
     }
     const Time now = TimeSimulation::GetCurrGameTime();
-    Plane* plane = company->BuyPlane(model, _field->Text(), now);
+    Plane* plane = company->BuyPlane(model, Name(), now);
     if (route)
     {
         if (navigation->IsRouteProvisional())
@@ -117,7 +82,7 @@ void PlaneNameForm::OnButton(int32_t id)
     switch (id)
     {
     case OK:
-        if (_field->GetTextLength() > 0)
+        if (!Name().empty())
             Buy();
         break;
     case CANCEL:

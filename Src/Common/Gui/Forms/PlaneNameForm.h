@@ -10,11 +10,9 @@
 // its details (12) are shown. Cancel returns to the market.
 #pragma once
 
-#include "Common/Gui/Forms/SRForm.h"
+#include "Common/Gui/Forms/NameEntryForm.h"
 
-class TextField;
-
-class PlaneNameForm : public SRForm
+class PlaneNameForm : public NameEntryForm
 {
 public:
     // The buttons, by the id their presses carry.
@@ -24,23 +22,11 @@ public:
         CANCEL,
     };
 
-    static constexpr int32_t MAX_NAME = 12;
-
     explicit PlaneNameForm(int32_t number);
-
-    void OnShow() override;
-    void OnHide() override;
-    bool OnIdle() override;
-
-    TextField* GetField() const { return _field; }
 
 protected:
     void OnButton(int32_t id) override;
-    void PaintContent() override;
 
 private:
-    void UpdateOk();
     void Buy();
-
-    TextField* _field;
 };
