@@ -107,7 +107,10 @@ TEST_F(OptionsFormTest, OkInTheMiddleOfARedefinitionKeepsTheOldKeys)
 
 TEST_F(OptionsFormTest, ChoicesSurviveARestartAndChangeTheUnitsShown)
 {
+    // A first start shows miles, whatever the process held before.
+    GameOptions::SetKilometres(true);
     StartAtMenu();
+    EXPECT_FALSE(GameOptions::UsesKilometres());
     OpenOptions();
     EXPECT_TRUE(options()->IsSoundOnChecked());
     EXPECT_FALSE(options()->IsKilometresChecked()) << "miles by default";
