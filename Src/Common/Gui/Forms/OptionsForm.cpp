@@ -138,8 +138,14 @@ void OptionsForm::OnButton(int32_t id)
         StartRedefinition();
         return;
     }
-    EndRedefinition();
     Hide();
+}
+
+void OptionsForm::OnHide()
+{
+    MenuScreen::OnHide();
+    // However the form is left (OK, the menu bar), the questions end there.
+    EndRedefinition();
 }
 
 void OptionsForm::StartRedefinition()

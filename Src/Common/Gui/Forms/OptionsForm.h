@@ -10,9 +10,9 @@
 // taken by another of the three is refused with "Key in use. Press another
 // key!" and asked for again; the up and down keys are never taken. Each
 // answer shows for 700 ms before the next question. The new keys replace the
-// old ones together once all three are chosen; OK in the middle of the
-// questions ends them and keeps the old keys, so the game is never left with
-// a key missing.
+// old ones together once all three are chosen; leaving the form in the
+// middle of the questions (OK, or "Main menu" on the menu bar) ends them and
+// keeps the old keys, so the game is never left with a key missing.
 #pragma once
 
 #include "Common/Gui/Forms/MenuScreen.h"
@@ -46,6 +46,7 @@ public:
     ~OptionsForm() override;
 
     void OnShow() override;
+    void OnHide() override;
     bool OnKey(uint32_t keyBit, bool pressed) override;
     bool OnIdle() override;
 

@@ -183,9 +183,12 @@ TEST_F(OptionsFormTest, SoundOnComesBackAndTheMenuCommandAndTopStripLeaveTheGame
     TapAt(options(), 200, 10);
     EXPECT_TRUE(options()->IsVisible());
     EXPECT_FALSE(navigation->IsVisible());
+    Press(options(), OptionsForm::REDEFINE);
     options()->OnCommand(COMMAND_MAIN_MENU);
     Run("wait 50\n");
     EXPECT_FALSE(options()->IsVisible());
+    EXPECT_EQ(OptionsForm::IDLE, options()->GetState()) << "leaving ends the questions";
+    EXPECT_TRUE(options()->GetButton(OptionsForm::REDEFINE)->IsEnabled());
     EXPECT_EQ(menu(), Form::GetActiveForm());
     EXPECT_EQ(current, navigation->GetCurrentNumber()) << "the navigation history is untouched";
     EXPECT_FALSE(navigation->IsChangePending());
