@@ -3,7 +3,10 @@
 #include "Common/Backend/HighScoreTable.h"
 #include "Common/Gui/Forms/HighScoreTableForm.h"
 
+#include <algorithm>
+#include <cctype>
 #include <string>
+#include <vector>
 
 namespace
 {
@@ -47,6 +50,23 @@ TEST_F(HighScoreTableFormTest, ScrollsFromTheFirstThreePlacesToTheLastThree)
         {"", HighScoreTableForm::SCROLL_UP, 6, true, true},
         {"key up\nkey up\nkey up\nkey up\nkey up\nkey up\nkey up\n", -1, 0, false, true},
     };
+    // The places shown: "01" to "03" at the top, "08" to "10" at the end.
+    const auto places = [&]()
+    {
+        std::vector<std::string> shown;
+        for (const std::string& text : Texts(scores()))
+        {
+            if (text.size() == 2 && std::isdigit(static_cast<unsigned char>(text[0])))
+                shown.push_back(text);
+        }
+        return shown;
+    };
+    EXPECT_EQ((std::vector<std::string>{"01", "02", "03"}), places());
+    const HighScoreEntry& best = menu()->HighScores()->Get(0);
+    const std::vector<std::string> texts = Texts(scores());
+    EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), best._name));
+    EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), std::to_string(best._worth) + " $"));
+    EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), std::to_string(best._year)));
     for (const ScrollStep& step : steps)
     {
         SCOPED_TRACE(std::string(step.script) + " press " + std::to_string(step.press));
@@ -56,6 +76,10 @@ TEST_F(HighScoreTableFormTest, ScrollsFromTheFirstThreePlacesToTheLastThree)
         EXPECT_EQ(step.first, scores()->GetFirst());
         EXPECT_EQ(step.upEnabled, scores()->GetButton(HighScoreTableForm::SCROLL_UP)->IsEnabled());
         EXPECT_EQ(step.downEnabled, scores()->GetButton(HighScoreTableForm::SCROLL_DOWN)->IsEnabled());
+        if (step.first == 7)
+        {
+            EXPECT_EQ((std::vector<std::string>{"08", "09", "10"}), places());
+        }
     }
 }
 

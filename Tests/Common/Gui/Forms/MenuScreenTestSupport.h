@@ -7,9 +7,11 @@
 
 #include "Common/Gui/Forms/MainForm.h"
 #include "Common/Gui/Forms/SRForm.h"
+#include "WinCE/ScreenDump.h"
 #include "Wkr/Gui/GfxButton.h"
 
 #include <string>
+#include <vector>
 
 namespace game_test
 {
@@ -29,6 +31,16 @@ protected:
         Run(("tap " + std::to_string(x + form->GetScreenX()) + " " + std::to_string(y + form->GetScreenY()) +
              "\nwait 50\n")
                 .c_str());
+    }
+    // The strings the form shows now, in the order they were drawn.
+    static std::vector<std::string> Texts(Form* form)
+    {
+        ScreenDump dump;
+        form->Describe(dump);
+        std::vector<std::string> texts;
+        for (const ScreenDump::Text& text : dump.texts)
+            texts.push_back(text.text);
+        return texts;
     }
     // Taps the button `id` of a game form.
     void Press(const SRForm* form, int32_t id)

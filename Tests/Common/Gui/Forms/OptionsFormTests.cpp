@@ -10,6 +10,7 @@
 #include "WinCE/MenuBar.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -79,6 +80,12 @@ TEST_F(OptionsFormTest, RedefinitionAsksForTheThreeKeysAndRefusesOneInUse)
         Run(step.script);
         EXPECT_EQ(step.state, options()->GetState());
         EXPECT_EQ(step.prompt, options()->GetPrompt());
+        if (*step.prompt)
+        {
+            const std::vector<std::string> texts = Texts(options());
+            EXPECT_NE(texts.end(), std::find(texts.begin(), texts.end(), step.prompt))
+                << "the prompt is drawn";
+        }
     }
     EXPECT_TRUE(options()->GetButton(OptionsForm::REDEFINE)->IsEnabled());
     EXPECT_EQ(KEY_B, GameOptions::SpeedDownKey());
