@@ -1,6 +1,7 @@
 #include "Common/SkyreachApp.h"
 
 #include "Common/Backend/TimeSimulation.h"
+#include "Common/Gui/Forms/GameOptions.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "Common/LocaleDate.h"
 #include "WinCE/Assert.h"
@@ -81,6 +82,9 @@ SkyreachApp::SkyreachApp()
     // before anything is loaded.
     EventRegistry::Install();
     _timeSimulation = new TimeSimulation();
+    // Distances start in miles; the saved options, restored later, may say
+    // otherwise.
+    GameOptions::SetKilometres(false);
     VFileResource models("planemodels_rsc");
     VFileResource airports("airports_rsc");
     std::string error;

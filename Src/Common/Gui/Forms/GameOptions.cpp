@@ -1,6 +1,7 @@
 #include "Common/Gui/Forms/GameOptions.h"
 
 #include "Common/Gui/Controls/GameSound.h"
+#include "WinCE/Form.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
 namespace
@@ -92,6 +93,19 @@ void GameOptions::SetKeys(uint32_t jump, uint32_t speedUp, uint32_t speedDown)
     s_speedDownKey = speedDown;
 }
 
+void GameOptions::FillUnsetKeys()
+{
+    SetKeys(JumpKey(), SpeedUpKey(), SpeedDownKey());
+}
+
+bool GameOptions::IsGameKey(uint32_t keyBit)
+{
+    constexpr uint32_t KEYS = KEY_F1 | KEY_F2 | KEY_F3 | KEY_F4 | KEY_LEFT | KEY_RIGHT | KEY_QUIT | KEY_BACK |
+                              KEY_A | KEY_B | KEY_C | KEY_START;
+    // Exactly one bit, and one of the keys above.
+    return keyBit != 0 && (keyBit & (keyBit - 1)) == 0 && (keyBit & KEYS) != 0;
+}
+
 void GameOptions::Save(ConfigBlock& block)
 {
     block.Put("_sound", GameSound::IsEnabled());
@@ -112,7 +126,17 @@ void GameOptions::Load(const ConfigBlock& block)
         s_kilometres = flag != 0;
     if (block.Get("_system", flag))
         s_systemSound = flag != 0;
-    block.Get("_speedUpKey", s_speedUpKey);
-    block.Get("_speedDownKey", s_speedDownKey);
-    block.Get("_jumpNextKey", s_jumpKey);
+    const auto key = [&](const char* name, uint32_t& into)
+    {
+        uint32_t value = 0;
+        if (block.Get(name, value))
+            into = IsGameKey(value) ? value : 0;
+    };
+    key("_speedUpKey", s_speedUpKey);
+    key("_speedDownKey", s_speedDownKey);
+    key("_jumpNextKey", s_jumpKey);
+    // One key cannot do two things: keys that clash all go back to their
+    // defaults, which never clash.
+    if (JumpKey() == SpeedUpKey() || JumpKey() == SpeedDownKey() || SpeedUpKey() == SpeedDownKey())
+        s_jumpKey = s_speedUpKey = s_speedDownKey = 0;
 }

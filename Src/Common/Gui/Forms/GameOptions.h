@@ -6,7 +6,9 @@
 // speed up, speed down. A key of 0 is unset and reads as its default. The
 // options are saved as the "OptionsForm" block of the main form, in the
 // order "_sound", "_unit", "_system", "_speedUpKey", "_speedDownKey",
-// "_jumpNextKey"; loading applies each key that is present.
+// "_jumpNextKey"; loading applies each key that is present. A saved key that
+// no key of the device makes, or keys that would clash with each other, are
+// taken as unset, so a damaged save never leaves the game without its keys.
 #pragma once
 
 #include <cstdint>
@@ -41,6 +43,11 @@ public:
     static uint32_t StoredSpeedUpKey();
     static uint32_t StoredSpeedDownKey();
     static void SetKeys(uint32_t jump, uint32_t speedUp, uint32_t speedDown);
+    // Gives each unset key its default.
+    static void FillUnsetKeys();
+    // True for a key bit a game key may take: any one key of the device's key
+    // map but up and down, which the lists and the key redefinition keep.
+    static bool IsGameKey(uint32_t keyBit);
 
     static void Save(ConfigBlock& block);
     static void Load(const ConfigBlock& block);

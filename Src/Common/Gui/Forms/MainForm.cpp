@@ -6,6 +6,9 @@
 #include "Common/Backend/Notices.h"
 #include "Common/Gui/Forms/CentralFormChanger.h"
 #include "Common/Gui/Forms/GameOptions.h"
+#include "Common/Gui/Forms/HelpForm.h"
+#include "Common/Gui/Forms/HighScoreTableForm.h"
+#include "Common/Gui/Forms/OptionsForm.h"
 #include "Common/Gui/Forms/SRForm.h"
 #include "WinCE/Application.h"
 #include "WinCE/Assert.h"
@@ -29,7 +32,8 @@ MainForm::MainForm(const char* title)
     : Form(title, 0, 0, 240, 268, false, 0), _background(new Bitmap("sr_MainMenu_screen.bmp")),
       _publisherSplash(new Bitmap("pxsplash.bmp")), _gameSplash(new Bitmap("sr_Splash_screen.bmp")),
       _aboutForm(new AboutForm), _navigation(new CentralFormChanger),
-      _highscores(new HighScoreTable(HighScoreTable::GAME_CAPACITY))
+      _highscores(new HighScoreTable(HighScoreTable::GAME_CAPACITY)), _optionsForm(new OptionsForm),
+      _highscoreform(new HighScoreTableForm(_highscores)), _helpForm(new HelpForm)
 {
     ASSERT(!s_instance && "one main form");
     s_instance = this;
@@ -54,6 +58,9 @@ MainForm::MainForm(const char* title)
 
 MainForm::~MainForm()
 {
+    delete _helpForm;
+    delete _highscoreform;
+    delete _optionsForm;
     delete _navigation;
     delete _highscores;
     s_instance = nullptr;
@@ -178,17 +185,18 @@ void MainForm::OnResume()
 
 void MainForm::OnHighscores()
 {
-    // The high score screen comes with the next round of work.
+    ASSERT(_highscoreform && "the main form keeps its high score form");
+    _highscoreform->Show();
 }
 
 void MainForm::OnOptions()
 {
-    // The options screen comes with the next round of work.
+    _optionsForm->Show();
 }
 
 void MainForm::OnHelp()
 {
-    // The help screen comes with the next round of work.
+    _helpForm->Show();
 }
 
 void MainForm::OnAbout()
@@ -228,7 +236,8 @@ bool MainForm::Load(const ConfigBlock& block, bool withGame, std::string* error)
         {
             const uint8_t* data = nullptr;
             int32_t length = 0;
-            if (block.FindEntry(name, static_cast<int32_t>(std::strlen(name)), data, length) && reason.empty())
+            if (block.FindEntry(name, static_cast<int32_t>(std::strlen(name)), data, length) &&
+                reason.empty())
                 reason = std::string("\"") + name + "\" is not a block";
             return false;
         }

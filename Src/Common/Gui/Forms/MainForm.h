@@ -4,8 +4,9 @@
 // After creation the first idle step shows the publisher splash; every 3
 // seconds (or at a tap) the next stage follows: the game splash, then the
 // menu with its seven buttons. Exit (and the quit key) ends the program,
-// About opens the scrolling credits, New Game and Resume hand over to the
-// navigation form that shows the game screens. The form also carries what
+// About opens the scrolling credits, Highscores, Options and Help show the
+// forms of those names that the main form keeps, New Game and Resume hand
+// over to the navigation form that shows the game screens. The form also carries what
 // the game saves under "MainForm": "_gameactive" and the blocks of the
 // navigation state, the options and the high score table.
 #pragma once
@@ -20,7 +21,10 @@ class AboutForm;
 class Bitmap;
 class CentralFormChanger;
 class GfxButton;
+class HelpForm;
 class HighScoreTable;
+class HighScoreTableForm;
+class OptionsForm;
 
 class MainForm : public Form
 {
@@ -59,6 +63,9 @@ public:
     bool IsGameActive() const { return _gameactive; }
     void SetGameActive(bool active) { _gameactive = active; }
     AboutForm* GetAboutForm() const { return _aboutForm; }
+    OptionsForm* GetOptionsForm() const { return _optionsForm; }
+    HighScoreTableForm* GetHighScoreForm() const { return _highscoreform; }
+    HelpForm* GetHelpForm() const { return _helpForm; }
     CentralFormChanger* GetNavigation() const { return _navigation; }
     // The table of the best finished games, while the main form exists.
     static HighScoreTable* HighScores();
@@ -86,6 +93,9 @@ private:
     AboutForm* _aboutForm;
     CentralFormChanger* _navigation;
     HighScoreTable* _highscores;
+    OptionsForm* _optionsForm;
+    HighScoreTableForm* _highscoreform;
+    HelpForm* _helpForm;
     int32_t _stage = STAGE_NONE;
     uint32_t _stageTick = 0;
 };
