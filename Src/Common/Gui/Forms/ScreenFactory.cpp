@@ -16,6 +16,7 @@
 #include "Common/Gui/Forms/SmugglingOfferForm.h"
 #include "Common/Gui/Forms/SpecialFlightPlaneForm.h"
 #include "Common/Gui/Forms/SpecialOfferForm.h"
+#include "Common/Gui/Forms/StatisticsForm.h"
 #include "Common/Gui/Forms/TimeCashForm.h"
 
 namespace
@@ -31,6 +32,8 @@ constexpr ScreenFactory::Row ROWS[] = {
     {Screens::COMPANY_NAME, Screens::COMPANY_NAME, "CompanyNameForm", Make<CompanyNameForm>},
     {Screens::AIRPORT_SELECTION, Screens::AIRPORT_SELECTION, "AirportSelectionForm", Make<AirportSelectionForm>},
     {Screens::PLANES, Screens::PLANES, "PlanesForm", Make<PlanesForm>},
+    // The page of the navigation sub-state.
+    {Screens::STATISTICS, Screens::STATISTICS, "StatisticsForm", StatisticsForm::Build},
     {Screens::REALLY_RETIRE, Screens::REALLY_RETIRE, "RetireForm", Make<RetireForm>},
     {Screens::GAME_OVER_RETIRED, Screens::GAME_OVER_LAST_PLANE, "GameOverForm", Make<GameOverForm>},
     {Screens::TIME_AND_CASH, Screens::TIME_AND_CASH, "TimeCashForm", Make<TimeCashForm>},
