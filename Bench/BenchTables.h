@@ -1,6 +1,8 @@
 // Made-up world tables for the benchmarks: plane models and airports in the
 // data file's record layout, with figures chosen by each benchmark, so a
-// benchmark needs no data file and measures the same world every time.
+// benchmark needs no data file and measures the same world every time; and
+// the bytes of a small data file holding named entries, for benchmarks that
+// go through the data file.
 #pragma once
 
 #include "Common/Backend/AirportInfo.h"
@@ -8,6 +10,8 @@
 #include "Common/Backend/PlaneModel.h"
 
 #include <cstring>
+#include <string>
+#include <utility>
 #include <vector>
 
 namespace bench
@@ -63,5 +67,30 @@ inline std::vector<uint8_t> AirportTable(int32_t distanceStep)
         }
     }
     return bytes;
+}
+// A data file of the entries, stored unpacked: the index (each name, its
+// offset and size as little-endian 32-bit numbers), the terminating 0, then
+// the entries' bytes in order.
+inline std::vector<uint8_t>
+DataFileBytes(const std::vector<std::pair<std::string, std::vector<uint8_t>>>& entries)
+{
+    size_t indexSize = 1;
+    for (const auto& entry : entries)
+        indexSize += entry.first.size() + 1 + 8;
+    std::vector<uint8_t> file;
+    uint32_t offset = static_cast<uint32_t>(indexSize);
+    for (const auto& entry : entries)
+    {
+        file.insert(file.end(), entry.first.begin(), entry.first.end());
+        file.push_back(0);
+        for (const uint32_t value : {offset, static_cast<uint32_t>(entry.second.size())})
+            for (int i = 0; i < 4; ++i)
+                file.push_back(static_cast<uint8_t>(value >> (8 * i)));
+        offset += static_cast<uint32_t>(entry.second.size());
+    }
+    file.push_back(0);
+    for (const auto& entry : entries)
+        file.insert(file.end(), entry.second.begin(), entry.second.end());
+    return file;
 }
 } // namespace bench

@@ -10,9 +10,12 @@
 //                                            by a script (stdin without one)
 //   Skyreach --version
 //
-// The desktop start keeps to one running copy: a second start asks the first
-// to come to the front and leaves. Without a display the program says so; it
-// fails only when a window was asked for explicitly.
+// One copy runs on a store at a time, so no two copies overwrite each
+// other's save: a second desktop start on the same store asks the first to
+// come to the front and leaves; a headless run on a store another copy holds
+// refuses to start (exit code 1). Runs on stores of their own never meet.
+// Without a display the program says so; it fails only when a window was
+// asked for explicitly.
 #include "Common/Gui/Controls/ControlGalleryApp.h"
 #include "Common/Gui/Controls/GfxResources.h"
 #include "Common/SkyreachApp.h"
@@ -226,6 +229,13 @@ int RunScript(const Options& options, HeadlessHost& host, Application& app)
     return 0;
 }
 
+// The lock of the store the game saves in.
+std::string StoreLockName()
+{
+    return InstanceLock::NameForStore(std::string(SkyreachApp::COMPANY_NAME) + SkyreachApp::APPLICATION_NAME,
+                                      RegistryStore::Default().GetPath());
+}
+
 int RunHeadless(const Options& options)
 {
     HeadlessHost host(0);
@@ -241,20 +251,36 @@ int RunHeadless(const Options& options)
         SetHost(nullptr);
         return result;
     }
+    InstanceLock lock(StoreLockName(), "", nullptr);
+    switch (lock.Hold())
+    {
+    case InstanceLock::Result::Held:
+        std::fprintf(stderr,
+                     "Skyreach: another copy of the game is running on the store %s; a run on it would "
+                     "overwrite that copy's save. Give this run a store of its own with --registry PATH.\n",
+                     RegistryStore::Default().GetPath().c_str());
+        return 1;
+    case InstanceLock::Result::Failed:
+        std::fprintf(stderr, "Skyreach: warning: couldn't make the lock file %s; not guarding the store\n",
+                     lock.LockPath().c_str());
+        break;
+    default:
+        break;
+    }
     return RunGame(host, [&](SkyreachApp& app) { return RunScript(options, host, app); });
 }
 
 int RunDesktop(const Options& options, double started)
 {
-    // One running copy per user: a second start raises the first.
-    InstanceLock lock(std::string(SkyreachApp::COMPANY_NAME) + SkyreachApp::APPLICATION_NAME, "",
-                      [] { SdlHost::PostRaise(); });
+    // One running copy per store: a second start raises the first.
+    InstanceLock lock(StoreLockName(), "", [] { SdlHost::PostRaise(); });
     switch (lock.Acquire())
     {
     case InstanceLock::Result::Acquired:
         break;
     case InstanceLock::Result::OtherRaised:
         return 0;
+    case InstanceLock::Result::Held:
     case InstanceLock::Result::OtherUnreachable:
         FATAL(true, "Another application instance is running, but application window couldn't be found");
         return -1;

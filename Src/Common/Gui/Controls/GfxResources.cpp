@@ -8,6 +8,8 @@
 #include "WinCE/MaskedBitmap.h"
 #include "WinCE/OffscreenWindow.h"
 
+#include <string>
+
 namespace
 {
 const char* const s_bitmapNames[GfxResources::BMP_COUNT] = {
@@ -52,6 +54,9 @@ void GfxResources::Init()
     s_set.fonts[FONT_TEXT_PLAIN] = new BitmapFont("font.bmp", 0);
     s_set.fonts[FONT_YELLOW] = new BitmapFont("font_yellow.bmp", "font_yellow_mask.bmp", 0);
     s_set.fonts[FONT_SECONDARY] = new BitmapFont("font_pl2.bmp", "font_pl2_mask.bmp", 0);
+    // Screen dumps name the shared fonts by index: fonts 1 and 2 share a strip.
+    for (int32_t i = 0; i < FONT_COUNT; ++i)
+        s_set.fonts[i]->SetName("font" + std::to_string(i));
     // The last entry is a bitmap of its own, though of the same file as the
     // title strip with the top bar.
     for (int32_t i = 0; i < BMP_COUNT; ++i)
