@@ -86,16 +86,6 @@ bool ChoiceTabs::OnStylusDown(int16_t x, int16_t y)
 
 void ChoiceTabs::Describe(ScreenDump& dump) const
 {
-    for (size_t i = 0; i < _tabs.size(); ++i)
-    {
-        const GfxRadioButton& button = *_buttons[i];
-        ScreenDump::Button b;
-        b.bitmap = "sr_Radio_Button.bmp";
-        b.x = _tabs[i].x;
-        b.y = _tabs[i].y;
-        b.width = button.GetLookWidth();
-        b.height = button.GetLookHeight();
-        b.enabled = button.IsEnabled();
-        dump.buttons.push_back(b);
-    }
+    for (const auto& button : _buttons)
+        button->Describe(dump);
 }

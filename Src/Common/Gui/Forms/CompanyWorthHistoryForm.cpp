@@ -153,7 +153,8 @@ int32_t Round(double v)
 } // namespace
 
 CompanyWorthHistoryForm::CompanyWorthHistoryForm(int32_t number)
-    : StatisticsForm(number, PAGE_HISTORY, LAYOUT, true)
+    : StatisticsForm(number, PAGE_HISTORY, LAYOUT, true),
+      _dateDigits(std::make_unique<BitmapFont>("sr_digits_date.bmp", "sr_digits_date_mask.bmp", 0))
 {
     _tabs = new ChoiceTabs(TABS, s_period, this,
                            [this](int32_t period)
@@ -164,6 +165,8 @@ CompanyWorthHistoryForm::CompanyWorthHistoryForm(int32_t number)
     Widgets().AddWidget(_tabs);
     AddPopups();
 }
+
+CompanyWorthHistoryForm::~CompanyWorthHistoryForm() = default;
 
 int32_t CompanyWorthHistoryForm::GetPeriod() const
 {
@@ -268,8 +271,7 @@ void CompanyWorthHistoryForm::PaintContent()
     const Plot plot = Compute(*Enviroment::GetStatistics(), GetPeriod(), TimeSimulation::GetCurrGameTime());
     for (const int32_t x : plot.ticks)
         FillSolid(Rect{{x, TICK_TOP}, {1, TICK_BOTTOM - TICK_TOP + 1}}, AXIS_COLOUR);
-    BitmapFont digits("sr_digits_date.bmp", "sr_digits_date_mask.bmp", 0);
-    SetFont(&digits, false);
+    SetFont(_dateDigits.get(), false);
     for (const auto& [x, date] : plot.dates)
         DrawString(x - TextWidth(date.c_str()) / 2, DATE_Y, date.c_str(), ROP_DEFAULT);
     SetFont(nullptr, false);

@@ -17,9 +17,11 @@
 
 #include "Common/Gui/Forms/StatisticsForm.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
+class BitmapFont;
 class ChoiceTabs;
 class Statistics;
 class Time;
@@ -74,6 +76,7 @@ public:
     };
 
     explicit CompanyWorthHistoryForm(int32_t number);
+    ~CompanyWorthHistoryForm() override;
 
     // The round scale above v: v divided by ten until below 11, then the
     // next of 2, 5 and 10, times the tens taken off.
@@ -96,4 +99,5 @@ private:
     void DrawSegment(const Segment& segment, uint32_t colour);
 
     ChoiceTabs* _tabs;
+    std::unique_ptr<BitmapFont> _dateDigits;
 };

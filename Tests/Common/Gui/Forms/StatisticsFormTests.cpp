@@ -25,6 +25,7 @@
 #include "Common/Gui/Forms/PlanesStatisticsForm.h"
 #include "Common/Gui/Forms/ProfitLossForm.h"
 #include "Common/Gui/Forms/StatisticsForm.h"
+#include "WinCE/CrtDbg.h"
 #include "WinCE/ScreenDump.h"
 #include "WinCE/Surface.h"
 #include "Wkr/Gui/GfxButton.h"
@@ -188,6 +189,48 @@ TEST_F(StatisticsTest, PagesSwitchThroughThePopupsAndKeepTheHistory)
     Go(4);
     EXPECT_EQ(Screens::PLANES, nav()->GetCurrentNumber());
     EXPECT_EQ(Screens::STATISTICS, nav()->PreviousForm());
+}
+
+// What the walk test checks of screen 7's first page, for every page: it
+// fits the screen, its buttons do not overlap, and it leaves nothing behind.
+TEST_F(StatisticsTest, EveryPageFitsAndLeavesNothingBehind)
+{
+    StartGame();
+    for (int32_t n = 0; n < StatisticsForm::PAGE_COUNT; ++n)
+    {
+        SCOPED_TRACE("page " + std::to_string(n));
+        size_t blocksBefore = 0;
+        for (int pass = 0; pass < 2; ++pass)
+        {
+            // The second pass finds every shared image loaded by the first.
+            if (pass == 1)
+                blocksBefore = CrtDbg::Global().GetBlockCount();
+            nav()->ResetState();
+            OpenPage(n);
+            ASSERT_NE(nullptr, page());
+            EXPECT_EQ(n, page()->GetPage());
+            const ScreenDump dump = Dump();
+            EXPECT_EQ(Screens::STATISTICS, dump.screen);
+            std::vector<ScreenDump::Button> seen;
+            for (const ScreenDump::Button& b : dump.buttons)
+            {
+                EXPECT_TRUE(b.x >= 0 && b.y >= 0 && b.x + b.width <= SRForm::WIDTH &&
+                            b.y + b.height <= SRForm::HEIGHT)
+                    << b.bitmap;
+                for (const ScreenDump::Button& o : seen)
+                {
+                    const bool apart = b.x + b.width <= o.x || o.x + o.width <= b.x ||
+                                       b.y + b.height <= o.y || o.y + o.height <= b.y;
+                    EXPECT_TRUE(apart) << b.bitmap << " overlaps " << o.bitmap;
+                }
+                seen.push_back(b);
+            }
+            nav()->ResetState();
+        }
+        EXPECT_EQ(blocksBefore, CrtDbg::Global().GetBlockCount()) << "the page leaks";
+        nav()->Hide();
+        Run("wait 50\n");
+    }
 }
 
 TEST_F(StatisticsTest, WorthAndAccountShowTheCompanysFigures)
