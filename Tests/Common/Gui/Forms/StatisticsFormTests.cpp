@@ -12,6 +12,7 @@
 #include "Common/Backend/Statistics.h"
 #include "Common/Backend/TimeSimulation.h"
 #include "Common/Gui/Controls/ComboBox.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/Gui/Controls/ItemListPanel.h"
 #include "Common/Gui/Controls/ItemString.h"
 #include "Common/Gui/Controls/PopupMenu.h"
@@ -26,6 +27,7 @@
 #include "Common/Gui/Forms/ProfitLossForm.h"
 #include "Common/Gui/Forms/StatisticsForm.h"
 #include "WinCE/CrtDbg.h"
+#include "WinCE/Font.h"
 #include "WinCE/ScreenDump.h"
 #include "WinCE/Surface.h"
 #include "Wkr/Gui/GfxButton.h"
@@ -94,6 +96,18 @@ protected:
         ScreenDump dump;
         nav()->GetScreen()->Describe(dump);
         return dump;
+    }
+    // The texts drawn on the page, each with its left edge.
+    std::map<std::string, int32_t> Texts() const
+    {
+        std::map<std::string, int32_t> texts;
+        for (const ScreenDump::Text& t : Dump().texts)
+        {
+            // The game fonts, not the top bar's digits.
+            if (t.font.rfind("font", 0) == 0)
+                texts[t.text] = t.x;
+        }
+        return texts;
     }
 };
 
@@ -245,6 +259,18 @@ TEST_F(StatisticsTest, WorthAndAccountShowTheCompanysFigures)
     EXPECT_EQ(company->Worth(now), parts) << "the breakdown adds up to the worth";
     EXPECT_GT(company->RealEstateValue(), 0) << "the home office";
 
+    // Each figure ends at x 204 on its label's row.
+    OpenPage(StatisticsForm::PAGE_WORTH);
+    Font* font = GfxResources::GetFont(GfxResources::FONT_TEXT);
+    std::map<std::string, int32_t> texts = Texts();
+    for (const int64_t figure : {company->GetCash(), company->GetRemainingCredit(), company->PlanesValue(now),
+                                 company->RealEstateValue(), company->Worth(now)})
+    {
+        const std::string text = std::to_string(figure);
+        ASSERT_EQ(1u, texts.count(text)) << text;
+        EXPECT_EQ(204, texts[text] + font->TextWidth(text.c_str())) << text;
+    }
+
     Statistics* statistics = Enviroment::GetStatistics();
     statistics->AddIncome(7000);
     statistics->AddCost(9500);
@@ -253,6 +279,29 @@ TEST_F(StatisticsTest, WorthAndAccountShowTheCompanysFigures)
     ASSERT_NE(nullptr, account);
     account->GetTabs()->Choose(Statistics::PERIOD_CURRENT_MONTH);
     EXPECT_EQ(Statistics::PERIOD_CURRENT_MONTH, account->GetPeriod());
+    // Each period shows its own income, expenses and their difference, before
+    // and after the month's roll moves the month in progress to the last.
+    auto expectPeriod = [&](int32_t period)
+    {
+        SCOPED_TRACE("period " + std::to_string(period));
+        account->GetTabs()->Choose(period);
+        Run("wait 75\n");
+        const int64_t income = statistics->GetIncomes(period);
+        const int64_t costs = statistics->GetCosts(period);
+        const std::map<std::string, int32_t> shown = Texts();
+        for (const int64_t amount : {income, costs, income - costs})
+            EXPECT_EQ(1u, shown.count("$ " + std::to_string(amount))) << amount;
+    };
+    expectPeriod(Statistics::PERIOD_CURRENT_MONTH);
+    EXPECT_EQ(7000, statistics->GetIncomes(Statistics::PERIOD_CURRENT_MONTH));
+    statistics->MonthlyUpdate(1, company->Worth(now));
+    EXPECT_EQ(7000, statistics->GetIncomes(Statistics::PERIOD_LAST_MONTH));
+    // The page follows the record by itself while time runs.
+    Run("wait 600\n");
+    for (const int32_t period : {Statistics::PERIOD_CURRENT_MONTH, Statistics::PERIOD_LAST_MONTH,
+                                 Statistics::PERIOD_TOTAL, Statistics::PERIOD_LAST_YEAR})
+        expectPeriod(period);
+    account->GetTabs()->Choose(Statistics::PERIOD_CURRENT_MONTH);
     // The choice survives a change of page.
     OpenPage(StatisticsForm::PAGE_ACCOUNT);
     account = dynamic_cast<ProfitLossForm*>(page());
