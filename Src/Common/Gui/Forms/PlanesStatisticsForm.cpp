@@ -12,6 +12,7 @@
 #include "Common/Gui/Forms/DistanceUnits.h"
 #include "Common/Gui/Forms/GameOptions.h"
 #include "WinCE/Assert.h"
+#include "WinCE/Font.h"
 
 #include <algorithm>
 #include <cinttypes>
@@ -93,7 +94,25 @@ std::vector<const Plane*> PlanesStatisticsForm::Sorted(const Company& company, i
 std::string PlanesStatisticsForm::Line(const Plane& plane, int32_t key, const Time& now)
 {
     ASSERT(key >= 0 && key < SORT_KEY_COUNT && "no such sort key");
-    const char* name = plane._name.c_str();
+    std::string line = LineWithName(plane, plane._name, key, now);
+    // A row too wide for the list would lose the end of its figure; the
+    // name gives way instead.
+    if (!GfxResources::IsLoaded())
+        return line;
+    Font* font = GfxResources::GetFont(GfxResources::FONT_TEXT);
+    std::string name = plane._name;
+    while (!name.empty() && font->TextWidth(line.c_str()) >= ItemString::MAX_WIDTH)
+    {
+        name.pop_back();
+        line = LineWithName(plane, name, key, now);
+    }
+    return line;
+}
+
+std::string PlanesStatisticsForm::LineWithName(const Plane& plane, const std::string& shownName, int32_t key,
+                                               const Time& now)
+{
+    const char* name = shownName.c_str();
     const bool km = GameOptions::UsesKilometres();
     char text[96];
     switch (key)

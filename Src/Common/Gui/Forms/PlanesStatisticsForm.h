@@ -39,7 +39,8 @@ public:
 
     // The company's planes in the order of the key.
     static std::vector<const Plane*> Sorted(const Company& company, int32_t key, const Time& now);
-    // A plane's row for the key.
+    // A plane's row for the key; when it is too wide for the list, the
+    // plane's name is shortened so that the figure stays whole.
     static std::string Line(const Plane& plane, int32_t key, const Time& now);
 
     int32_t GetSortKey() const { return _key; }
@@ -51,6 +52,8 @@ protected:
     void PaintContent() override;
 
 private:
+    static std::string LineWithName(const Plane& plane, const std::string& shownName, int32_t key,
+                                    const Time& now);
     void Fill();
 
     int32_t _key;

@@ -373,6 +373,12 @@ TEST_F(StatisticsTest, PlanesSortByEachKeyOnItsOwnTypeWithStableTies)
               PlanesStatisticsForm::Line(*b, PlanesStatisticsForm::SORT_RANGE, now));
     EXPECT_EQ("[  D  ] - $-20000000000",
               PlanesStatisticsForm::Line(*d, PlanesStatisticsForm::SORT_PROFIT, now));
+    // The widest name with the widest profit: the name gives way, the figure stays whole.
+    d->_name = "WWWWWWWWWWWW";
+    const std::string wide = PlanesStatisticsForm::Line(*d, PlanesStatisticsForm::SORT_PROFIT, now);
+    EXPECT_EQ("[  WWWWWWWWWWW  ] - $-20000000000", wide);
+    EXPECT_LT(GfxResources::GetFont(GfxResources::FONT_TEXT)->TextWidth(wide.c_str()), ItemString::MAX_WIDTH);
+    d->_name = "D";
     EXPECT_EQ("[  C  ] - 4", PlanesStatisticsForm::Line(*c, PlanesStatisticsForm::SORT_AGE, now));
     EXPECT_EQ("[  A  ] - 3", PlanesStatisticsForm::Line(*a, PlanesStatisticsForm::SORT_DAMAGES, now));
     EXPECT_EQ("[  B  ] - 5000", PlanesStatisticsForm::Line(*b, PlanesStatisticsForm::SORT_PASSENGERS, now));
