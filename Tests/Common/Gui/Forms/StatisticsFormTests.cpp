@@ -7,6 +7,7 @@
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/GameState.h"
+#include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/Statistics.h"
@@ -32,6 +33,7 @@
 #include "WinCE/Surface.h"
 #include "Wkr/Gui/GfxButton.h"
 
+#include <filesystem>
 #include <map>
 #include <string>
 #include <vector>
@@ -611,5 +613,96 @@ TEST_F(StatisticsTest, MapShadesTheCompanysAirportsByTheChosenValue)
     map->GetContinentBox()->GetList()->SetSelected(0);
     for (const ScreenDump::Text& t : Dump().texts)
         EXPECT_EQ(0u, expected.count(t.text)) << t.text;
+}
+
+// Ignores the notices of a game played without screens, remembering only
+// whether it ended.
+class SilentPlayer : public NoticeSink
+{
+public:
+    void ShowNotice(int32_t) override {}
+    void GameOver(int32_t reason) override { over = reason; }
+    int32_t over = 0;
+};
+
+// A game four years in: two planes flying from the home airport since 1959.
+// Every page shows the years behind it; the screenshots land in
+// build/shots/StatisticsYearsIn for a look.
+TEST_F(StatisticsTest, AGameFourYearsInShowsOnEveryPage)
+{
+    StartGame();
+    Company* company = Enviroment::GetCompany();
+    company->Earn(30000000, false);
+    const Time start = TimeSimulation::GetCurrGameTime();
+    const int32_t home = company->GetHomeAirport();
+    for (int32_t i = 0; i < 2; ++i)
+    {
+        const int32_t to = Enviroment::GetNeighbour(home, i);
+        Plane* plane =
+            company->BuyPlane(Enviroment::CheapestModelFor(Enviroment::GetAirport(home)._distances[i]),
+                              "Liner " + std::to_string(i), start);
+        ASSERT_NE(nullptr, plane);
+        company->OpenRoute(plane, home, to, 1, 1, start);
+    }
+    SilentPlayer player;
+    NoticeSink* screens = SetNoticeSink(&player);
+    GameState::RunUntil(Time(1963, 4, 12), [&] { return player.over == 0; });
+    SetNoticeSink(screens);
+    ASSERT_EQ(0, player.over);
+
+    const std::string shots = std::string(SKYREACH_BINARY_DIR) + "/shots/StatisticsYearsIn";
+    std::filesystem::create_directories(shots);
+    const Statistics* statistics = Enviroment::GetStatistics();
+    for (int32_t n = 0; n < StatisticsForm::PAGE_COUNT; ++n)
+    {
+        SCOPED_TRACE("page " + std::to_string(n));
+        OpenPage(n);
+        ASSERT_NE(nullptr, page());
+        Run(("shot " + shots + "/page" + std::to_string(n) + ".png\n").c_str());
+        const std::map<std::string, int32_t> texts = Texts();
+        switch (n)
+        {
+        case StatisticsForm::PAGE_WORTH:
+            EXPECT_EQ(1u, texts.count(std::to_string(company->Worth(TimeSimulation::GetCurrGameTime()))));
+            break;
+        case StatisticsForm::PAGE_HISTORY:
+        {
+            // 1959 to 1963: four yearly segments, each year's worth recorded.
+            const History::Plot plot =
+                History::Compute(*statistics, History::PERIOD_TOTAL, TimeSimulation::GetCurrGameTime());
+            EXPECT_EQ(4u, plot.segments.size() + plot.exits.size());
+            EXPECT_EQ(1u, texts.count(plot.label));
+            for (int32_t year = 1; year <= 4; ++year)
+                EXPECT_NE(statistics->GetHistoryTotal(static_cast<uint32_t>(year)), 0) << year;
+            break;
+        }
+        case StatisticsForm::PAGE_ACCOUNT:
+            EXPECT_GT(statistics->GetIncomes(Statistics::PERIOD_TOTAL), 0);
+            break;
+        case StatisticsForm::PAGE_PLANES:
+            EXPECT_EQ(2, dynamic_cast<PlanesStatisticsForm*>(page())->GetList()->GetCount());
+            break;
+        case StatisticsForm::PAGE_PASSENGERS:
+            EXPECT_GT(statistics->GetPassengersEver(), 0);
+            EXPECT_EQ(1u, texts.count(std::to_string(statistics->GetPassengersEver())));
+            break;
+        default:
+            break;
+        }
+    }
+    // The map of the home airport's continent carries the home airport.
+    auto* map = dynamic_cast<MapStatisticsForm*>(page());
+    ASSERT_NE(nullptr, map);
+    for (const AirportMarkers::Marker& m : AirportMarkers::Load())
+    {
+        if (m.airport == home)
+            map->GetContinentBox()->GetList()->SetSelected(m.continent);
+    }
+    map->GetValueTabs()->Choose(MapStatisticsForm::VALUE_PROFIT);
+    Run(("wait 75\nshot " + shots + "/page5-profit.png\n").c_str());
+    std::map<std::string, std::string> shades;
+    for (const ScreenDump::Text& t : Dump().texts)
+        shades[t.text] = t.font;
+    EXPECT_EQ(0u, shades[Enviroment::GetAirport(home)._short_name].rfind("shade ", 0));
 }
 } // namespace
