@@ -47,6 +47,10 @@ constexpr int32_t LABEL_X = 29;
 constexpr int32_t AREA_LEFT = CompanyWorthHistoryForm::FIRST_POINT_X;
 constexpr int32_t AREA_RIGHT = 210;
 constexpr int32_t AREA_TOP = CompanyWorthHistoryForm::AXIS_TOP;
+// The arrow where the line leaves the graph: its length and the rows of its
+// head, which widens by a pixel on each side per row.
+constexpr int32_t ARROW_LENGTH = 9;
+constexpr int32_t ARROW_HEAD = 3;
 
 // Per period: the pixels between points, how many ticks, how many values
 // the record keeps.
@@ -285,15 +289,20 @@ void CompanyWorthHistoryForm::PaintContent()
         DrawSegment(segment, LINE_COLOUR);
     for (const Point& exit : plot.exits)
     {
-        // An arrow pointing the way the line went, its tip on the edge.
+        // An arrow pointing the way the line went, its tip on the edge and
+        // its head kept inside the graph's columns.
         const int32_t step = exit.below ? -1 : 1;
-        for (int32_t k = 0; k < 6; ++k)
-            FillSolid(Rect{{exit.x, exit.y + step * k}, {1, 1}}, LINE_COLOUR);
-        for (int32_t k = 1; k <= 2; ++k)
+        for (int32_t k = 0; k < ARROW_LENGTH; ++k)
         {
-            FillSolid(Rect{{exit.x - k, exit.y + step * k}, {1, 1}}, LINE_COLOUR);
-            FillSolid(Rect{{exit.x + k, exit.y + step * k}, {1, 1}}, LINE_COLOUR);
+            const int32_t half = std::min(k, ARROW_HEAD);
+            const int32_t left = std::max(exit.x - half, AREA_LEFT);
+            const int32_t right = std::min(exit.x + half, AREA_RIGHT);
+            FillSolid(Rect{{left, exit.y + step * k}, {right - left + 1, 1}}, LINE_COLOUR);
+            if (k >= ARROW_HEAD)
+                break;
         }
+        for (int32_t k = ARROW_HEAD; k < ARROW_LENGTH; ++k)
+            FillSolid(Rect{{exit.x, exit.y + step * k}, {1, 1}}, LINE_COLOUR);
     }
 }
 
