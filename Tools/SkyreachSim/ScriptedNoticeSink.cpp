@@ -1,6 +1,7 @@
 #include "SkyreachSim/ScriptedNoticeSink.h"
 
 #include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/NoticeActions.h"
@@ -40,11 +41,13 @@ const NoticeChoices kChoices[] = {
     {Notices::AGENCY_SHORT_OF_SEATS, {"ok", nullptr, nullptr}},
     {Notices::AGENCY_DEMAND_FALLEN, {"ok", nullptr, nullptr}},
     {Notices::CHARITY_OFFER, {"assign", "ok", nullptr}},
-    {68, {"proceed", "cancel", nullptr}},
+    {Screens::CHARITY_WARNING, {"proceed", "cancel", nullptr}},
+    {Screens::CHARITY_WARNING_2, {"proceed", "cancel", nullptr}},
     {Notices::CHARITY_NO_PLANE, {"ok", nullptr, nullptr}},
     {Notices::CHARITY_EXPIRED, {"ok", nullptr, nullptr}},
     {Notices::VIP_OFFER, {"assign", "ok", nullptr}},
-    {77, {"proceed", "cancel", nullptr}},
+    {Screens::VIP_WARNING, {"proceed", "cancel", nullptr}},
+    {Screens::VIP_WARNING_2, {"proceed", "cancel", nullptr}},
     {Notices::VIP_NO_PLANE, {"ok", nullptr, nullptr}},
     {Notices::VIP_EXPIRED, {"ok", nullptr, nullptr}},
     {Notices::THUNDERSTORM, {"ok", nullptr, nullptr}},
@@ -292,13 +295,10 @@ void ScriptedNoticeSink::AnswerRate(int32_t notice, SimOutput::Record& line)
     Company* company = Enviroment::GetCompany();
     if (notice == Notices::CREDIT_FINE)
         line.Int("fine", company->FineAmount());
-    int64_t limit = 30;
-    if (company->GetInitialCredit() > 0)
-        limit = std::clamp<int64_t>(company->GetCash() * 100 / company->GetInitialCredit(), 1, 30);
     int64_t rate = company->GetMIR();
     ParseRate(AnswerFor(notice), &rate);
-    rate = std::clamp<int64_t>(rate, 1, limit);
-    NoticeActions::SetInstallmentRate(rate);
+    rate = std::clamp<int64_t>(rate, 1, company->HighestRate());
+    BankActions::SetRate(rate, TimeSimulation::GetCurrGameTime());
     line.Int("rate", rate);
 }
 

@@ -1,12 +1,15 @@
 #include "SkyreachSim/SimCommands.h"
 
 #include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/EventFactory.h"
 #include "Common/Backend/Events/CreditInstallmentEvent.h"
 #include "Common/Backend/Events/EventCommon.h"
+#include "Common/Backend/FleetRules.h"
 #include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/Route.h"
 #include "Common/Backend/TimeSimulation.h"
@@ -22,8 +25,6 @@ namespace
 constexpr const char* CANT_AFFORD = "You can't afford it!";
 // The longest name the game's text fields take (company and plane names).
 constexpr size_t NAME_LIMIT = 12;
-constexpr int32_t CONTRACT_CHARITY = 68;
-constexpr int32_t CONTRACT_VIP = 77;
 
 Company& TheCompany()
 {
@@ -157,12 +158,11 @@ Plane* SimCommands::FindPlane(size_t index)
     return plane;
 }
 
-bool SimCommands::MayBreakContract(Plane* plane)
+bool SimCommands::MayBreakContract(Plane* plane, int32_t confirmation)
 {
-    const ::Route* route = plane->GetRoute();
-    if (!route || !route->IsHeld())
+    const int32_t notice = FleetRules::WarningBefore(confirmation, *plane);
+    if (notice == confirmation)
         return true;
-    const int32_t notice = route->_hold[::Route::HOLD_CHARITY] ? CONTRACT_CHARITY : CONTRACT_VIP;
     if (_session.Sink().ConfirmContractBreak(notice, TheCompany().SpecialFlightOf(plane)))
         return true;
     Refuse("This plane keeps its special flight.");
@@ -202,13 +202,12 @@ void SimCommands::Buy()
             Bad("a plane name must have 1 to " + std::to_string(NAME_LIMIT) + " characters");
     }
     const PlaneModel info = Enviroment::GetPlaneModel(model);
-    if (Enviroment::GetModelAvailability(model) != Enviroment::MODEL_ON_SALE)
+    if (!FleetRules::IsOnSale(model))
     {
         Refuse(std::string(info._name) + " is not for sale.");
         return;
     }
-    // A price equal to the cash is affordable.
-    if (info._price > company.GetCash())
+    if (!FleetRules::CanAfford(info._price))
     {
         Refuse(CANT_AFFORD);
         return;
@@ -226,7 +225,7 @@ void SimCommands::Buy()
 void SimCommands::Sell()
 {
     Plane* plane = FindPlane(1);
-    if (!plane || !MayBreakContract(plane))
+    if (!plane || !MayBreakContract(plane, Screens::SELL_PLANE))
         return;
     const int32_t id = plane->_id;
     const int64_t value = plane->Value(_session.Now());
@@ -244,12 +243,13 @@ void SimCommands::Repair()
         Refuse("This plane is not damaged.");
         return;
     }
-    if (plane->_repair_cost > TheCompany().GetCash())
+    // The repair screens' order: the price first, then the spare parts.
+    if (!FleetRules::CanAfford(plane->_repair_cost))
     {
         Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(plane->_repair_cost));
         return;
     }
-    if (Enviroment::GetModelAvailability(plane->_model) != Enviroment::MODEL_ON_SALE)
+    if (NoticeActions::RepairChoiceFor(plane) != NoticeActions::RepairChoice::ASK)
     {
         Refuse("This model was withdrawn from market, and there are no required spare parts to repair it.");
         return;
@@ -268,16 +268,12 @@ void SimCommands::Route()
     const int32_t service = static_cast<int32_t>(Number(5, 0, 2, "a service level"));
     if (!plane)
         return;
-    Company& company = TheCompany();
     if (plane->HasRoute())
     {
         Refuse("This plane already flies a route.");
         return;
     }
-    // The starting airport list: researched airports, open, with fewer than
-    // four routes out.
-    const AirportDetails* start = company.FindDetails(from);
-    if (!start || !start->_open || start->RoutesOut() >= AirportDetails::MAX_ROUTES_OUT)
+    if (!FleetRules::IsStartingAirport(from))
     {
         Refuse(AirportName(from) + " is not among your starting airports.");
         return;
@@ -293,14 +289,13 @@ void SimCommands::Route()
         Refuse("Perhaps the range of this plane is too low...");
         return;
     }
-    const AirportDetails* destination = company.FindDetails(to);
-    if (!company.MayOpenRoute(from, to) || (destination && !destination->_open))
+    if (!FleetRules::IsDestination(*plane, from, to))
     {
         Refuse(AirportName(to) + " is not among the destination airports available.");
         return;
     }
     const int64_t cost = ::Route::SetupCost(from, to);
-    company.OpenRoute(plane, from, to, price, service, _session.Now());
+    const int64_t award = FleetRules::SetUpRoute(plane, from, to, price, service, _session.Now());
     _session.Out()
         .Line("route")
         .Int("plane", plane->_id)
@@ -309,7 +304,6 @@ void SimCommands::Route()
         .Int("price", price)
         .Int("service", service)
         .Int("cost", cost);
-    const int64_t award = company.ClaimRouteOffer(from, to);
     if (award > 0)
         _session.Sink().ShowAward(award);
 }
@@ -324,7 +318,7 @@ void SimCommands::Shutdown()
         Refuse("This plane has no route.");
         return;
     }
-    if (!MayBreakContract(plane))
+    if (!MayBreakContract(plane, Screens::SHUT_DOWN))
         return;
     TheCompany().CloseRoute(plane, _session.Now());
     _session.Out().Line("shutdown").Int("plane", plane->_id);
@@ -335,16 +329,16 @@ void SimCommands::Research()
     const int32_t airport = Airport(1);
     Company& company = TheCompany();
     const int64_t price = AirportDetails::ResearchCost(airport);
-    // Research and offices need the price strictly below the cash.
-    if (price >= company.GetCash())
+    switch (company.ResearchChoiceFor(airport, _session.Now()))
     {
+    case Company::ResearchChoice::CANNOT_AFFORD:
         Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(price));
         return;
-    }
-    if (!company.NeedsResearch(airport, _session.Now()))
-    {
+    case Company::ResearchChoice::NOT_NEEDED:
         Refuse("You don't need to make research. You have quite fresh information about this airport.");
         return;
+    case Company::ResearchChoice::ASK:
+        break;
     }
     company.Research(airport, false, _session.Now());
     _session.Out().Line("research").Int("airport", airport).Str("name", AirportName(airport)).Int("cost", price);
@@ -354,14 +348,13 @@ void SimCommands::Office()
 {
     const int32_t airport = Airport(1);
     Company& company = TheCompany();
-    const AirportDetails* details = company.FindDetails(airport);
-    if (details && details->_office)
+    if (company.HasOffice(airport))
     {
         Refuse("Office present.");
         return;
     }
     const int64_t price = AirportDetails::OfficePrice(airport);
-    if (price >= company.GetCash())
+    if (!company.CanAffordOffice(airport))
     {
         Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(price));
         return;
@@ -374,14 +367,12 @@ void SimCommands::SellOffice()
 {
     const int32_t airport = Airport(1);
     Company& company = TheCompany();
-    const AirportDetails* details = company.FindDetails(airport);
-    if (!details || !details->_office)
+    if (!company.HasOffice(airport))
     {
         Refuse("You have no office at " + AirportName(airport) + ".");
         return;
     }
-    // The sell-office screen offers half the current office price.
-    const int64_t value = AirportDetails::OfficePrice(airport) / 2;
+    const int64_t value = Company::OfficeSaleValue(airport);
     company.SellOffice(airport, value, _session.Now());
     _session.Out().Line("selloffice").Int("airport", airport).Int("value", value);
 }
@@ -393,12 +384,17 @@ void SimCommands::Advertise()
     if (size != 40 && size != 80 && size != 120)
         Bad("a campaign size must be 40, 80 or 120, not \"" + _command->words[2] + "\"");
     Company& company = TheCompany();
-    if (!company.FindDetails(airport))
+    if (!company.MayAdvertise(airport))
     {
         Refuse("You have no information about " + AirportName(airport) + ": research it first.");
         return;
     }
     const int64_t cost = AirportDetails::AdvertisingCost(airport, static_cast<int32_t>(size));
+    if (!company.CanAffordCampaign(airport, static_cast<int32_t>(size)))
+    {
+        Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(cost));
+        return;
+    }
     company.Advertise(airport, static_cast<int32_t>(size), _session.Now());
     _session.Out().Line("advertise").Int("airport", airport).Int("size", size).Int("cost", cost);
 }
@@ -408,13 +404,13 @@ void SimCommands::Credit()
     const int64_t amount = Number(1, 1, Company::CASH_HIGH, "a credit amount");
     Company& company = TheCompany();
     const Time now = _session.Now();
-    if (company.GetRemainingCredit() > 0)
+    if (company.HasCredit())
     {
         Refuse("You already have a credit; repay it first.");
         return;
     }
-    const int64_t limit = company.CreditLimit(now);
-    if (company.Worth(now) <= 0 || limit <= 0)
+    const int64_t limit = BankActions::CreditAmounts(now).high;
+    if (!BankActions::MayObtain(now))
     {
         Refuse("The bank gives no credit while the worth of your company is not positive.");
         return;
@@ -424,9 +420,7 @@ void SimCommands::Credit()
         Refuse("The bank lends at most " + Money(limit) + ".");
         return;
     }
-    company.ObtainCredit(amount);
-    ScheduledEvent* installment = EventFactory::Create(CreditInstallmentEvent::TYPE);
-    EventCommon::Schedule(installment, now.Add(0, 1, 0, 0, 0, 0));
+    BankActions::ObtainCredit(amount, now);
     _session.Out().Line("credit").Int("amount", amount).Int("limit", limit).Int("mir", company.GetMIR());
 }
 
@@ -434,7 +428,7 @@ void SimCommands::Repay()
 {
     const int64_t amount = Number(1, 1, Company::CASH_HIGH, "a repayment");
     Company& company = TheCompany();
-    if (company.GetRemainingCredit() <= 0)
+    if (!company.HasCredit())
     {
         Refuse("You have no credit to repay.");
         return;
@@ -444,14 +438,12 @@ void SimCommands::Repay()
         Refuse("Your credit is only " + Money(company.GetRemainingCredit()) + ".");
         return;
     }
-    if (amount > company.GetCash())
+    if (amount > BankActions::RepayAmounts().high)
     {
         Refuse(CANT_AFFORD);
         return;
     }
-    company.RepayCredit(amount);
-    if (company.GetRemainingCredit() <= 0)
-        TimeSimulation::CancelByType(CreditInstallmentEvent::TYPE);
+    BankActions::RepayCredit(amount);
     _session.Out().Line("repay").Int("amount", amount).Int("credit", company.GetRemainingCredit());
 }
 
@@ -459,19 +451,17 @@ void SimCommands::Mir()
 {
     const int64_t percent = Number(1, 1, 100, "a rate");
     Company& company = TheCompany();
-    if (company.GetRemainingCredit() <= 0 || company.GetInitialCredit() <= 0)
+    if (!BankActions::MayChangeRate())
     {
         Refuse("You have no credit.");
         return;
     }
-    // The highest rate the cash can pay, kept within 1..30.
-    const int64_t limit = std::clamp<int64_t>(company.GetCash() * 100 / company.GetInitialCredit(), 1, 30);
-    if (percent > limit)
+    const int64_t limit = company.HighestRate();
+    if (!BankActions::SetRate(percent, _session.Now()))
     {
         Refuse("The rate can be set from 1% to " + std::to_string(limit) + "%.");
         return;
     }
-    NoticeActions::SetInstallmentRate(percent);
     _session.Out().Line("mir").Int("rate", percent).Int("installment", company.Installment());
 }
 

@@ -68,9 +68,9 @@ private:
     Plane* FindPlane(size_t index);
     void Refuse(const std::string& message);
     [[noreturn]] void Bad(const std::string& message) const;
-    // The warning before a plane's special flight is given up (68 or 77);
-    // true when the action may go on.
-    bool MayBreakContract(Plane* plane);
+    // Passes the contract warning before `confirmation` (the sale or the
+    // shut-down) when the plane is bound; false when the answer keeps it.
+    bool MayBreakContract(Plane* plane, int32_t confirmation);
 
     SimSession& _session;
     const ScriptReader::Command* _command;

@@ -167,15 +167,6 @@ void NoticeActions::FreeSpecialFlight(AirportDetails* details, const Time& now)
         TheCompany().FreeSpecialFlight(details, now);
 }
 
-bool NoticeActions::SetInstallmentRate(int64_t percent)
-{
-    if (percent < 1 || percent > 100)
-        return false;
-    TheCompany().SetMIR(percent);
-    TheCompany().SetMIRPrompt(false);
-    return true;
-}
-
 void NoticeActions::SetNoticeAmount(int64_t amount)
 {
     s_notice_amount = amount;

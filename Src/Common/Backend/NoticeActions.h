@@ -81,9 +81,6 @@ public:
     static bool AssignSpecialFlight(AirportDetails* details, Plane* plane);
     static void FreeSpecialFlight(AirportDetails* details, const Time& now);
 
-    // The bank's question for a new installment rate (notice 10); at least 1 percent.
-    static bool SetInstallmentRate(int64_t percent);
-
     // The amount a notice shows that the world no longer holds once the event
     // is over: the fine of a detected smuggling run (notice 54).
     static void SetNoticeAmount(int64_t amount);

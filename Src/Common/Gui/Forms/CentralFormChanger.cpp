@@ -343,7 +343,9 @@ bool CentralFormChanger::OnIdle()
     }
     TimeSimulation::SetEventListener(_screen);
     _screen->Show();
-    return false;
+    // Showing the screen paints it at once, so no message is left to wake a
+    // waiting loop: ask for idle time again, which the new screen now takes.
+    return true;
 }
 
 void CentralFormChanger::ShowNotice(int32_t notice)

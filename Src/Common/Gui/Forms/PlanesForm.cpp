@@ -2,31 +2,30 @@
 
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
+#include "Common/Backend/FleetRules.h"
 #include "Common/Backend/GameState.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
+#include "Common/Backend/Route.h"
+#include "Common/Backend/TimeSimulation.h"
 #include "Common/Gui/Controls/GfxResources.h"
 #include "Common/Gui/Controls/ItemListPanel.h"
 #include "Common/Gui/Controls/ItemPlane.h"
 #include "Common/Gui/Controls/PopupMenu.h"
 #include "Common/Gui/Controls/ScrollBar.h"
 #include "Common/Gui/Forms/CentralFormChanger.h"
+#include "Common/Gui/Forms/ListSelection.h"
 #include "WinCE/TickCount.h"
 #include "Wkr/Gui/Callback.h"
 
 namespace
 {
-enum Button
-{
-    BUY_NEW,
-};
-
 constexpr ScreenText TEXTS[] = {
     {GfxResources::FONT_TEXT, 13, 40, "List of your planes:"},
 };
 
 constexpr ScreenButton BUTTONS[] = {
-    {BUY_NEW, "sr_BuyNew_button.bmp", 151, 238},
+    {PlanesForm::BUY_NEW, "sr_BuyNew_button.bmp", 151, 238},
 };
 
 constexpr ScreenLayout LAYOUT = {
@@ -35,11 +34,6 @@ constexpr ScreenLayout LAYOUT = {
 
 // The first row in view, kept between visits.
 int32_t s_firstRow = 0;
-
-bool StandsStill(const Plane* plane)
-{
-    return !plane->HasRoute() || plane->IsStopped();
-}
 
 class ChoosePlaneCallback : public Callback
 {
@@ -55,6 +49,7 @@ private:
 
 PlanesForm::PlanesForm(int32_t number) : SRForm(number, LAYOUT), _list(AddList(true))
 {
+    DropPendingRoute();
     Fill();
     _list->SetFirst(s_firstRow);
     GetScrollBar()->UpdateThumb();
@@ -69,14 +64,35 @@ void PlanesForm::Fill()
     {
         const Plane* plane = company->GetPlane(i);
         _list->AddItem(new ItemPlane(plane->_name, Enviroment::GetPlaneModel(plane->_model)._name,
-                                     StandsStill(plane), plane->_id, new ChoosePlaneCallback(this, i)));
+                                     FleetRules::StandsStill(*plane), plane->_id,
+                                     new ChoosePlaneCallback(this, i)));
     }
+    _lamps.assign(static_cast<size_t>(company->GetPlaneCount()), false);
+    for (int32_t i = 0; i < company->GetPlaneCount(); ++i)
+        _lamps[static_cast<size_t>(i)] = FleetRules::StandsStill(*company->GetPlane(i));
+}
+
+void PlanesForm::DropPendingRoute()
+{
+    // The route screens' current route lives only while their flow runs; the
+    // planes list ends it. A route that waited for a replacement plane closes
+    // properly, so its airports stop counting it.
+    CentralFormChanger* navigation = Navigation();
+    if (!navigation->HasCurrentRoute())
+        return;
+    if (navigation->IsRouteProvisional() && navigation->GetCurrentRoute()->_replacement)
+        Enviroment::GetCompany()->CloseDetachedRoute(navigation->TakeProvisionalRoute(),
+                                                     TimeSimulation::GetCurrGameTime());
+    navigation->ClearCurrentRoute();
 }
 
 void PlanesForm::Refresh()
 {
     const Company* company = Enviroment::GetCompany();
-    if (company->GetPlaneCount() != _list->GetCount())
+    bool samePlanes = company->GetPlaneCount() == _list->GetCount();
+    for (int32_t i = 0; samePlanes && i < company->GetPlaneCount(); ++i)
+        samePlanes = static_cast<ItemPlane*>(_list->GetItem(i))->GetPlaneId() == company->GetPlane(i)->_id;
+    if (!samePlanes)
     {
         const int32_t first = _list->GetFirst();
         Fill();
@@ -85,10 +101,19 @@ void PlanesForm::Refresh()
         GetScrollBar()->Draw();
         return;
     }
+    // Only a lamp that changed redraws the list; unchanged rows cost nothing.
+    bool changed = false;
     for (int32_t i = 0; i < company->GetPlaneCount(); ++i)
-        static_cast<ItemPlane*>(_list->GetItem(i))->SetStopped(StandsStill(company->GetPlane(i)));
-    // Marks the rows for drawing at the next update.
-    _list->SetFirst(_list->GetFirst());
+    {
+        const bool still = FleetRules::StandsStill(*company->GetPlane(i));
+        if (still == _lamps[static_cast<size_t>(i)])
+            continue;
+        _lamps[static_cast<size_t>(i)] = still;
+        static_cast<ItemPlane*>(_list->GetItem(i))->SetStopped(still);
+        changed = true;
+    }
+    if (changed)
+        _list->SetFirst(_list->GetFirst());
 }
 
 void PlanesForm::ChoosePlane(int32_t position)
@@ -121,4 +146,11 @@ bool PlanesForm::OnIdle()
         Refresh();
     }
     return SRForm::OnIdle();
+}
+
+bool PlanesForm::OnKey(uint32_t keyBit, bool pressed)
+{
+    if (ListSelection::OnKey(_list, GetScrollBar(), keyBit, pressed))
+        return true;
+    return SRForm::OnKey(keyBit, pressed);
 }

@@ -5,6 +5,7 @@
 // with the final-year game over.
 #include "EventTestWorld.h"
 
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/EventListener.h"
 #include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/Notices.h"
@@ -81,7 +82,7 @@ public:
                 NoticeActions::PayFoodPoisoningSettlement(n.plane);
                 break;
             case Notices::CHANGE_RATE:
-                NoticeActions::SetInstallmentRate(1);
+                BankActions::SetRate(1, today);
                 break;
             default:
                 break;

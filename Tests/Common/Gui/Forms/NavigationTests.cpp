@@ -221,7 +221,13 @@ TEST_F(NavigationTest, EveryScreenNumberBuildsTheScreenOfTheTable)
 TEST_F(NavigationTest, TopBarLampsFollowTheSpeed)
 {
     StartGame();
-    Open(Screens::PLANES);
+    nav()->ChangeForm(Screens::PLANES);
+    nav()->Show();
+    // A desktop loop waits for input after an idle step that wants no more:
+    // the new screen's clock would then stand still until the mouse moved.
+    EXPECT_TRUE(nav()->OnIdle()) << "after building a screen the loop comes back for its idle step";
+    Run("wait 50\n");
+    ASSERT_EQ(Screens::PLANES, screen()->GetNumber());
     const struct
     {
         int32_t speed;
