@@ -169,15 +169,26 @@ Company::CreditOutcome Company::MonthlyCredit()
 
 int64_t Company::Worth(const Time& now) const
 {
-    int64_t worth = _cash - _rc;
+    return _cash - _rc + PlanesValue(now) + RealEstateValue();
+}
+
+int64_t Company::PlanesValue(const Time& now) const
+{
+    int64_t value = 0;
     for (const auto& plane : _planes)
-        worth += plane->Value(now);
+        value += plane->Value(now);
+    return value;
+}
+
+int64_t Company::RealEstateValue() const
+{
+    int64_t value = 0;
     for (const auto& details : _airports)
     {
         if (details->_office)
-            worth += AirportDetails::OfficePrice(details->_airport) / 2;
+            value += AirportDetails::OfficePrice(details->_airport) / 2;
     }
-    return worth;
+    return value;
 }
 
 bool Company::IsBankrupt(const Time& now) const

@@ -103,7 +103,12 @@ public:
     // initial credit), kept within 1..30 percent.
     int64_t HighestRate() const;
 
+    // The worth: cash less the remaining credit, plus the planes' value and
+    // the real estate (half the office price of every airport with an
+    // office). The two parts are what the company worth screen breaks down.
     int64_t Worth(const Time& now) const;
+    int64_t PlanesValue(const Time& now) const;
+    int64_t RealEstateValue() const;
 
     // Periodic passes.
     void MonthlyProcessing();

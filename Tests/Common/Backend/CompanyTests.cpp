@@ -144,6 +144,8 @@ TEST_F(CompanyTest, BuyingAPlaneNeedsTheWholePriceInCash)
     EXPECT_EQ(plane, upkeep->plane);
     EXPECT_TRUE(upkeep->at.Equals(Time(1959, 1, 1)));
     EXPECT_EQ(255000, company().Worth(start));
+    EXPECT_EQ(255000, company().PlanesValue(start)) << "all of the worth lies in the plane";
+    EXPECT_EQ(0, company().RealEstateValue());
 }
 
 TEST_F(CompanyTest, StartingAirportResearchAndOffices)
@@ -158,6 +160,8 @@ TEST_F(CompanyTest, StartingAirportResearchAndOffices)
     EXPECT_EQ(500000, company().GetCash());
     EXPECT_EQ(1, hooks.Count("airport", WorldEventHooks::OFFICE_RENT));
     EXPECT_EQ(500000 + AirportDetails::OfficePrice(HOME) / 2, company().Worth(start));
+    EXPECT_EQ(AirportDetails::OfficePrice(HOME) / 2, company().RealEstateValue());
+    EXPECT_EQ(0, company().PlanesValue(start));
     EXPECT_FALSE(company().NeedsResearch(HOME, Time(1965, 0, 1)));
 
     EXPECT_TRUE(company().NeedsResearch(7, start));

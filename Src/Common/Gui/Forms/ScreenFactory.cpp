@@ -41,6 +41,7 @@
 #include "Common/Gui/Forms/SpecialFlightPlaneForm.h"
 #include "Common/Gui/Forms/SpecialOfferForm.h"
 #include "Common/Gui/Forms/StartingAirportForm.h"
+#include "Common/Gui/Forms/StatisticsForm.h"
 #include "Common/Gui/Forms/TimeCashForm.h"
 
 namespace
@@ -58,6 +59,8 @@ constexpr ScreenFactory::Row ROWS[] = {
     {Screens::BANK, Screens::BANK, "BankForm", Make<BankForm>},
     {Screens::PLANES, Screens::PLANES, "PlanesForm", Make<PlanesForm>},
     {Screens::AIRPORTS, Screens::AIRPORTS, "AirportsForm", Make<AirportsForm>},
+    // The page of the navigation sub-state.
+    {Screens::STATISTICS, Screens::STATISTICS, "StatisticsForm", StatisticsForm::Build},
     {Screens::OBTAIN_CREDIT, Screens::REPAY_CREDIT, "CreditAmountForm", Make<CreditAmountForm>},
     {Screens::CHANGE_RATE, Screens::CREDIT_FINE, "ChangeRateForm", Make<ChangeRateForm>},
     {Screens::PLANE_DETAILS, Screens::PLANE_DETAILS, "PlaneDetailsForm", Make<PlaneDetailsForm>},
