@@ -80,6 +80,13 @@ Form::~Form()
         s_focusForm = nullptr;
     if (s_captureForm == this)
         s_captureForm = nullptr;
+    // A form shown while this one had the focus would otherwise hand the
+    // focus back to a form that is gone when it hides.
+    for (int32_t i = 0; i < _numFormInstances; ++i)
+    {
+        if (_forms[i]->_previousActive == this)
+            _forms[i]->_previousActive = nullptr;
+    }
     SetSurface(nullptr);
 }
 

@@ -3,6 +3,8 @@
 #include "WinCE/DeviceScreen.h"
 #include "WinCE/MenuBar.h"
 
+#include <memory>
+
 using frame_test::FrameTest;
 using frame_test::RecordingForm;
 
@@ -404,4 +406,17 @@ TEST_F(DeviceScreenTest, ComposesTheBarTitleAndTheTopFormAndPresentsOnlyChanges)
     form.FillSolid(Rect{{0, 0}, {1, 1}}, COLOR_BLACK);
     app->PresentIfChanged();
     EXPECT_EQ(presents + 1, host->PresentCount());
+}
+
+// A form shown over another remembers it to give the focus back; when the
+// one beneath is destroyed first, hiding must not reach for it.
+TEST_F(FormOrder, HidingAfterTheFormBeneathWasDestroyedActivatesNoDeadForm)
+{
+    auto beneath = std::make_unique<RecordingForm>("Beneath", &log);
+    RecordingForm over("Over", &log);
+    beneath->Show();
+    over.Show();
+    beneath.reset();
+    over.Hide();
+    EXPECT_EQ(nullptr, Form::GetFocusForm());
 }
