@@ -150,7 +150,11 @@ Host* s_failureHost = nullptr;
 // Assertion and fatal-error boxes through the host's dialogs.
 FailureAnswer HostFailure(FailureKind kind, const char* caption, const char* text)
 {
-    std::fprintf(stderr, "%s: %s\n", caption, text);
+    // The text goes to stderr once: the headless host echoes its message
+    // boxes there itself, a desktop dialog does not.
+    const HeadlessHost* headless = dynamic_cast<const HeadlessHost*>(s_failureHost);
+    if (!headless || !headless->EchoesMessages())
+        std::fprintf(stderr, "%s: %s\n", caption, text);
     if (!s_failureHost)
         return kind == FailureKind::Assertion ? FailureAnswer::Abort : FailureAnswer::Cancel;
     const HostAnswer answer = s_failureHost->MessageBox(

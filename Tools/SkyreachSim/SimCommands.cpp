@@ -487,7 +487,7 @@ void SimCommands::Answer()
 void SimCommands::Run()
 {
     const int32_t days = static_cast<int32_t>(Number(1, 0, 36600, "a number of days"));
-    const int64_t fired = _session.RunTo(_session.Now().Add(0, 0, days, 0, 0, 0));
+    const int64_t fired = _session.RunTo(_session.Now().AddDays(days));
     _session.Out().Line("run").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
 }
 
@@ -495,7 +495,9 @@ void SimCommands::Until()
 {
     const int32_t year = static_cast<int32_t>(Number(1, Enviroment::FIRST_YEAR, 2100, "a year"));
     int64_t fired = 0;
-    const Time end(year, 0, 1);
+    // Everything due at the turn of the year fires too (the yearly and
+    // monthly events of 1 January), so a report right after shows the new year.
+    const Time end = Time(year, 0, 1).FirstMomentAfter();
     if (end.IsAfter(_session.Now()))
         fired = _session.RunTo(end);
     _session.Out().Line("until").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);

@@ -42,6 +42,9 @@ void SimOutput::Write(const std::string& text)
 {
     std::fputs(text.c_str(), _stream);
     std::fputc('\n', _stream);
+    // Each record leaves at once: when a run stops on an assertion with its
+    // output piped, everything printed up to there is kept.
+    std::fflush(_stream);
 }
 
 SimOutput::Record::Record(SimOutput& output, const char* kind) : _output(output), _json(output.IsJson())

@@ -4,7 +4,8 @@
 // followed by named values. In text mode a record prints as the kind and
 // `name=value` pairs (strings quoted), in JSON mode as one JSON object per
 // line with the kind under "kind". Both come from the same record, so the
-// two forms always carry the same facts in the same order.
+// two forms always carry the same facts in the same order. Each record is
+// flushed as it is printed.
 #pragma once
 
 #include "Common/Backend/Time.h"

@@ -45,7 +45,7 @@ endfunction()
 
 if(SKYREACH_SIM_DATA)
   foreach(scenario SimCarefulStartProfits SimRecklessBorrowingBankrupt SimFinalYearEndsGame SimSaveLoadChangesNothing
-                   SimRegressionLog SimRefusalsAndErrors SimJsonAndDeterminism)
+                   SimRegressionLog SimRefusalsAndErrors SimJsonAndDeterminism SimCalendarAndRouteCounts)
     skyreach_sim_test(${scenario})
   endforeach()
 

@@ -506,6 +506,10 @@ void AirportDetails::Save(ConfigBlock& block) const
     a.Put8(_route_offer_pending);
     ASSERT(a.Size() == RECORD_SIZE && "airport record layout");
     a.SaveAs(block, "a");
+    // The record has no room for the mark of this year's charity or VIP
+    // offer; without it a game saved and resumed mid-year could be offered
+    // a second one the straight game would not have had.
+    block.Put("_special_offer_pending", _special_offer_pending);
 }
 
 bool AirportDetails::HasSoundFigures() const
@@ -534,6 +538,10 @@ bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
         _research_date.Load(child);
     if (block.GetBlock("_expiry_date", child))
         _expiry_date.Load(child);
+    // Saves from before the mark was kept load without it: no offer made yet.
+    uint8_t specialOffered = _special_offer_pending;
+    block.Get("_special_offer_pending", specialOffered);
+    _special_offer_pending = specialOffered != 0 ? 1 : 0;
 
     PackedRecord a;
     if (!a.LoadFrom(block, "a"))
@@ -612,7 +620,8 @@ bool AirportDetails::operator==(const AirportDetails& o) const
            _neighbour_marks == o._neighbour_marks && _research_date.Equals(o._research_date) &&
            _result_curr == o._result_curr && _result_last == o._result_last && _event_state == o._event_state &&
            _reserved_a == o._reserved_a && _event_value == o._event_value && _expiry_date.Equals(o._expiry_date) &&
-           _event_mark == o._event_mark && _route_offer_pending == o._route_offer_pending && _id == o._id &&
+           _event_mark == o._event_mark && _route_offer_pending == o._route_offer_pending &&
+           _special_offer_pending == o._special_offer_pending && _id == o._id &&
            _next_id == o._next_id && _event_pending == o._event_pending && _open == o._open &&
            _closure_reason == o._closure_reason;
 }

@@ -402,6 +402,20 @@ void Company::CountRouteClosed(const Route& route, const Time& now)
         destination->RouteInClosed(now);
 }
 
+void Company::CountRoutesAt(int32_t airport, int32_t* out, int32_t* in) const
+{
+    *out = 0;
+    *in = 0;
+    for (const auto& plane : _planes)
+    {
+        if (const Route* route = plane->GetRoute())
+        {
+            *out += route->_source == airport ? 1 : 0;
+            *in += route->_destination == airport ? 1 : 0;
+        }
+    }
+}
+
 void Company::RefreshNeighbourMarks(AirportDetails* details) const
 {
     // A neighbour is marked while the company runs a route between it and
@@ -719,16 +733,30 @@ int32_t Company::PositionOf(const AirportDetails* details) const
     return -1;
 }
 
+AirportDetails* Company::AddDetails(int32_t airport)
+{
+    _airports.push_back(std::make_unique<AirportDetails>(airport, _top_aid));
+    _top_aid += 1;
+    AirportDetails* details = _airports.back().get();
+    // A route may end at an airport the company holds no details for, and
+    // details may be dropped and gathered again while routes run: the new
+    // record counts what already runs through the airport, so that closing
+    // those routes later takes off only what was counted.
+    int32_t out = 0;
+    int32_t in = 0;
+    CountRoutesAt(airport, &out, &in);
+    ASSERT(out <= AirportDetails::MAX_ROUTES_OUT && "more routes start at an airport than it allows");
+    details->_route_out_cnt = out;
+    details->_route_in_cnt = in;
+    RefreshNeighbourMarks(details);
+    return details;
+}
+
 AirportDetails* Company::Research(int32_t airport, bool free, const Time& now)
 {
     AirportDetails* details = FindDetails(airport);
     if (!details)
-    {
-        _airports.push_back(std::make_unique<AirportDetails>(airport, _top_aid));
-        _top_aid += 1;
-        details = _airports.back().get();
-        RefreshNeighbourMarks(details);
-    }
+        details = AddDetails(airport);
     details->Gather(now);
     if (!free)
         Spend(AirportDetails::ResearchCost(airport), true);
@@ -774,11 +802,8 @@ void Company::SellOffice(int32_t airport, int64_t value, const Time& now)
 void Company::OpenStartingAirport(int32_t airport, const Time& now)
 {
     ASSERT(!FindDetails(airport) && "the starting airport is the company's first");
-    _airports.push_back(std::make_unique<AirportDetails>(airport, _top_aid));
-    _top_aid += 1;
-    AirportDetails* details = _airports.back().get();
+    AirportDetails* details = AddDetails(airport);
     details->_office = 1;
-    RefreshNeighbourMarks(details);
     Research(airport, true, now);
     details->_office_fee = AirportDetails::OfficePrice(airport) / 20;
     Enviroment::Events().ScheduleAirportEvent(WorldEventHooks::OFFICE_RENT, details, OneMonthAfter(now));
@@ -1093,14 +1118,7 @@ bool Company::RecountRoutes(std::string* error)
         }
         int32_t out = 0;
         int32_t in = 0;
-        for (const auto& plane : _planes)
-        {
-            if (const Route* route = plane->GetRoute())
-            {
-                out += route->_source == details->_airport ? 1 : 0;
-                in += route->_destination == details->_airport ? 1 : 0;
-            }
-        }
+        CountRoutesAt(details->_airport, &out, &in);
         if (out > AirportDetails::MAX_ROUTES_OUT)
         {
             if (error)

@@ -203,6 +203,11 @@ private:
     void ForgetPlane(Plane* plane);
     void CountRouteOpened(const Route& route);
     void CountRouteClosed(const Route& route, const Time& now);
+    // The routes of the fleet that start (`out`) and end (`in`) at an airport.
+    void CountRoutesAt(int32_t airport, int32_t* out, int32_t* in) const;
+    // A new record for an airport, appended to the list, counting the routes
+    // that already run through the airport.
+    AirportDetails* AddDetails(int32_t airport);
     void RefreshMarksAround(const Route& route);
     int64_t RoundedReward(int64_t amount) const;
 

@@ -174,8 +174,12 @@ int32_t GameState::FireNextBefore(const Time& limit)
     if (!limit.IsAfter(next->_time))
         return -1;
     const int32_t type = next->GetType();
-    // An event fires once the clock is strictly past its time.
-    const Time justAfter = next->_time.Add(0, 0, 0, 0, 0, 1);
+    // An event fires once the clock is strictly past its time. The clock
+    // only ever reads real moments, as the running game's does: an event
+    // dated past the end of its month (day 35 of December) fires at the
+    // first moment of the next month, together with that month's own
+    // events, not days later with theirs still waiting behind the clock.
+    const Time justAfter = next->_time.FirstMomentAfter();
     if (justAfter.IsAfter(TimeSimulation::GetCurrGameTime()))
         TimeSimulation::SetCurrGameTime(justAfter);
     const int fired = TimeSimulation::FireDue();

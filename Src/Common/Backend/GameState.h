@@ -50,7 +50,8 @@ public:
     static void ResumeSimulation();
 
     // Fires the earliest pending event if its fire time is before `limit`,
-    // with the clock moved just past that time (never backwards). Returns the
+    // with the clock moved to the first real moment after that time (never
+    // backwards). Returns the
     // type of the event fired, or -1 when none was due before the limit.
     static int32_t FireNextBefore(const Time& limit);
     // Fires every event due before `end` in time order, then sets the clock

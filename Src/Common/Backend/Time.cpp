@@ -156,6 +156,64 @@ Time Time::Subtract(int32_t years, int32_t months, int32_t days, int32_t hours, 
     return t;
 }
 
+Time Time::AddDays(int32_t days) const
+{
+    ASSERT(days >= 0 && "whole days are added, never taken away");
+    Time t = *this;
+    // Bring the day into its month first, then walk month by month.
+    while (t._day > DaysInMonth(t._month))
+    {
+        t._day -= DaysInMonth(t._month);
+        t = t.NextMonth();
+    }
+    while (t._day < 1)
+    {
+        // Day 0 is the last day of the month before.
+        if (--t._month < 0)
+        {
+            t._month = 11;
+            --t._year;
+        }
+        t._day += DaysInMonth(t._month);
+    }
+    int32_t left = days;
+    while (left > DaysInMonth(t._month) - t._day)
+    {
+        left -= DaysInMonth(t._month) - t._day + 1;
+        t._day = 1;
+        t = t.NextMonth();
+    }
+    t._day += left;
+    return t;
+}
+
+Time Time::FirstMomentAfter() const
+{
+    const bool dayInMonth = _day >= 1 && _day <= DaysInMonth(_month);
+    const bool timeOfDay = _hour >= 0 && _hour <= 23 && _minute >= 0 && _minute <= 59 && _second >= 0 &&
+                           _second <= 59;
+    if (dayInMonth && timeOfDay)
+        return Add(0, 0, 0, 0, 0, 1);
+    if (_day < 1)
+        return Time(_year, _month, 1);
+    // A time of day beyond its range ends the day; a day beyond the month
+    // ends the month.
+    if (dayInMonth && _day < DaysInMonth(_month))
+        return Time(_year, _month, _day + 1);
+    return Time(_year, _month, 1).NextMonth();
+}
+
+Time Time::NextMonth() const
+{
+    Time t = *this;
+    if (++t._month > 11)
+    {
+        t._month = 0;
+        ++t._year;
+    }
+    return t;
+}
+
 bool Time::Equals(const Time& other) const
 {
     return Equals(other._year, other._month, other._day, other._hour, other._minute, other._second);

@@ -37,6 +37,17 @@ public:
     Time Subtract(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes,
                   int32_t seconds) const;
 
+    // A real moment (every field within its range, the day within its
+    // month) `days` whole days later, carrying through as many months and
+    // years as it takes. A date past the end of its month counts from the
+    // real day it stands for (31 February is 3 March).
+    Time AddDays(int32_t days) const;
+    // The earliest real moment strictly after this one: one second later
+    // for a real moment; for a date past the end of its month (31 February,
+    // day 35) the first moment of the next month, since no real clock
+    // reading lies between the two; for day 0 the first moment of the month.
+    Time FirstMomentAfter() const;
+
     // Strictly later, comparing year, month, day, hour, minute, second in turn.
     bool IsAfter(const Time& other) const
     {
@@ -94,4 +105,8 @@ public:
     int32_t _hour;
     int32_t _minute;
     int32_t _second;
+
+private:
+    // The same day and time one month later, the month kept in 0..11.
+    Time NextMonth() const;
 };

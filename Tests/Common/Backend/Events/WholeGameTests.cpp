@@ -239,9 +239,13 @@ TEST_F(WholeGameTest, AGameFrom1959To2003FiresEveryEventClass)
     }
     EXPECT_EQ("", missing.str()) << events << " events fired";
     RecordProperty("fired", counts.str());
-    // The calendar: 44 years of new years, the last one ending the game.
+    // The calendar: 44 years of new years, the last one ending the game, and
+    // every month from February 1959 to December 2002. The month of January
+    // 2003 shares its moment with the game's end, and events of one moment
+    // have no set order among themselves.
     EXPECT_EQ(44, player.fired[204]);
-    EXPECT_EQ(44 * 12, player.fired[203]);
+    EXPECT_GE(player.fired[203], 44 * 12 - 1);
+    EXPECT_LE(player.fired[203], 44 * 12);
     EXPECT_GT(player.notices[Notices::PLANE_CRASH], 0);
 }
 
