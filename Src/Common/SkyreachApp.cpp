@@ -18,7 +18,6 @@
 
 namespace
 {
-bool s_simulationRunning = false;
 
 // Keeps the bytes of a save that cannot be read beside the preferences, so
 // that nothing the player had is ever lost: "Damaged save", or "Damaged
@@ -85,18 +84,14 @@ SkyreachApp* SkyreachApp::GetApp()
 
 void SkyreachApp::SetSimulationRunning(bool running)
 {
-    if (running && !s_simulationRunning)
-    {
-        // Real time spent stopped is not game time: restart the clock's
-        // reference point from now, tick and game time together.
-        GameState::ResumeSimulation();
-    }
-    s_simulationRunning = running;
+    // Real time spent stopped is not game time: resuming restarts the clock's
+    // reference point from now, tick and game time together.
+    GameState::SetSimulationRunning(running);
 }
 
 bool SkyreachApp::IsSimulationRunning()
 {
-    return s_simulationRunning;
+    return GameState::IsSimulationRunning();
 }
 
 void SkyreachApp::FormatLocaleDate(int32_t day, int32_t month, int32_t year, char* buffer)
@@ -106,7 +101,7 @@ void SkyreachApp::FormatLocaleDate(int32_t day, int32_t month, int32_t year, cha
 
 bool SkyreachApp::OnIdle()
 {
-    if (s_simulationRunning && TimeSimulation::GetGameSpeed() != 0 && _timeSimulation)
+    if (GameState::IsSimulationRunning() && TimeSimulation::GetGameSpeed() != 0 && _timeSimulation)
     {
         TimeSimulation::FireDue();
         _timeSimulation->Advance();

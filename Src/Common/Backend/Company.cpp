@@ -376,6 +376,23 @@ bool Company::ServesPair(int32_t a, int32_t b) const
     return false;
 }
 
+int32_t Company::ServedPairCount() const
+{
+    std::set<std::pair<int32_t, int32_t>> pairs;
+    for (const auto& plane : _planes)
+    {
+        if (const Route* route = plane->GetRoute())
+            pairs.insert(std::minmax(route->_source, route->_destination));
+    }
+    return static_cast<int32_t>(pairs.size());
+}
+
+bool Company::CanAffordAnyPlane() const
+{
+    const int32_t cheapest = Enviroment::CheapestModelFor(0);
+    return cheapest >= 0 && Enviroment::GetPlaneModel(cheapest)._price <= _cash;
+}
+
 bool Company::MayOpenRoute(int32_t source, int32_t destination) const
 {
     // One route per pair of airports, in either direction, and at most four

@@ -127,6 +127,11 @@ public:
     // Routes.
     bool MayOpenRoute(int32_t source, int32_t destination) const;
     bool ServesPair(int32_t a, int32_t b) const;
+    // The pairs of airports the company's routes join (either direction
+    // counts once).
+    int32_t ServedPairCount() const;
+    // Whether the cash buys the cheapest plane on sale.
+    bool CanAffordAnyPlane() const;
     void OpenRoute(Plane* plane, int32_t source, int32_t destination, int32_t priceLevel, int32_t serviceLevel,
                    const Time& now);
     // Hands a route from one plane to another (the replacement screen).

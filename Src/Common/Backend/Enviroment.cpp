@@ -1,5 +1,9 @@
 #include "Common/Backend/Enviroment.h"
 
+#include <algorithm>
+#include <set>
+#include <utility>
+
 #include "Common/Backend/Company.h"
 #include "Common/Backend/PackedRecord.h"
 #include "Common/Backend/Statistics.h"
@@ -332,6 +336,17 @@ int32_t Enviroment::GetDistance(int32_t from, int32_t to)
     const AirportInfo& info = w.airports[static_cast<size_t>(from)];
     const int32_t slot = info.SlotOf(to);
     return slot < 0 ? -1 : info._distances[slot];
+}
+
+int32_t Enviroment::PossibleRouteCount()
+{
+    std::set<std::pair<int32_t, int32_t>> pairs;
+    for (int32_t a = 0; a < AIRPORT_COUNT; ++a)
+    {
+        for (int32_t slot = 0; slot < AirportInfo::NEIGHBOURS; ++slot)
+            pairs.insert(std::minmax(a, GetNeighbour(a, slot)));
+    }
+    return static_cast<int32_t>(pairs.size());
 }
 
 int32_t Enviroment::GetNeighbour(int32_t airport, int32_t slot)

@@ -77,6 +77,9 @@ public:
     // airport that is not among its neighbours.
     static int32_t GetDistance(int32_t from, int32_t to);
     static int32_t GetNeighbour(int32_t airport, int32_t slot);
+    // Every route the world allows: the pairs of neighbouring airports
+    // (either direction counts once).
+    static int32_t PossibleRouteCount();
 
     static Company* GetCompany();
     static Statistics* GetStatistics();

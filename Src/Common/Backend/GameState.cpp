@@ -1,5 +1,6 @@
 #include "Common/Backend/GameState.h"
 
+#include "Common/Backend/AirportInfo.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/ScheduledEvent.h"
@@ -29,14 +30,47 @@ bool GameState::NewGame(const std::string& name, int32_t homeAirport)
     ASSERT(Enviroment::IsCreated() && "a game needs the world");
     if (homeAirport < 0 || homeAirport >= Enviroment::AIRPORT_COUNT)
         return false;
+    FoundCompany(name);
+    return ChooseHomeAirport(homeAirport);
+}
+
+void GameState::FoundCompany(const std::string& name)
+{
+    ASSERT(Enviroment::IsCreated() && "a game needs the world");
+    TimeSimulation::Clear();
     Enviroment::NewGame();
-    Company* company = Enviroment::GetCompany();
-    company->SetName(name);
+    Enviroment::GetCompany()->SetName(name);
+}
+
+bool GameState::ChooseHomeAirport(int32_t homeAirport)
+{
+    if (homeAirport < 0 || homeAirport >= Enviroment::AIRPORT_COUNT)
+        return false;
     TimeSimulation::Reset();
     TimeSimulation::SetSubjects(Enviroment::Instance());
     TimeSimulation::ScheduleInitialEvents();
-    company->OpenStartingAirport(homeAirport, TimeSimulation::GetCurrGameTime());
+    Enviroment::GetCompany()->OpenStartingAirport(homeAirport, TimeSimulation::GetCurrGameTime());
     return true;
+}
+
+std::vector<int32_t> GameState::HomeAirportCandidates()
+{
+    std::vector<int32_t> airports;
+    for (int32_t i = 0; i < Enviroment::AIRPORT_COUNT; ++i)
+    {
+        if (Enviroment::GetAirportSize(i) >= HOME_SIZE_LIMIT)
+            continue;
+        const AirportInfo info = Enviroment::GetAirport(i);
+        for (int32_t slot = 0; slot < AirportInfo::NEIGHBOURS; ++slot)
+        {
+            if (info._neighbours[slot] >= 0 && info._distances[slot] < HOME_NEIGHBOUR_DISTANCE)
+            {
+                airports.push_back(i);
+                break;
+            }
+        }
+    }
+    return airports;
 }
 
 void GameState::Save(ConfigBlock& top)
@@ -164,6 +198,23 @@ bool GameState::LoadBytes(const uint8_t* data, size_t size, std::string* error)
 void GameState::ResumeSimulation()
 {
     TimeSimulation::Synchronise();
+}
+
+namespace
+{
+bool s_simulationRunning = false;
+}
+
+void GameState::SetSimulationRunning(bool running)
+{
+    if (running && !s_simulationRunning)
+        ResumeSimulation();
+    s_simulationRunning = running;
+}
+
+bool GameState::IsSimulationRunning()
+{
+    return s_simulationRunning;
 }
 
 int32_t GameState::FireNextBefore(const Time& limit)

@@ -28,12 +28,27 @@ class GameState
 public:
     static constexpr const char* SCHEDULER_KEY = "TimeSimulation";
     static constexpr const char* WORLD_KEY = "Enviroment";
+    // A home airport is smaller than this and has a neighbour closer than
+    // this many km.
+    static constexpr int32_t HOME_SIZE_LIMIT = 200;
+    static constexpr int32_t HOME_NEIGHBOUR_DISTANCE = 1500;
 
     // The new-game flow: a fresh company under `name`, statistics and market
     // for 1959, the scheduler reset with the five calendar events, and the
     // home airport with its office. False, changing nothing, for an airport
     // index outside the table.
     static bool NewGame(const std::string& name, int32_t homeAirport);
+    // The two steps of NewGame as the new-game screens take them. Founding
+    // the company clears every pending event (they name the old company's
+    // planes and airports), gives fresh money, statistics and the 1959
+    // market. Choosing the home airport restarts the clock in 1959 with the
+    // calendar events and opens the home office; false, changing nothing,
+    // for an index outside the table.
+    static void FoundCompany(const std::string& name);
+    static bool ChooseHomeAirport(int32_t homeAirport);
+    // The airports a company may start from: smaller than the largest size,
+    // with a neighbour closer than 1500 km. In table order.
+    static std::vector<int32_t> HomeAirportCandidates();
 
     static void Save(ConfigBlock& top);
     // A missing sub-block leaves that part as it is. False with the reason
@@ -48,6 +63,11 @@ public:
     // tick count and the game time both restart from now, so game time
     // continues from where it stood and never runs backwards.
     static void ResumeSimulation();
+    // Whether game time runs now: a game screen with running time is shown.
+    // Turning it on resumes the simulation (above), so time spent stopped is
+    // never game time. Screens and the idle step read it; nothing else.
+    static void SetSimulationRunning(bool running);
+    static bool IsSimulationRunning();
 
     // Fires the earliest pending event if its fire time is before `limit`,
     // with the clock moved to the first real moment after that time (never

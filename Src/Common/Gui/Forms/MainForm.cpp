@@ -1,18 +1,39 @@
 #include "Common/Gui/Forms/MainForm.h"
 
 #include "Common/Gui/Forms/AboutForm.h"
-#include "Common/SkyreachApp.h"
+#include "Common/Backend/GameState.h"
+#include "Common/Backend/HighScoreTable.h"
+#include "Common/Backend/Notices.h"
+#include "Common/Gui/Forms/CentralFormChanger.h"
+#include "Common/Gui/Forms/GameOptions.h"
+#include "Common/Gui/Forms/SRForm.h"
 #include "WinCE/Application.h"
 #include "WinCE/Assert.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/TickCount.h"
 #include "Wkr/Gui/GfxButton.h"
 
+#include <cstring>
+
+namespace
+{
+MainForm* s_instance = nullptr;
+}
+
+HighScoreTable* MainForm::HighScores()
+{
+    return s_instance ? s_instance->_highscores : nullptr;
+}
+
 MainForm::MainForm(const char* title)
     : Form(title, 0, 0, 240, 268, false, 0), _background(new Bitmap("sr_MainMenu_screen.bmp")),
       _publisherSplash(new Bitmap("pxsplash.bmp")), _gameSplash(new Bitmap("sr_Splash_screen.bmp")),
-      _aboutForm(new AboutForm)
+      _aboutForm(new AboutForm), _navigation(new CentralFormChanger),
+      _highscores(new HighScoreTable(HighScoreTable::GAME_CAPACITY))
 {
+    ASSERT(!s_instance && "one main form");
+    s_instance = this;
+    _highscores->FillDefaults();
     _widgets.AddWidget(new GfxButton("exit_button.bmp", 210, 9, this,
                                      new MemberCallback<MainForm>(this, &MainForm::OnExit), true, true));
     _widgets.AddWidget(new GfxButton("sr_NewGame_button.bmp", 103, 96, this,
@@ -33,6 +54,9 @@ MainForm::MainForm(const char* title)
 
 MainForm::~MainForm()
 {
+    delete _navigation;
+    delete _highscores;
+    s_instance = nullptr;
     delete _aboutForm;
     delete _gameSplash;
     delete _publisherSplash;
@@ -55,6 +79,8 @@ void MainForm::Paint()
         _gameSplash->Draw(this, 0, 0, SRCCOPY);
         break;
     default:
+        if (_navigation->IsGameEnded())
+            _gameactive = false;
         if (_gameactive)
             _resume->Enable();
         else
@@ -109,8 +135,12 @@ void MainForm::OnStylusUp(int16_t x, int16_t y)
 
 void MainForm::OnActivate()
 {
-    // Time stands still while the menu is shown.
-    SkyreachApp::SetSimulationRunning(false);
+    // Time stands still while the menu is shown, and the next game screen
+    // draws its own top bar instead of keeping the menu's strips.
+    GameState::SetSimulationRunning(false);
+    SRForm::SetMenuReturn(true);
+    if (_stage == STAGE_MENU)
+        Invalidate();
 }
 
 bool MainForm::OnKey(uint32_t keyBit, bool pressed)
@@ -131,17 +161,19 @@ void MainForm::OnExit()
 
 void MainForm::OnNewGame()
 {
-    // The company name and home airport screens take over from here in the
-    // next round of work; starting a game already marks it active, so the
-    // menu offers to resume it, now and after a restart.
+    // An unfinished game is confirmed first. Starting marks the game active
+    // even if the player leaves the flow before its end.
+    _navigation->ChangeForm(_gameactive ? Screens::NEW_GAME : Screens::COMPANY_NAME);
     _gameactive = true;
-    Redraw();
+    _navigation->Show();
 }
 
 void MainForm::OnResume()
 {
-    // Resuming returns to the screen the navigation state remembers; those
-    // screens come with the next round of work, so for now nothing happens.
+    if (!_gameactive)
+        return;
+    _navigation->ResumeForm();
+    _navigation->Show();
 }
 
 void MainForm::OnHighscores()
@@ -167,32 +199,58 @@ void MainForm::OnAbout()
 void MainForm::Save(ConfigBlock& block) const
 {
     block.Put("_gameactive", _gameactive);
-    if (_hasNavigation)
-        block.PutBlock("CentralFormChanger", _navigation);
-    if (_hasOptions)
-        block.PutBlock("OptionsForm", _options);
-    if (_hasHighscore)
-        block.PutBlock("Highscore", _highscore);
+    ConfigBlock navigation;
+    _navigation->Save(navigation);
+    block.PutBlock("CentralFormChanger", navigation);
+    ConfigBlock options;
+    GameOptions::Save(options);
+    block.PutBlock("OptionsForm", options);
+    ConfigBlock highscore;
+    _highscores->Save(highscore);
+    block.PutBlock("Highscore", highscore);
 }
 
 bool MainForm::Load(const ConfigBlock& block, bool withGame, std::string* error)
 {
     ConfigBlock::LenientReads lenient;
-    _hasOptions = block.GetBlock("OptionsForm", _options);
-    _hasHighscore = block.GetBlock("Highscore", _highscore);
+    // A plain value stored where a block belongs does not read as a block.
+    std::string reason;
+    const auto child = [&](const char* name, ConfigBlock& into)
+    {
+        if (!block.GetBlock(name, into))
+        {
+            const uint8_t* data = nullptr;
+            int32_t length = 0;
+            if (block.FindEntry(name, static_cast<int32_t>(std::strlen(name)), data, length) && reason.empty())
+                reason = std::string("\"") + name + "\" is not a block";
+            return false;
+        }
+        return true;
+    };
+    ConfigBlock options;
+    if (child("OptionsForm", options))
+        GameOptions::Load(options);
+    ConfigBlock highscore;
+    if (child("Highscore", highscore))
+        _highscores->Load(highscore);
     if (withGame)
     {
         // Read as a byte: any value but 0 counts as set.
         uint8_t active = 0;
         if (block.Get("_gameactive", active))
             _gameactive = active != 0;
-        _hasNavigation = block.GetBlock("CentralFormChanger", _navigation);
+        ConfigBlock navigation;
+        if (child("CentralFormChanger", navigation) && !_navigation->Load(navigation, &reason))
+            _gameactive = false;
     }
-    if (lenient.Mangled() > 0)
+    if (reason.empty() && lenient.Mangled() > 0)
+        reason = "the main form's block holds values of the wrong size";
+    if (!reason.empty())
     {
         if (error)
-            *error = "the main form's block holds values of the wrong size";
+            *error = reason;
         _gameactive = false;
+        _navigation->ResetState();
         return false;
     }
     return true;

@@ -4,9 +4,10 @@
 // After creation the first idle step shows the publisher splash; every 3
 // seconds (or at a tap) the next stage follows: the game splash, then the
 // menu with its seven buttons. Exit (and the quit key) ends the program,
-// About opens the scrolling credits. The form also carries what the game
-// saves under "MainForm": "_gameactive" and the blocks of the navigation
-// state, the options and the high score table.
+// About opens the scrolling credits, New Game and Resume hand over to the
+// navigation form that shows the game screens. The form also carries what
+// the game saves under "MainForm": "_gameactive" and the blocks of the
+// navigation state, the options and the high score table.
 #pragma once
 
 #include "WinCE/Form.h"
@@ -17,7 +18,9 @@
 
 class AboutForm;
 class Bitmap;
+class CentralFormChanger;
 class GfxButton;
+class HighScoreTable;
 
 class MainForm : public Form
 {
@@ -54,6 +57,9 @@ public:
     bool IsGameActive() const { return _gameactive; }
     void SetGameActive(bool active) { _gameactive = active; }
     AboutForm* GetAboutForm() const { return _aboutForm; }
+    CentralFormChanger* GetNavigation() const { return _navigation; }
+    // The table of the best finished games, while the main form exists.
+    static HighScoreTable* HighScores();
     GfxButton* GetResumeButton() const { return _resume; }
 
     // Milliseconds each splash stays up without a tap.
@@ -76,14 +82,8 @@ private:
     GfxButton* _resume = nullptr;
     bool _gameactive = false;
     AboutForm* _aboutForm;
+    CentralFormChanger* _navigation;
+    HighScoreTable* _highscores;
     int32_t _stage = STAGE_NONE;
     uint32_t _stageTick = 0;
-    // The blocks of the screens that come with the next round of work; kept
-    // as loaded so that saving never drops them.
-    ConfigBlock _navigation;
-    ConfigBlock _options;
-    ConfigBlock _highscore;
-    bool _hasNavigation = false;
-    bool _hasOptions = false;
-    bool _hasHighscore = false;
 };

@@ -1,7 +1,10 @@
 #include "../../GameTestSupport.h"
 
 #include "Common/Gui/Forms/AboutForm.h"
+#include "Common/Gui/Forms/CentralFormChanger.h"
 #include "Common/Gui/Forms/MainForm.h"
+#include "Common/Gui/Forms/SRForm.h"
+#include "WinCE/MenuBar.h"
 #include "Wkr/Gui/GfxButton.h"
 
 using game_test::GameTest;
@@ -40,8 +43,13 @@ TEST_F(MainFormTest, ResumeFollowsTheActiveGame)
     MainForm* menu = app->GetMainMenu();
     Run("wait 25\ntap 1 100\ntap 1 100\n");
     EXPECT_FALSE(menu->GetResumeButton()->IsEnabled());
-    Run("tap 160 133\n"); // New Game
-    EXPECT_TRUE(menu->IsGameActive());
+    Run("tap 160 133\nwait 50\n"); // New Game
+    EXPECT_TRUE(menu->IsGameActive()) << "starting the flow marks the game active";
+    ASSERT_NE(nullptr, menu->GetNavigation()->GetScreen());
+    EXPECT_EQ(2, menu->GetNavigation()->GetScreen()->GetNumber()) << "no game was active: straight to the name";
+    menu->GetNavigation()->GetScreen()->OnCommand(COMMAND_MAIN_MENU);
+    Run("wait 100\n");
+    EXPECT_EQ(menu, Form::GetActiveForm());
     EXPECT_TRUE(menu->GetResumeButton()->IsEnabled());
 }
 
