@@ -88,12 +88,23 @@ TEST(ScriptReaderTests, CountsLinesAcrossBlanksAndComments)
 TEST(SimOutputTests, TextAndJsonCarryTheSameRecord)
 {
     CapturedOutput text(false);
-    text.Output().Line("plane").Int("id", 3).Str("name", "Sky \"One\"").Bool("open", true).Ints("demand", {1, -2, 3});
-    EXPECT_EQ(text.Text(), "plane id=3 name=\"Sky \\\"One\\\"\" open=1 demand=1,-2,3\n");
+    text.Output()
+        .Line("plane")
+        .Int("id", 3)
+        .Str("name", "Sky \"One\"")
+        .Bool("open", true)
+        .Pairs("demand", {{"7", 1}, {"13", -2}});
+    EXPECT_EQ(text.Text(), "plane id=3 name=\"Sky \\\"One\\\"\" open=1 demand=7:1,13:-2\n");
 
     CapturedOutput json(true);
-    json.Output().Line("plane").Int("id", 3).Str("name", "Sky \"One\"").Bool("open", true).Ints("demand", {1, -2, 3});
-    EXPECT_EQ(json.Text(), "{\"kind\":\"plane\",\"id\":3,\"name\":\"Sky \\\"One\\\"\",\"open\":true,\"demand\":[1,-2,3]}\n");
+    json.Output()
+        .Line("plane")
+        .Int("id", 3)
+        .Str("name", "Sky \"One\"")
+        .Bool("open", true)
+        .Pairs("demand", {{"7", 1}, {"13", -2}});
+    EXPECT_EQ(json.Text(), "{\"kind\":\"plane\",\"id\":3,\"name\":\"Sky "
+                           "\\\"One\\\"\",\"open\":true,\"demand\":{\"7\":1,\"13\":-2}}\n");
 }
 
 // Piped output is block-buffered; a run that stops on an assertion must

@@ -14,50 +14,52 @@
 
 namespace
 {
-// The choices each notice offers; the first is the default. Notices that
-// only inform offer "ok".
+// The notices the simulation shows, each with a name for the output and the
+// choices it offers; the first choice is the default. Notices that only
+// inform offer "ok".
 struct NoticeChoices
 {
     int32_t notice;
+    const char* name;
     const char* choices[3];
 };
 
 const NoticeChoices kChoices[] = {
-    {Notices::CHANGE_RATE, {"keep", nullptr, nullptr}},
-    {Notices::CREDIT_FINE, {"keep", nullptr, nullptr}},
-    {Notices::PLANE_DAMAGE, {"yes", "no", nullptr}},
-    {Notices::PLANE_CRASH, {"replace", "shutdown", nullptr}},
-    {Notices::NEW_MODEL, {"ok", nullptr, nullptr}},
-    {Notices::MODEL_WITHDRAWAL, {"ok", nullptr, nullptr}},
-    {Notices::BAD_WEATHER, {"ok", nullptr, nullptr}},
-    {Notices::SMUGGLING_OFFER, {"reject", "accept", nullptr}},
-    {Notices::SMUGGLING_DETECTED, {"ok", nullptr, nullptr}},
-    {Notices::STAFF_STRIKE, {"ok", nullptr, nullptr}},
-    {Notices::ROUTE_OFFER, {"ok", nullptr, nullptr}},
-    {Notices::ROUTE_OFFER_EXPIRED, {"ok", nullptr, nullptr}},
-    {59, {"ok", nullptr, nullptr}},
-    {Notices::AGENCY_OFFER, {"accept", "reject", nullptr}},
-    {Notices::AGENCY_SHORT_OF_SEATS, {"ok", nullptr, nullptr}},
-    {Notices::AGENCY_DEMAND_FALLEN, {"ok", nullptr, nullptr}},
-    {Notices::CHARITY_OFFER, {"assign", "ok", nullptr}},
-    {68, {"proceed", "cancel", nullptr}},
-    {Notices::CHARITY_NO_PLANE, {"ok", nullptr, nullptr}},
-    {Notices::CHARITY_EXPIRED, {"ok", nullptr, nullptr}},
-    {Notices::VIP_OFFER, {"assign", "ok", nullptr}},
-    {77, {"proceed", "cancel", nullptr}},
-    {Notices::VIP_NO_PLANE, {"ok", nullptr, nullptr}},
-    {Notices::VIP_EXPIRED, {"ok", nullptr, nullptr}},
-    {Notices::THUNDERSTORM, {"ok", nullptr, nullptr}},
-    {Notices::STRONG_WIND, {"ok", nullptr, nullptr}},
-    {Notices::THICK_FOG, {"ok", nullptr, nullptr}},
-    {Notices::MANEUVERS, {"ok", nullptr, nullptr}},
-    {Notices::BIRTH_IN_AIR, {"ok", nullptr, nullptr}},
-    {Notices::HEART_ATTACK, {"ok", nullptr, nullptr}},
-    {Notices::FOOD_POISONING, {"ok", nullptr, nullptr}},
-    {Notices::EMERGENCY_STATE, {"ok", nullptr, nullptr}},
-    {Notices::ECONOMY_GROWS, {"ok", nullptr, nullptr}},
-    {Notices::ECONOMY_FALLS, {"ok", nullptr, nullptr}},
-    {Notices::ECONOMY_LEVELS, {"ok", nullptr, nullptr}},
+    {Notices::CHANGE_RATE, "installment rate", {"keep", nullptr, nullptr}},
+    {Notices::CREDIT_FINE, "credit fine", {"keep", nullptr, nullptr}},
+    {Notices::PLANE_DAMAGE, "plane damage", {"yes", "no", nullptr}},
+    {Notices::PLANE_CRASH, "plane crash", {"replace", "shutdown", nullptr}},
+    {Notices::NEW_MODEL, "new model", {"ok", nullptr, nullptr}},
+    {Notices::MODEL_WITHDRAWAL, "model withdrawal", {"ok", nullptr, nullptr}},
+    {Notices::BAD_WEATHER, "bad weather", {"ok", nullptr, nullptr}},
+    {Notices::SMUGGLING_OFFER, "smuggling offer", {"reject", "accept", nullptr}},
+    {Notices::SMUGGLING_DETECTED, "smuggling detected", {"ok", nullptr, nullptr}},
+    {Notices::STAFF_STRIKE, "staff strike", {"ok", nullptr, nullptr}},
+    {Notices::ROUTE_OFFER, "route offer", {"ok", nullptr, nullptr}},
+    {Notices::ROUTE_OFFER_EXPIRED, "route offer expired", {"ok", nullptr, nullptr}},
+    {Screens::ROUTE_AWARD, "route award", {"ok", nullptr, nullptr}},
+    {Notices::AGENCY_OFFER, "agency offer", {"accept", "reject", nullptr}},
+    {Notices::AGENCY_SHORT_OF_SEATS, "agency short of seats", {"ok", nullptr, nullptr}},
+    {Notices::AGENCY_DEMAND_FALLEN, "agency demand fallen", {"ok", nullptr, nullptr}},
+    {Notices::CHARITY_OFFER, "charity offer", {"assign", "ok", nullptr}},
+    {Screens::CHARITY_WARNING, "charity flight given up", {"proceed", "cancel", nullptr}},
+    {Notices::CHARITY_NO_PLANE, "no plane for the charity flight", {"ok", nullptr, nullptr}},
+    {Notices::CHARITY_EXPIRED, "charity offer expired", {"ok", nullptr, nullptr}},
+    {Notices::VIP_OFFER, "VIP offer", {"assign", "ok", nullptr}},
+    {Screens::VIP_WARNING, "VIP flight given up", {"proceed", "cancel", nullptr}},
+    {Notices::VIP_NO_PLANE, "no plane for the VIP flight", {"ok", nullptr, nullptr}},
+    {Notices::VIP_EXPIRED, "VIP offer expired", {"ok", nullptr, nullptr}},
+    {Notices::THUNDERSTORM, "thunderstorm", {"ok", nullptr, nullptr}},
+    {Notices::STRONG_WIND, "strong wind", {"ok", nullptr, nullptr}},
+    {Notices::THICK_FOG, "thick fog", {"ok", nullptr, nullptr}},
+    {Notices::MANEUVERS, "military manoeuvres", {"ok", nullptr, nullptr}},
+    {Notices::BIRTH_IN_AIR, "birth in the air", {"ok", nullptr, nullptr}},
+    {Notices::HEART_ATTACK, "heart attack", {"ok", nullptr, nullptr}},
+    {Notices::FOOD_POISONING, "food poisoning", {"ok", nullptr, nullptr}},
+    {Notices::EMERGENCY_STATE, "state of emergency", {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_GROWS, "economy grows", {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_FALLS, "economy falls", {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_LEVELS, "economy levels", {"ok", nullptr, nullptr}},
 };
 
 const NoticeChoices* FindChoices(int32_t notice)
@@ -68,6 +70,31 @@ const NoticeChoices* FindChoices(int32_t notice)
             return &entry;
     }
     return nullptr;
+}
+
+const char* NoticeName(int32_t notice)
+{
+    const NoticeChoices* entry = FindChoices(notice);
+    return entry ? entry->name : "notice";
+}
+
+const char* GameOverName(int32_t reason)
+{
+    switch (reason)
+    {
+    case Screens::GAME_OVER_RETIRED:
+        return "retired";
+    case Notices::GAME_OVER_BANKRUPTCY:
+        return "bankruptcy";
+    case Notices::GAME_OVER_HALF_OF_ROUTES:
+        return "half of the routes closed";
+    case Notices::GAME_OVER_FINAL_YEAR:
+        return "final year";
+    case Notices::GAME_OVER_LAST_PLANE:
+        return "last plane lost";
+    default:
+        return "game over";
+    }
 }
 
 bool IsPlaneNotice(int32_t notice)
@@ -189,7 +216,10 @@ void ScriptedNoticeSink::ShowNotice(int32_t notice)
     ++_shown;
     const std::string answer = AnswerFor(notice);
     SimOutput::Record line = _output.Line("notice");
-    line.Int("n", notice).Str("date", SimOutput::Date(Now())).Str("answer", answer);
+    line.Int("n", notice)
+        .Str("name", NoticeName(notice))
+        .Str("date", SimOutput::Date(Now()))
+        .Str("answer", answer);
 
     Plane* plane = IsPlaneNotice(notice) ? Enviroment::GetDialogPlane() : nullptr;
     if (plane)
@@ -333,7 +363,10 @@ bool ScriptedNoticeSink::ConfirmContractBreak(int32_t notice, AirportDetails* fl
     ++_shown;
     const std::string answer = AnswerFor(notice);
     SimOutput::Record line = _output.Line("notice");
-    line.Int("n", notice).Str("date", SimOutput::Date(Now())).Str("answer", answer);
+    line.Int("n", notice)
+        .Str("name", NoticeName(notice))
+        .Str("date", SimOutput::Date(Now()))
+        .Str("answer", answer);
     if (flight)
         line.Int("airport", flight->_airport);
     if (answer != "proceed")
@@ -346,7 +379,12 @@ bool ScriptedNoticeSink::ConfirmContractBreak(int32_t notice, AirportDetails* fl
 void ScriptedNoticeSink::ShowAward(int64_t award)
 {
     ++_shown;
-    _output.Line("notice").Int("n", 59).Str("date", SimOutput::Date(Now())).Str("answer", "ok").Int("award", award);
+    _output.Line("notice")
+        .Int("n", Screens::ROUTE_AWARD)
+        .Str("name", NoticeName(Screens::ROUTE_AWARD))
+        .Str("date", SimOutput::Date(Now()))
+        .Str("answer", "ok")
+        .Int("award", award);
 }
 
 void ScriptedNoticeSink::GameOver(int32_t reason)
@@ -355,5 +393,8 @@ void ScriptedNoticeSink::GameOver(int32_t reason)
     if (_gameOver != 0)
         return;
     _gameOver = reason;
-    _output.Line("gameover").Int("reason", reason).Str("date", SimOutput::Date(Now()));
+    _output.Line("gameover")
+        .Int("reason", reason)
+        .Str("name", GameOverName(reason))
+        .Str("date", SimOutput::Date(Now()));
 }

@@ -102,18 +102,21 @@ SimOutput::Record& SimOutput::Record::Bool(const char* name, bool value)
     return *this;
 }
 
-SimOutput::Record& SimOutput::Record::Ints(const char* name, const std::vector<int64_t>& values)
+SimOutput::Record& SimOutput::Record::Pairs(const char* name,
+                                            const std::vector<std::pair<std::string, int64_t>>& values)
 {
     Name(name);
     if (_json)
-        _text += '[';
+        _text += '{';
     for (size_t i = 0; i < values.size(); ++i)
     {
         if (i > 0)
             _text += ',';
-        _text += std::to_string(values[i]);
+        _text += _json ? Quote(values[i].first) : values[i].first;
+        _text += ':';
+        _text += std::to_string(values[i].second);
     }
     if (_json)
-        _text += ']';
+        _text += '}';
     return *this;
 }

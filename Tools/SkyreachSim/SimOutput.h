@@ -13,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 class SimOutput
@@ -29,7 +30,8 @@ public:
         Record& Int(const char* name, int64_t value);
         Record& Str(const char* name, const std::string& value);
         Record& Bool(const char* name, bool value);
-        Record& Ints(const char* name, const std::vector<int64_t>& values);
+        // Labelled values: `name=label:value,...` in text, an object in JSON.
+        Record& Pairs(const char* name, const std::vector<std::pair<std::string, int64_t>>& values);
 
     private:
         void Name(const char* name);

@@ -550,6 +550,7 @@ int64_t Company::DepartureBookkeeping(Plane* plane)
     route->Flip();
     const int32_t n = std::min(route->PassengersPerFlight(FindDetails(route->_source)), plane->Capacity());
     plane->_pass_on_board = n;
+    plane->AddPassengersFlown(n);
     _statistics->AddPassengers(n);
     const int64_t revenue = DepartureRevenue(plane);
     if (AirportDetails* source = FindDetails(route->_source))

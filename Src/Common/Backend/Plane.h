@@ -73,6 +73,7 @@ public:
 
     void AddProfit(int64_t amount) { _profit += amount; }
     void AddPassengers(int32_t n) { _pass_carried += n; }
+    void AddPassengersFlown(int32_t n) { _pass_flown += n; }
 
     Route* GetRoute() const { return _route.get(); }
     bool HasRoute() const { return _route != nullptr; }
@@ -96,8 +97,12 @@ public:
     int32_t _stop_reason;
     uint8_t _running;
     int64_t _profit;
+    // Every ticket sold, also those the plane had no seat for.
     int32_t _pass_carried;
     int32_t _pass_on_board;
+    // The passengers who took a seat, at every take-off: what the
+    // statistics count. Saved beside the record as "_pass_flown".
+    int32_t _pass_flown;
     int32_t _id;
     int32_t _next_id;
 

@@ -362,6 +362,7 @@ TEST_F(CompanyTest, DepartureBooksRevenueAndCountsEverySoldTicket)
     EXPECT_EQ(20, plane->_pass_on_board);
     EXPECT_EQ(20, stats().GetPassengersInTheAir());
     EXPECT_EQ(sold, plane->_pass_carried);
+    EXPECT_EQ(20, plane->_pass_flown);
     EXPECT_EQ(route->TicketIncome(20) - route->FlightCost(20, 20), revenue);
     EXPECT_EQ(cash + revenue, company().GetCash());
     EXPECT_EQ(revenue, plane->_profit + Route::SetupCost(HOME, 5) * 0);
