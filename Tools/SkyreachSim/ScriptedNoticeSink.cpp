@@ -4,6 +4,7 @@
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/NoticePlayer.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/TimeSimulation.h"
@@ -214,12 +215,12 @@ std::string ScriptedNoticeSink::AnswerFor(int32_t notice) const
 void ScriptedNoticeSink::ShowNotice(int32_t notice)
 {
     ++_shown;
-    const std::string answer = AnswerFor(notice);
+    const std::string choice = AnswerFor(notice);
     SimOutput::Record line = _output.Line("notice");
     line.Int("n", notice)
         .Str("name", NoticeName(notice))
         .Str("date", SimOutput::Date(Now()))
-        .Str("answer", answer);
+        .Str("answer", choice);
 
     Plane* plane = IsPlaneNotice(notice) ? Enviroment::GetDialogPlane() : nullptr;
     if (plane)
@@ -230,132 +231,71 @@ void ScriptedNoticeSink::ShowNotice(int32_t notice)
     if (airport)
         line.Int("airport", airport->_airport);
 
+    // The script's choice is the first (usual) one or the other; for the
+    // rate notices a percent.
+    NoticePlayer::Answer answer = NoticePlayer::Usual(notice);
+    const NoticeChoices* entry = FindChoices(notice);
+    answer.take = entry && choice == entry->choices[0];
+    if (notice == Notices::SMUGGLING_OFFER)
+        answer.take = choice == "accept";
+    int64_t rate = 0;
+    if (ParseRate(choice, &rate))
+        answer.rate = static_cast<int32_t>(rate);
+    const NoticePlayer::Outcome outcome = NoticePlayer::Play(notice, plane, airport, answer, Now());
+
     switch (notice)
     {
     case Notices::CHANGE_RATE:
+        line.Int("rate", outcome.rate);
+        break;
     case Notices::CREDIT_FINE:
-        AnswerRate(notice, line);
+        line.Int("fine", outcome.amount).Int("rate", outcome.rate);
         break;
     case Notices::PLANE_DAMAGE:
-    {
-        const NoticeActions::RepairChoice choice = NoticeActions::RepairChoiceFor(plane);
         if (plane)
-            line.Int("cost", plane->_repair_cost);
-        if (choice == NoticeActions::RepairChoice::NO_SPARE_PARTS)
-            line.Str("result", "no spare parts");
-        else if (choice == NoticeActions::RepairChoice::CANNOT_AFFORD)
-            line.Str("result", "can't afford");
-        else if (answer == "yes" && NoticeActions::RepairPlane(plane, Now()))
-            line.Str("result", "repaired");
-        else
-            line.Str("result", "damaged");
+            line.Int("cost", outcome.amount);
+        line.Str("result", outcome.result);
         break;
-    }
     case Notices::PLANE_CRASH:
-    {
-        if (!plane)
+        if (!outcome.result)
             break;
-        Plane* replacement = nullptr;
-        if (answer == "replace")
-        {
-            // The replacement screen buys a plane of the crashed plane's model
-            // when that is still possible; otherwise the route is shut down.
-            Company* company = Enviroment::GetCompany();
-            const std::string name = "Plane" + std::to_string(company->NextPlaneId());
-            replacement = NoticeActions::ReplaceCrashedPlane(plane, plane->_model, name, Now());
-        }
-        if (replacement)
-        {
-            line.Str("result", "replaced").Int("replacement", replacement->_id);
-        }
-        else
-        {
-            NoticeActions::ShutDownCrashedPlane(plane, Now());
-            line.Str("result", "shut down");
-        }
+        line.Str("result", outcome.result);
+        if (outcome.plane)
+            line.Int("replacement", outcome.plane->_id);
         break;
-    }
     case Notices::SMUGGLING_OFFER:
-    {
-        // The payment is drawn when the notice is laid out, whatever the answer.
-        const NoticeActions::SmugglingTerms terms = NoticeActions::DrawSmugglingOffer(plane);
-        line.Int("payment", terms.payment);
-        if (answer == "accept" && NoticeActions::AcceptSmuggling(plane, terms))
-            line.Str("result", "accepted");
-        else
-            line.Str("result", "rejected");
+        line.Int("payment", outcome.amount).Str("result", outcome.result);
         break;
-    }
     case Notices::SMUGGLING_DETECTED:
-        line.Int("fine", NoticeActions::GetNoticeAmount());
+        line.Int("fine", outcome.amount);
         break;
     case Notices::AGENCY_OFFER:
-    {
-        const NoticeActions::AgencyTerms terms = NoticeActions::DrawAgencyOffer(plane);
-        line.Int("tickets", terms.tickets).Int("discount", terms.discount);
-        if (answer == "accept" && NoticeActions::AcceptAgencyOffer(plane, terms, Now()))
-            line.Str("result", "accepted");
-        else
-            line.Str("result", "rejected");
+        line.Int("tickets", outcome.tickets).Int("discount", outcome.discount).Str("result", outcome.result);
         break;
-    }
     case Notices::CHARITY_OFFER:
     case Notices::VIP_OFFER:
-        AnswerSpecialFlight(notice, line);
+        if (!airport)
+            break;
+        line.Int("to", airport->_reserved_a).Str("result", outcome.result);
+        if (outcome.plane)
+            line.Int("assigned", outcome.plane->_id);
+        if (outcome.shown != 0)
+        {
+            // The "No free plane" notice takes the place of the plane choice.
+            ++_shown;
+            line.Int("shown", outcome.shown);
+        }
         break;
     case Notices::ROUTE_OFFER:
         if (airport)
-            line.Int("to", airport->_reserved_a).Int("reward", airport->_event_value);
+            line.Int("to", airport->_reserved_a).Int("reward", outcome.amount);
         break;
     case Notices::FOOD_POISONING:
-        line.Int("settlement", NoticeActions::PayFoodPoisoningSettlement(plane));
+        line.Int("settlement", outcome.amount);
         break;
     default:
         break;
     }
-}
-
-void ScriptedNoticeSink::AnswerRate(int32_t notice, SimOutput::Record& line)
-{
-    // The rate screen: any rate from 1 up to what the cash can pay each month
-    // (cash x 100 / initial credit, kept within 1..30).
-    Company* company = Enviroment::GetCompany();
-    if (notice == Notices::CREDIT_FINE)
-        line.Int("fine", company->FineAmount());
-    int64_t limit = 30;
-    if (company->GetInitialCredit() > 0)
-        limit = std::clamp<int64_t>(company->GetCash() * 100 / company->GetInitialCredit(), 1, 30);
-    int64_t rate = company->GetMIR();
-    ParseRate(AnswerFor(notice), &rate);
-    rate = std::clamp<int64_t>(rate, 1, limit);
-    NoticeActions::SetInstallmentRate(rate);
-    line.Int("rate", rate);
-}
-
-void ScriptedNoticeSink::AnswerSpecialFlight(int32_t notice, SimOutput::Record& line)
-{
-    AirportDetails* details = Enviroment::GetDialogAirport();
-    if (!details)
-        return;
-    line.Int("to", details->_reserved_a);
-    if (AnswerFor(notice) != "assign")
-    {
-        line.Str("result", "not assigned");
-        return;
-    }
-    const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(details);
-    if (planes.empty())
-    {
-        // The "No free plane" notice takes the place of the plane choice.
-        ++_shown;
-        line.Str("result", "no free plane")
-            .Int("shown", notice == Notices::CHARITY_OFFER ? Notices::CHARITY_NO_PLANE : Notices::VIP_NO_PLANE);
-        return;
-    }
-    if (NoticeActions::AssignSpecialFlight(details, planes.front()))
-        line.Str("result", "assigned").Int("assigned", planes.front()->_id);
-    else
-        line.Str("result", "not assigned");
 }
 
 bool ScriptedNoticeSink::ConfirmContractBreak(int32_t notice, AirportDetails* flight)

@@ -1167,7 +1167,7 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
         return false;
     }
     // The next ids are handed out one by one.
-    if (_top_pid < 0 || _top_pid > MAX_SOUND_ID || _top_aid < 0 || _top_aid > MAX_SOUND_ID)
+    if (_top_pid < 0 || _top_pid > MAX_PLAUSIBLE_ID || _top_aid < 0 || _top_aid > MAX_PLAUSIBLE_ID)
     {
         if (error)
             *error = "the next plane and airport ids " + std::to_string(_top_pid) + " and " +
@@ -1177,8 +1177,8 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
     // The worth subtracts the credit, the credit limit multiplies the worth
     // by the factor and the installment the credit by the rate: each stays
     // far inside 64 bits only while these lie within what play produces.
-    if (_oc < 0 || _oc > CASH_HIGH || _rc < 0 || _rc > CASH_HIGH || _ir < 0 || _ir > MAX_SOUND_RATE || _cf < 0 ||
-        _cf > MAX_SOUND_CREDIT_FACTOR)
+    if (_oc < 0 || _oc > CASH_HIGH || _rc < 0 || _rc > CASH_HIGH || _ir < 0 || _ir > MAX_PLAUSIBLE_RATE ||
+        _cf < 0 || _cf > MAX_PLAUSIBLE_CREDIT_FACTOR)
     {
         if (error)
             *error = "the company's credit of " + std::to_string(_oc) + " (" + std::to_string(_rc) +
@@ -1208,7 +1208,7 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
                     *error = std::string("the chain of records comes back to ") + key;
                 return false;
             }
-            if (id > MAX_SOUND_ID)
+            if (id > MAX_PLAUSIBLE_ID)
             {
                 if (error)
                     *error = std::string("record ") + key + " has an id no play hands out";

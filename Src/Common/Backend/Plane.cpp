@@ -264,13 +264,13 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
     // Saves from before the count was kept start it at 0.
     block.Get("_pass_flown", _pass_flown);
 
-    if (_pass_flown < 0 || _pass_flown > MAX_SOUND_PASSENGERS)
+    if (_pass_flown < 0 || _pass_flown > MAX_PLAUSIBLE_PASSENGERS)
     {
         if (error)
             *error = "plane " + std::to_string(_id) + " has flown passengers no play can reach";
         return false;
     }
-    if (!_buy_date.IsSoundMoment())
+    if (!_buy_date.IsPlausibleMoment())
     {
         if (error)
             *error = "plane bought at a moment that is not one of the game";
@@ -308,10 +308,12 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
     _pass_on_board = p.Get32();
     // Value and upkeep are computed from hours and damages in floating
     // point; out of any range play produces, they would not convert back.
-    if (!std::isfinite(_flight_hours) || _flight_hours < 0 || _flight_hours > MAX_SOUND_HOURS || _damages < 0 ||
-        _damages > MAX_SOUND_DAMAGES || _repair_cost < 0 || _repair_cost > Company::MAX_SOUND_BILL ||
-        _profit < -Statistics::MAX_SOUND_TOTAL || _profit > Statistics::MAX_SOUND_TOTAL || _pass_carried < 0 ||
-        _pass_carried > MAX_SOUND_PASSENGERS || _pass_on_board < 0 || _pass_on_board > MAX_SOUND_PASSENGERS)
+    if (!std::isfinite(_flight_hours) || _flight_hours < 0 || _flight_hours > MAX_PLAUSIBLE_HOURS ||
+        _damages < 0 || _damages > MAX_PLAUSIBLE_DAMAGES || _repair_cost < 0 ||
+        _repair_cost > Company::MAX_PLAUSIBLE_BILL || _profit < -Statistics::MAX_PLAUSIBLE_TOTAL ||
+        _profit > Statistics::MAX_PLAUSIBLE_TOTAL || _pass_carried < 0 ||
+        _pass_carried > MAX_PLAUSIBLE_PASSENGERS || _pass_on_board < 0 ||
+        _pass_on_board > MAX_PLAUSIBLE_PASSENGERS)
     {
         if (error)
             *error = "plane " + std::to_string(_id) + " has wear, profit or passengers no play can reach";

@@ -22,11 +22,11 @@ public:
     static constexpr int32_t RECORD_SIZE = 58;
     // Bounds a saved plane must keep: far beyond 44 years of flying day and
     // night, and of a damage every few days.
-    static constexpr double MAX_SOUND_HOURS = 1000000.0;
-    static constexpr int32_t MAX_SOUND_DAMAGES = 100000;
+    static constexpr double MAX_PLAUSIBLE_HOURS = 1000000.0;
+    static constexpr int32_t MAX_PLAUSIBLE_DAMAGES = 100000;
     // Passengers a saved plane may count: far more than 44 years of flights
     // carry, and far enough below the 32-bit limit to keep counting.
-    static constexpr int32_t MAX_SOUND_PASSENGERS = 1000000000;
+    static constexpr int32_t MAX_PLAUSIBLE_PASSENGERS = 1000000000;
 
     // Phases of the flight state (bits 0..3) and its stopped bit.
     static constexpr int32_t PHASE_MASK = 0x0F;

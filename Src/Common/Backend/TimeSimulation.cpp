@@ -501,11 +501,13 @@ bool TimeSimulation::Load(const ConfigBlock& block)
         _curr_game_time.Load(time);
     // The clock and every event time are moments of the game; anything
     // else is damage that later arithmetic could overflow on.
-    if (!_curr_game_time.IsSoundMoment() || !_last_event_game_time.IsSoundMoment() || _game_speed < 0 ||
-        _game_speed > SPEEDS[4] || _max_event_id < 1 || _max_event_id > MAX_SOUND_EVENT_ID)
+    if (!_curr_game_time.IsPlausibleMoment() || !_last_event_game_time.IsPlausibleMoment() ||
+        _game_speed < 0 || _game_speed > SPEEDS[4] || _max_event_id < 1 ||
+        _max_event_id > MAX_PLAUSIBLE_EVENT_ID)
     {
         DebugPrintf("Saved events: the game clock is not a moment of the game, runs at an unknown speed or "
-                    "would hand out an id outside 1 to %d; no events loaded.\n", MAX_SOUND_EVENT_ID);
+                    "would hand out an id outside 1 to %d; no events loaded.\n",
+                    MAX_PLAUSIBLE_EVENT_ID);
         return false;
     }
 
@@ -546,7 +548,7 @@ bool TimeSimulation::Load(const ConfigBlock& block)
             return false;
         }
         event->Load(record);
-        if (!event->IsSound())
+        if (!event->IsPlausible())
         {
             DebugPrintf("Saved events: %s is not an event play could have scheduled; the rest is lost.\n", name);
             delete event;

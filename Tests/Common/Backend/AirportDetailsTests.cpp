@@ -1,7 +1,7 @@
 #include "Common/Backend/AirportDetails.h"
 #include "Common/Backend/PackedRecord.h"
 
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -280,7 +280,7 @@ TEST_F(AirportDetailsTest, SavesAndLoadsEveryField)
     d._bonus[2] = -17;
     d._adv_efficiency = 333;
     d._office = 1;
-    d._office_fee = Company::MAX_SOUND_FEE;
+    d._office_fee = Company::MAX_PLAUSIBLE_FEE;
     d.RouteOutOpened();
     d.RouteInOpened();
     d.MarkNeighbour(5);

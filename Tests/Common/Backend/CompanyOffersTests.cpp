@@ -2,7 +2,7 @@
 // flights, from the offer draw to the reward or the expiry.
 #include "Common/Backend/Company.h"
 
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "Common/Backend/Company.h"
 
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -21,7 +21,11 @@ protected:
 
     Plane* PlaneOnRoute(int32_t source = HOME, int32_t destination = 5)
     {
-        Plane* plane = company().BuyPlane(0, "P" + std::to_string(company().NextPlaneId()), start);
+        // Appended, not "P" + the number: GCC 12 warns falsely about the
+        // latter in Release builds (-Wrestrict).
+        std::string name = "P";
+        name += std::to_string(company().NextPlaneId());
+        Plane* plane = company().BuyPlane(0, name, start);
         company().OpenRoute(plane, source, destination, Route::LEVEL_MEDIUM, Route::LEVEL_MEDIUM, start);
         return plane;
     }

@@ -1,7 +1,7 @@
 #include "Common/Backend/PackedRecord.h"
 #include "Common/Backend/Plane.h"
 
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -195,19 +195,19 @@ TEST(Time, FormatDateUsesTheRegionalOrder)
     SetLocaleDateOrder(nullptr);
 }
 
-TEST(Time, SoundMomentsAreThoseTheArithmeticProduces)
+TEST(Time, PlausibleMomentsAreThoseTheArithmeticProduces)
 {
-    EXPECT_TRUE(Time(1959, 0, 1).IsSoundMoment());
-    EXPECT_TRUE(Time(2100, 11, 99, 99, 99, 99).IsSoundMoment());
-    EXPECT_TRUE(Time(1960, 1, 31).IsSoundMoment()) << "31 February is a moment the arithmetic reaches";
-    EXPECT_TRUE(Time(1959, 0, 31).Add(0, 0, 31, 0, 0, 0).IsSoundMoment()) << "so is 0 February";
+    EXPECT_TRUE(Time(1959, 0, 1).IsPlausibleMoment());
+    EXPECT_TRUE(Time(2100, 11, 99, 99, 99, 99).IsPlausibleMoment());
+    EXPECT_TRUE(Time(1960, 1, 31).IsPlausibleMoment()) << "31 February is a moment the arithmetic reaches";
+    EXPECT_TRUE(Time(1959, 0, 31).Add(0, 0, 31, 0, 0, 0).IsPlausibleMoment()) << "so is 0 February";
     const Time unsound[] = {Time(1958, 11, 31), Time(2101, 0, 1),          Time(1960, -1, 1),
                             Time(1960, 12, 1),  Time(1960, 0, -1),         Time(1960, 0, 100),
                             Time(1960, 0, 1, 100, 0, 0), Time(1960, 0, 1, 0, -60, 0), Time(1960, 0, 1, 0, 0, -1),
                             Time()};
     for (const Time& t : unsound)
-        EXPECT_FALSE(t.IsSoundMoment()) << t._year << "-" << t._month << "-" << t._day << " " << t._hour << ":"
-                                      << t._minute << ":" << t._second;
+        EXPECT_FALSE(t.IsPlausibleMoment()) << t._year << "-" << t._month << "-" << t._day << " " << t._hour
+                                            << ":" << t._minute << ":" << t._second;
     EXPECT_TRUE(Time().IsUnset());
     EXPECT_FALSE(Time(0, 0, 0, 0, 0, 1).IsUnset());
 }

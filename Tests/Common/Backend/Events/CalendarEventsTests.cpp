@@ -1,6 +1,6 @@
 // The calendar and bookkeeping events: the start of a game, the credit
 // installment, the economy swings, the model market and the registry.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
 
 #include "Common/Backend/EventFactory.h"
 #include "Common/Backend/Events/CreditInstallmentEvent.h"

@@ -1,6 +1,6 @@
 // Whole-game save and load: every class of pending event comes back with its
 // references and fields, and a loaded game saves to the same bytes.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
 
 #include "Common/Backend/EventFactory.h"
 #include "Common/Backend/Events/AirportEffectEvent.h"
@@ -102,17 +102,8 @@ protected:
     // A fresh program: the world made again from the tables, a new scheduler.
     void Restart()
     {
-        delete _simulation;
-        _simulation = nullptr;
-        Enviroment::Destroy();
-        TestTables tables;
-        const std::vector<uint8_t> models = tables.ModelBytes();
-        const std::vector<uint8_t> airports = tables.AirportBytes();
         std::string error;
-        ASSERT_TRUE(
-            Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error));
-        EventRegistry::Install();
-        _simulation = new TimeSimulation();
+        ASSERT_TRUE(world.Restart(&error)) << error;
     }
 
     Plane* first = nullptr;
@@ -208,7 +199,7 @@ TEST_F(GameStateTest, ResumingAfterAStopNeverTurnsGameTimeBack)
     TimeSimulation::SetSpeed(3600);
     TimeSimulation::Synchronise();
     clock.Advance(3000);
-    _simulation->Advance();
+    world.Scheduler().Advance();
     const Time reached = TimeSimulation::GetCurrGameTime();
     EXPECT_TRUE(reached.Equals(Time(1959, 0, 1, 3, 0, 0)));
 
@@ -216,7 +207,7 @@ TEST_F(GameStateTest, ResumingAfterAStopNeverTurnsGameTimeBack)
     clock.Advance(60000);
     GameState::ResumeSimulation();
     clock.Advance(1000);
-    _simulation->Advance();
+    world.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(Time(1959, 0, 1, 4, 0, 0)));
 }
 
