@@ -9,8 +9,11 @@ CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
 FUZZ_JOBS    ?= 1
 FUZZ_TARGETS ?=
+# Where `make install` puts the game; empty means the configured prefix
+# (/usr/local unless CMAKE_ARGS set CMAKE_INSTALL_PREFIX). DESTDIR is honoured.
+PREFIX     ?=
 
-.PHONY: all deps configure build run test bench asan fuzz release contact-sheet clean
+.PHONY: all deps configure build run test install deb bench asan fuzz release contact-sheet clean
 
 # Our own builds treat warnings as errors; a user's or packager's plain
 # cmake build does not (SKYREACH_WERROR is off by default).
@@ -38,6 +41,13 @@ run: build
 
 test: build
 	cd $(BUILD) && ctest --output-on-failure -j $(JOBS) --timeout 600
+
+install: build
+	cmake --install $(BUILD) $(if $(PREFIX),--prefix $(PREFIX))
+
+# The Debian package, $(BUILD)/jet-warden_VERSION_ARCH.deb.
+deb: build
+	cd $(BUILD) && cpack -G DEB
 
 bench: build
 	@if [ -x $(BUILD)/skyreach_bench ]; then $(BUILD)/skyreach_bench; fi

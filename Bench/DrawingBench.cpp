@@ -10,6 +10,8 @@
 #include "WinCE/MaskedBitmap.h"
 #include "WinCE/OffscreenWindow.h"
 
+#include "BenchWorld.h"
+
 #include <benchmark/benchmark.h>
 
 #include <cstdlib>
@@ -151,16 +153,7 @@ void BM_FirstDrawFromDataFile(benchmark::State& state)
     }
     const std::string path = std::string(folder) + "/Skyreach.dat";
     {
-        // One index record (name, offset, size), the end of the index, the entry.
-        const std::string name = "sr_MainMenu_screen.bmp";
-        std::vector<uint8_t> file(name.begin(), name.end());
-        file.push_back(0);
-        const uint32_t offset = uint32_t(name.size() + 1 + 8 + 1);
-        for (uint32_t value : {offset, uint32_t(packed.size())})
-            for (int i = 0; i < 4; ++i)
-                file.push_back(uint8_t(value >> (8 * i)));
-        file.push_back(0);
-        file.insert(file.end(), packed.begin(), packed.end());
+        const std::vector<uint8_t> file = bench::DataFileBytes({{"sr_MainMenu_screen.bmp", packed}});
         std::ofstream(path, std::ios::binary).write(reinterpret_cast<const char*>(file.data()), file.size());
     }
     DataFile::UseFile(path);

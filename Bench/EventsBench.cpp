@@ -13,8 +13,8 @@
 #include "WinCE/Random.h"
 #include "WinCE/TickCount.h"
 
+#include "BenchWorld.h"
 #include "Common/Backend/Events/CarefulPlayer.h"
-#include "Common/Backend/TestWorld.h"
 
 #include <benchmark/benchmark.h>
 
@@ -26,15 +26,7 @@ namespace
 {
 void WholeGame(benchmark::State& state)
 {
-    TestTables tables;
-    for (int32_t i = 0; i < AVAIL_MODELS; ++i)
-    {
-        const int32_t intro = 1940 + i % 60;
-        tables.models[i] = TestModel{
-            "",         intro, intro + 25, 300000 + 20000 * int64_t(i), 500 + 5 * i, 3000 + 50 * uint32_t(i),
-            60 + 3 * i, 36};
-    }
-    tables.SpreadNeighbours(800, 300);
+    const TestTables tables = bench::WholeGameTables();
     const int32_t planes = static_cast<int32_t>(state.range(0));
     int64_t events = 0;
     for (auto _ : state)

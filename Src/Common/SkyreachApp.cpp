@@ -15,9 +15,38 @@
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/Events/EventRegistry.h"
 #include "Common/Backend/GameState.h"
+#include "Common/Backend/NoticeSink.h"
 
 namespace
 {
+// Watches, for the length of one idle step, whether a fired event asked for
+// the player (a notice or the end of the game), passing the request on.
+class AttentionWatch : public NoticeSink
+{
+public:
+    AttentionWatch() : _outer(SetNoticeSink(this)) {}
+    ~AttentionWatch() override { SetNoticeSink(_outer); }
+    AttentionWatch(const AttentionWatch&) = delete;
+    AttentionWatch& operator=(const AttentionWatch&) = delete;
+
+    void ShowNotice(int32_t notice) override
+    {
+        _asked = true;
+        if (_outer)
+            _outer->ShowNotice(notice);
+    }
+    void GameOver(int32_t reason) override
+    {
+        _asked = true;
+        if (_outer)
+            _outer->GameOver(reason);
+    }
+    bool Asked() const { return _asked; }
+
+private:
+    NoticeSink* _outer;
+    bool _asked = false;
+};
 
 // Keeps the bytes of a save that cannot be read beside the preferences, so
 // that nothing the player had is ever lost: "Damaged save", or "Damaged
@@ -108,8 +137,34 @@ bool SkyreachApp::OnIdle()
 {
     if (GameState::IsSimulationRunning() && TimeSimulation::GetGameSpeed() != 0 && _timeSimulation)
     {
-        TimeSimulation::FireDue();
+        AttentionWatch watch;
+        // The clock first follows the tick count, so that everything due by
+        // now fires in this step: firing synchronises the clock at the tick
+        // it happens, and an advance only after it would drop the real time
+        // since the last step whenever an event fires.
         _timeSimulation->Advance();
+        // Every due event fires, so a big fleet at the fastest speeds keeps
+        // up with the clock; the budget keeps input answered when very many
+        // are due (what is left fires at the next step). An event that asks
+        // for the player ends the run, so its notice comes before anything
+        // else happens, as it would with one event per step.
+        const uint32_t start = GetTickCount();
+        bool fired = false;
+        while (!watch.Asked() && GameState::IsSimulationRunning() && TimeSimulation::GetGameSpeed() != 0 &&
+               TimeSimulation::FireDue())
+        {
+            fired = true;
+            if (GetTickCount() - start >= IDLE_EVENT_BUDGET_MS)
+                break;
+        }
+        if (fired)
+        {
+            // Each event synchronised the clock at its own tick with the game
+            // time of the advance above, which would drop the real time the
+            // events took; counting again from the advance's tick keeps it.
+            TimeSimulation::SetLastEventTick(_timeSimulation->GetLastAdvanceTick());
+            _timeSimulation->Advance();
+        }
     }
     return Application::OnIdle();
 }
@@ -133,7 +188,7 @@ void SkyreachApp::WritePreferences(const std::vector<uint8_t>& bytes)
     Preferences::WritePieces(bytes);
 }
 
-void SkyreachApp::SetAside(const std::vector<uint8_t>& bytes, const std::string& reason)
+void SkyreachApp::SetAside(const std::vector<uint8_t>& bytes, const std::string& reason, bool settingsKept)
 {
     std::string name;
     {
@@ -146,11 +201,27 @@ void SkyreachApp::SetAside(const std::vector<uint8_t>& bytes, const std::string&
     }
     DebugPrintf("Saved game of %u bytes is damaged (%s); kept as \"%s\"\n",
                 static_cast<unsigned>(bytes.size()), reason.c_str(), name.c_str());
-    const std::string text = "The saved game could not be read: " + reason +
-                             ". Its bytes were kept aside in the "
-                             "preferences as \"" +
-                             name + "\"; a new game starts.";
+    std::string text = "The saved game could not be read: " + reason +
+                       ". Its bytes were kept aside in the "
+                       "preferences as \"" +
+                       name + "\"; a new game starts.";
+    if (settingsKept)
+        text += " The options and the high score table were kept.";
     ShowMessage(text.c_str(), APPLICATION_NAME);
+}
+
+void SkyreachApp::StartFresh(bool keepMainForm)
+{
+    // What could be read is no consistent game.
+    Enviroment::NewGame();
+    TimeSimulation::Reset();
+    if (keepMainForm)
+        return;
+    // A main form that took part of a damaged block is replaced by a new one,
+    // so nothing half-read stays behind.
+    delete _mainform;
+    _mainform = new MainForm(MAIN_FORM_TITLE);
+    ASSERT(_mainform);
 }
 
 void SkyreachApp::RestoreGame()
@@ -160,25 +231,44 @@ void SkyreachApp::RestoreGame()
         return;
     if (!ConfigBlock::Validate(bytes.data(), bytes.size()))
     {
-        SetAside(bytes, "it is damaged");
+        SetAside(bytes, "it is damaged", false);
         return;
     }
     ConfigBlock top;
     top.SetRaw(bytes);
+    // "MainForm" is read leniently: a plain value where its block belongs is
+    // damage to report, not a reason to stop the program.
+    ConfigBlock mainBlock;
+    bool hasMainForm = false;
+    bool mainFormMangled = false;
+    {
+        ConfigBlock::LenientReads lenient;
+        hasMainForm = top.GetBlock("MainForm", mainBlock);
+        mainFormMangled = lenient.Mangled() > 0;
+    }
     // The world first, then the scheduler whose events name planes and
     // airports by identifier, then the main form.
     std::string error;
     if (!GameState::Load(top, &error))
     {
-        SetAside(bytes, error);
-        // What could be read is no consistent game: start afresh.
-        Enviroment::NewGame();
-        TimeSimulation::Reset();
+        // The game is lost, but the options and the high score table of the
+        // same save are the player's too: they stay when they can be read.
+        const bool settingsKept = hasMainForm && _mainform->Load(mainBlock, false, nullptr);
+        StartFresh(settingsKept);
+        SetAside(bytes, error, settingsKept);
         return;
     }
-    ConfigBlock child;
-    if (top.GetBlock("MainForm", child))
-        _mainform->Load(child, true, nullptr);
+    if (mainFormMangled)
+    {
+        StartFresh(false);
+        SetAside(bytes, "the main form's entry is not a block", false);
+        return;
+    }
+    if (hasMainForm && !_mainform->Load(mainBlock, true, &error))
+    {
+        StartFresh(false);
+        SetAside(bytes, error, false);
+    }
 }
 
 bool SkyreachApp::SaveGame()

@@ -2,17 +2,21 @@
 //
 // It owns the main form, the game clock and scheduler (TimeSimulation) and
 // the world (Enviroment). Its idle step drives the simulation while a screen
-// with running time is shown: at most one due event, then the clock follows
-// the tick count. At the end of the loop the whole game is saved into the
+// with running time is shown: every due event (within a few milliseconds,
+// and up to the first that asks for the player), then the clock follows the
+// tick count. At the end of the loop the whole game is saved into the
 // preference store (one top-level block with "MainForm", "TimeSimulation"
 // and "Enviroment", written as "Preference%i" pieces of at most 4096 bytes
 // in one transaction); at start it is restored in the reverse order.
 //
-// A stored save that is not a sound block is kept aside under
-// "Damaged save" in the store, never deleted; the player is told once and
-// the game starts fresh.
+// A stored save that cannot be restored (not a sound block, a damaged game,
+// a damaged "MainForm" block) is kept aside under "Damaged save" in the
+// store, never deleted; the player is told once and the game starts fresh.
+// When only the game part is damaged, the options and the high score table
+// of the same save are kept.
 #pragma once
 
+#include "Common/AppIdentity.h"
 #include "WinCE/Preferences.h"
 
 #include "WinCE/Application.h"
@@ -28,13 +32,15 @@ class TimeSimulation;
 class SkyreachApp : public Application
 {
 public:
-    static constexpr const char* VERSION_TEXT = "v 0.13.9";
-    static constexpr const char* APPLICATION_NAME = "Jet Warden";
-    static constexpr const char* COMPANY_NAME = "Northgate Soft";
+    static constexpr const char* VERSION_TEXT = AppIdentity::VERSION_TEXT;
+    static constexpr const char* APPLICATION_NAME = AppIdentity::APPLICATION_NAME;
+    static constexpr const char* COMPANY_NAME = AppIdentity::COMPANY_NAME;
     static constexpr const char* MAIN_FORM_TITLE = "Sky Reach";
     static constexpr uint32_t PIECE_SIZE = Preferences::PIECE_SIZE;
     // The value that keeps a damaged save's bytes.
     static constexpr const char* DAMAGED_SAVE_VALUE = "Damaged save";
+    // Milliseconds an idle step spends on due events at most.
+    static constexpr uint32_t IDLE_EVENT_BUDGET_MS = 8;
 
     // Creates the scheduler and the world (from the data file's tables).
     SkyreachApp();
@@ -70,8 +76,11 @@ public:
 
 private:
     // Keeps the bytes of a save that cannot be restored aside, empties the
-    // pieces and tells the player once.
-    void SetAside(const std::vector<uint8_t>& bytes, const std::string& reason);
+    // pieces and tells the player once (and whether the settings were kept).
+    void SetAside(const std::vector<uint8_t>& bytes, const std::string& reason, bool settingsKept);
+    // A new world and scheduler after a damaged save; without `keepMainForm`
+    // the main form is made anew too.
+    void StartFresh(bool keepMainForm);
 
     MainForm* _mainform = nullptr;
     bool _worldCreated = false;

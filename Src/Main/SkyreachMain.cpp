@@ -10,12 +10,14 @@
 //                                            by a script (stdin without one)
 //   Skyreach --version
 //
-// The desktop start keeps to one running copy: a second start asks the first
-// to come to the front and leaves. Without a display the program says so; it
-// fails only when a window was asked for explicitly.
+// One copy runs on a store at a time, so no two copies overwrite each
+// other's save: a second desktop start on the same store asks the first to
+// come to the front and leaves; a headless run on a store another copy holds
+// refuses to start (exit code 1). Runs on stores of their own never meet.
+// Without a display the program says so; it fails only when a window was
+// asked for explicitly.
 #include "Common/Gui/Controls/ControlGalleryApp.h"
 #include "Common/Gui/Controls/GfxResources.h"
-#include "Common/SharedGraphics.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/Assert.h"
 #include "WinCE/CrtDbg.h"
@@ -25,8 +27,7 @@
 #include "WinCE/Host/HostScript.h"
 #include "WinCE/Host/InstanceLock.h"
 #include "WinCE/Host/SdlHost.h"
-#include "WinCE/RegKey.h"
-#include "WinCE/RegValue.h"
+#include "WinCE/InstalledFiles.h"
 #include "WinCE/RegistryStore.h"
 
 #include <sys/resource.h>
@@ -107,44 +108,6 @@ bool FileExists(const std::string& path)
     return in.good();
 }
 
-// Paths are UTF-8 on the host and UTF-16 in the store.
-std::u16string Utf8ToUtf16(const std::string& text)
-{
-    std::u16string out;
-    for (size_t i = 0; i < text.size();)
-    {
-        const unsigned char c = static_cast<unsigned char>(text[i]);
-        uint32_t code = c;
-        size_t length = 1;
-        if (c >= 0xF0 && i + 3 < text.size())
-        {
-            code = ((c & 0x07u) << 18) | ((text[i + 1] & 0x3Fu) << 12) | ((text[i + 2] & 0x3Fu) << 6) |
-                   (text[i + 3] & 0x3Fu);
-            length = 4;
-        }
-        else if (c >= 0xE0 && i + 2 < text.size())
-        {
-            code = ((c & 0x0Fu) << 12) | ((text[i + 1] & 0x3Fu) << 6) | (text[i + 2] & 0x3Fu);
-            length = 3;
-        }
-        else if (c >= 0xC0 && i + 1 < text.size())
-        {
-            code = ((c & 0x1Fu) << 6) | (text[i + 1] & 0x3Fu);
-            length = 2;
-        }
-        if (code >= 0x10000)
-        {
-            code -= 0x10000;
-            out += static_cast<char16_t>(0xD800 + (code >> 10));
-            out += static_cast<char16_t>(0xDC00 + (code & 0x3FF));
-        }
-        else
-            out += static_cast<char16_t>(code);
-        i += length;
-    }
-    return out;
-}
-
 Host* s_failureHost = nullptr;
 
 // Assertion and fatal-error boxes through the host's dialogs.
@@ -173,10 +136,21 @@ FailureAnswer HostFailure(FailureKind kind, const char* caption, const char* tex
     }
 }
 
+// The file to record when none is named: the build's own, else the installed one.
+std::string DefaultFile(const char* built, const char* installedName)
+{
+    const std::string installed = InstalledFiles::ForThisProgram().Find(installedName);
+    return FileExists(built) || installed.empty() ? built : installed;
+}
+
 int Install(const Options& options)
 {
-    const std::string data = Absolute(options.data.empty() ? SKYREACH_DEFAULT_DATA : options.data);
-    const std::string help = Absolute(options.help.empty() ? SKYREACH_DEFAULT_HELP : options.help);
+    const std::string data =
+        Absolute(options.data.empty() ? DefaultFile(SKYREACH_DEFAULT_DATA, InstalledFiles::DATA_FILE_NAME)
+                                      : options.data);
+    const std::string help =
+        Absolute(options.help.empty() ? DefaultFile(SKYREACH_DEFAULT_HELP, InstalledFiles::MANUAL_NAME)
+                                      : options.help);
     if (!FileExists(data))
     {
         std::fprintf(stderr, "Skyreach --install: the data file %s does not exist (build it first).\n",
@@ -185,16 +159,11 @@ int Install(const Options& options)
     }
     if (!FileExists(help))
         std::fprintf(stderr, "Skyreach --install: warning: the manual %s does not exist.\n", help.c_str());
+    std::string error;
+    if (!InstalledFiles::Record({data, help}, &error))
     {
-        RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
-        if (!key.IsOpen())
-        {
-            std::fprintf(stderr, "Skyreach --install: couldn't create the application key in %s\n",
-                         RegistryStore::Default().GetPath().c_str());
-            return 1;
-        }
-        key.Value("Resource File")->SetString(Utf8ToUtf16(data).c_str());
-        key.Value("Help File")->SetString(Utf8ToUtf16(help).c_str());
+        std::fprintf(stderr, "Skyreach --install: %s\n", error.c_str());
+        return 1;
     }
     std::printf("Installed into %s:\n  Resource File = %s\n  Help File = %s\n",
                 RegistryStore::Default().GetPath().c_str(), data.c_str(), help.c_str());
@@ -216,7 +185,10 @@ template <class Drive> int RunGame(Host& host, Drive drive)
     SetHost(&host);
     s_failureHost = &host;
     SetFailureHandler(HostFailure);
-    SharedGraphics::Load();
+    // An installed copy records where its data file and manual are on its first start.
+    std::string missing;
+    FATAL(!InstalledFiles::ForThisProgram().RecordMissing(&missing) && !DataFile::Current(), missing.c_str());
+    GfxResources::Init();
     DebugPrintf("Start-up: shared graphics loaded\n");
     int result = 0;
     {
@@ -224,7 +196,6 @@ template <class Drive> int RunGame(Host& host, Drive drive)
         result = drive(app);
         app.SaveGame();
     }
-    // Through the controls' front, so the list-row icons go with the set.
     GfxResources::Release();
     ReportMemory();
     SetFailureHandler(nullptr);
@@ -262,6 +233,13 @@ int RunScript(const Options& options, HeadlessHost& host, Application& app)
     return 0;
 }
 
+// The lock of the store the game saves in.
+std::string StoreLockName()
+{
+    return InstanceLock::NameForStore(std::string(SkyreachApp::COMPANY_NAME) + SkyreachApp::APPLICATION_NAME,
+                                      RegistryStore::Default().GetPath());
+}
+
 int RunHeadless(const Options& options)
 {
     HeadlessHost host(0);
@@ -277,20 +255,36 @@ int RunHeadless(const Options& options)
         SetHost(nullptr);
         return result;
     }
+    InstanceLock lock(StoreLockName(), "", nullptr);
+    switch (lock.Hold())
+    {
+    case InstanceLock::Result::Held:
+        std::fprintf(stderr,
+                     "Skyreach: another copy of the game is running on the store %s; a run on it would "
+                     "overwrite that copy's save. Give this run a store of its own with --registry PATH.\n",
+                     RegistryStore::Default().GetPath().c_str());
+        return 1;
+    case InstanceLock::Result::Failed:
+        std::fprintf(stderr, "Skyreach: warning: couldn't make the lock file %s; not guarding the store\n",
+                     lock.LockPath().c_str());
+        break;
+    default:
+        break;
+    }
     return RunGame(host, [&](SkyreachApp& app) { return RunScript(options, host, app); });
 }
 
 int RunDesktop(const Options& options, double started)
 {
-    // One running copy per user: a second start raises the first.
-    InstanceLock lock(std::string(SkyreachApp::COMPANY_NAME) + SkyreachApp::APPLICATION_NAME, "",
-                      [] { SdlHost::PostRaise(); });
+    // One running copy per store: a second start raises the first.
+    InstanceLock lock(StoreLockName(), "", [] { SdlHost::PostRaise(); });
     switch (lock.Acquire())
     {
     case InstanceLock::Result::Acquired:
         break;
     case InstanceLock::Result::OtherRaised:
         return 0;
+    case InstanceLock::Result::Held:
     case InstanceLock::Result::OtherUnreachable:
         FATAL(true, "Another application instance is running, but application window couldn't be found");
         return -1;

@@ -5,6 +5,7 @@
 #include "WinCE/MaskedBitmap.h"
 
 #include "WinCE/VirtualFile.h"
+#include "WinCE/Window.h"
 
 #include <cstring>
 
@@ -24,15 +25,27 @@ std::string BitmapFont::MetricsName(const char* stripName)
     return base + ".fmc";
 }
 
+namespace
+{
+// A font is known by its strip's (or metrics entry's) name up to the first '.'.
+std::string BaseName(const char* name)
+{
+    const char* dot = std::strchr(name, '.');
+    return dot ? std::string(name, dot) : std::string(name);
+}
+} // namespace
+
 BitmapFont::BitmapFont(const char* stripName, int16_t spacing)
     : _spacing(spacing), _bitmap(new Bitmap(stripName))
 {
+    _name = BaseName(stripName);
     LoadMetrics(stripName);
 }
 
 BitmapFont::BitmapFont(const char* stripName, const char* maskName, int16_t spacing)
-    : _spacing(spacing), _bitmap(new MaskedBitmap(stripName, maskName))
+    : _spacing(spacing), _masked(true), _bitmap(new MaskedBitmap(stripName, maskName))
 {
+    _name = BaseName(stripName);
     LoadMetrics(stripName);
 }
 
@@ -41,6 +54,8 @@ BitmapFont::BitmapFont(Bitmap* strip, const uint8_t* metrics, size_t size, const
     : _spacing(spacing), _bitmap(strip)
 {
     ASSERT(strip != NULL && "a font needs its strip");
+    _masked = dynamic_cast<MaskedBitmap*>(strip) != nullptr;
+    _name = BaseName(metricsName ? metricsName : "");
     ReadMetrics(metrics, size, metricsName ? metricsName : "");
 }
 
@@ -116,8 +131,13 @@ int16_t BitmapFont::DrawChar(char c, int32_t x, int32_t y, Window* window, uint3
 void BitmapFont::DrawString(Window* window, int32_t x, int32_t y, const char* text, uint32_t rop)
 {
     ASSERT(text != NULL && "a font draws a string");
+    const int32_t left = x;
     for (const char* p = text; *p; ++p)
         x = DrawChar(*p, x, y, window, rop);
+    // A masked strip draws only the glyphs; a plain one copies whole cells.
+    const uint32_t used = rop == ROP_DEFAULT ? window->GetDefaultRop() : rop;
+    const bool opaque = !_masked && (used == SRCCOPY || used == NOTSRCCOPY);
+    window->NoteText(Rect{{left, y}, {x - left, _height}}, text, _name, opaque);
 }
 
 int32_t BitmapFont::TextWidth(const char* text)

@@ -64,6 +64,7 @@ private:
     uint16_t _nc = 0;
     int32_t _height = 0;
     int16_t _spacing;
+    bool _masked = false;
     uint8_t _defaultChar = 0;
     std::vector<Metric> _metrics;
     Bitmap* _bitmap;

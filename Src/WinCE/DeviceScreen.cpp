@@ -19,6 +19,8 @@ constexpr uint32_t DESKTOP_COLOUR = COLOR_WHITE;
 DeviceScreen::DeviceScreen()
     : _frame(DEVICE_WIDTH, DEVICE_HEIGHT), _shown(size_t(DEVICE_WIDTH) * DEVICE_HEIGHT, 0)
 {
+    // The forms keep their strings for screen dumps; the composed copy needs none.
+    _frame.SetKeepsTexts(false);
 }
 
 DeviceScreen::~DeviceScreen() = default;

@@ -3,9 +3,12 @@
 // Two kinds exist: `BitmapFont`, the game's fonts cut from glyph strips, and
 // `SystemFont`, the built-in font every window starts with. The operations
 // are declared in the order the rest of the program expects of any font.
+// Every font tells the window what it drew (Window::NoteText) under its name,
+// so that screen dumps can list the strings a screen shows and in which font.
 #pragma once
 
 #include <cstdint>
+#include <string>
 
 class Window;
 
@@ -20,4 +23,13 @@ public:
     // The height of a line of text in pixels.
     virtual int32_t GetHeight() = 0;
     virtual ~Font();
+
+    // The name screen dumps give the font: the shared game fonts are "font0"
+    // to "font4", other bitmap fonts their strip's base name, the built-in
+    // font "system".
+    const std::string& GetName() const { return _name; }
+    void SetName(const std::string& name) { _name = name; }
+
+protected:
+    std::string _name;
 };

@@ -287,6 +287,9 @@ void Form::Hide()
 
 void Form::Redraw(int32_t x, int32_t y, int32_t width, int32_t height)
 {
+    // A full paint draws every string anew: what was drawn before is gone.
+    if (x <= 0 && y <= 0 && int64_t(x) + width >= _width && int64_t(y) + height >= _height)
+        ForgetTexts();
     _updX = x;
     _updY = y;
     _updW = width;
@@ -415,6 +418,9 @@ void Form::Describe(ScreenDump& dump)
     dump.form = _title;
     dump.originX = _x;
     dump.originY = _y;
+    for (const DrawnText& drawn : GetDrawnTexts())
+        dump.texts.push_back(
+            ScreenDump::Text{drawn.box.origin.x, drawn.box.origin.y, drawn.font, drawn.text});
 }
 void Form::OnCommand(uint16_t) {}
 bool Form::OnKey(uint32_t, bool)
@@ -440,6 +446,10 @@ void Form::Activate(uint32_t state)
         if (s_activeForm == this)
             s_activeForm = nullptr;
         OnDeactivate();
+        // The cancel-mode step follows here too: a form that lost the
+        // activation lets go of the stylus, so a release over a form that
+        // covers it never reaches a widget pressed beneath.
+        CancelMode();
         return;
     }
     ASSERT((state == 1 || state == 2) && "false");

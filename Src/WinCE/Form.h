@@ -110,8 +110,9 @@ public:
     virtual bool OnIdle();
     virtual void Create(const char* windowClass, const char* title, int32_t x, int32_t y, int32_t width,
                         int32_t height);
-    // Fills in what the form shows for scripts and tests: its title and
-    // position here; forms with widgets add them, game screens their number
+    // Fills in what the form shows for scripts and tests: its title,
+    // position and the strings on it here (a full paint forgets the earlier
+    // ones first); forms with widgets add them, game screens their number
     // and top bar.
     virtual void Describe(ScreenDump& dump);
 

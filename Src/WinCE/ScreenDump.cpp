@@ -32,7 +32,41 @@ std::string Quote(const std::string& text)
     }
     return out + "\"";
 }
+
+std::string BoxJson(const ScreenDump::Box& box)
+{
+    // Appended piece by piece: GCC 12 reports a false overlap in Release
+    // builds for a literal followed by strings (-Wrestrict).
+    std::string json = "[";
+    json += std::to_string(box.x);
+    json += ", ";
+    json += std::to_string(box.y);
+    json += ", ";
+    json += std::to_string(box.width);
+    json += ", ";
+    json += std::to_string(box.height);
+    json += "]";
+    return json;
+}
+
+const char* Bool(bool value)
+{
+    return value ? "true" : "false";
+}
 } // namespace
+
+int32_t ScreenDump::ListFor(const void* key)
+{
+    for (size_t i = 0; i < lists.size(); ++i)
+    {
+        if (lists[i].key == key)
+            return static_cast<int32_t>(i);
+    }
+    List list;
+    list.key = key;
+    lists.push_back(list);
+    return static_cast<int32_t>(lists.size() - 1);
+}
 
 std::string ScreenDump::ToJson() const
 {
@@ -56,7 +90,7 @@ std::string ScreenDump::ToJson() const
         out += std::string(i ? ",\n" : "\n") + "    {\"bitmap\": " + Quote(b.bitmap) +
                ", \"x\": " + std::to_string(b.x) + ", \"y\": " + std::to_string(b.y) +
                ", \"width\": " + std::to_string(b.width) + ", \"height\": " + std::to_string(b.height) +
-               ", \"enabled\": " + (b.enabled ? "true" : "false") + "}";
+               ", \"enabled\": " + Bool(b.enabled) + ", \"checked\": " + Bool(b.checked) + "}";
     }
     out += buttons.empty() ? "],\n" : "\n  ],\n";
     out += "  \"items\": [";
@@ -70,6 +104,22 @@ std::string ScreenDump::ToJson() const
                ", \"height\": " + std::to_string(it.height) + "}";
     }
     out += items.empty() ? "],\n" : "\n  ],\n";
+    out += "  \"lists\": [";
+    for (size_t i = 0; i < lists.size(); ++i)
+    {
+        const List& l = lists[i];
+        out += std::string(i ? ",\n" : "\n") + "    {\"kind\": " + Quote(l.kind) +
+               ", \"box\": " + BoxJson(l.box) + ", \"count\": " + std::to_string(l.count) +
+               ", \"first\": " + std::to_string(l.first) + ", \"rows\": " + std::to_string(l.rows) +
+               ", \"open\": " + Bool(l.open) + ", \"scrollBar\": ";
+        if (l.scrollBar)
+            out += std::string("{\"active\": ") + Bool(l.scrollActive) + ", \"up\": " + BoxJson(l.up) +
+                   ", \"down\": " + BoxJson(l.down) + ", \"track\": " + BoxJson(l.track) +
+                   ", \"thumb\": " + BoxJson(l.thumb) + "}}";
+        else
+            out += "null}";
+    }
+    out += lists.empty() ? "],\n" : "\n  ],\n";
     out += "  \"topBar\": {\"shown\": " + std::string(topBar.shown ? "true" : "false") +
            ", \"cash\": " + std::to_string(topBar.cash) + ", \"date\": " + Quote(topBar.date) +
            ", \"lamps\": " + std::to_string(topBar.lamps) + "}\n";

@@ -150,6 +150,7 @@ void SystemFont::DrawString(Window* window, int32_t x, int32_t y, const char* te
             }
         }
     }
+    window->NoteText(Rect{{x, y}, {width, CELL_HEIGHT}}, text, _name, true);
 }
 
 int32_t SystemFont::TextWidth(const char*)

@@ -20,6 +20,8 @@ public:
     static constexpr int32_t CELL_WIDTH = 6;
     static constexpr int32_t CELL_HEIGHT = 10;
 
+    SystemFont() { _name = "system"; }
+
     void DrawString(Window* window, int32_t x, int32_t y, const char* text, uint32_t rop) override;
     int32_t TextWidth(const char* text) override;
     int32_t GetHeight() override;

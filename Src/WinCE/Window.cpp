@@ -260,22 +260,28 @@ void Window::DrawLineWhite(int32_t x1, int32_t y1, int32_t x2, int32_t y2)
 
 void Window::FillRectBlack(const EdgeRect& rect, int32_t radius)
 {
+    CoverTexts(rect.left, rect.top, rect.right, rect.bottom);
     PaintShape(rect.left, rect.top, rect.right, rect.bottom, radius, ShapeOp::Colour, COLOR_BLACK);
 }
 
 void Window::FillRectBlack(const Rect& rect, int32_t radius)
 {
+    CoverTexts(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x,
+               int64_t(rect.origin.y) + rect.extent.y);
     PaintShape(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x,
                int64_t(rect.origin.y) + rect.extent.y, radius, ShapeOp::Colour, COLOR_BLACK);
 }
 
 void Window::FillRectWhite(const EdgeRect& rect, int32_t radius)
 {
+    CoverTexts(rect.left, rect.top, rect.right, rect.bottom);
     PaintShape(rect.left, rect.top, rect.right, rect.bottom, radius, ShapeOp::Colour, COLOR_WHITE);
 }
 
 void Window::FillRectWhite(const Rect& rect, int32_t radius)
 {
+    CoverTexts(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x,
+               int64_t(rect.origin.y) + rect.extent.y);
     PaintShape(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x,
                int64_t(rect.origin.y) + rect.extent.y, radius, ShapeOp::Colour, COLOR_WHITE);
 }
@@ -283,11 +289,14 @@ void Window::FillRectWhite(const Rect& rect, int32_t radius)
 void Window::FillRect(const EdgeRect& rect, int32_t radius)
 {
     // Without a pen the platform fills one pixel short on the right and bottom.
+    CoverTexts(rect.left, rect.top, rect.right - 1, rect.bottom - 1);
     PaintShape(rect.left, rect.top, rect.right - 1, rect.bottom - 1, radius, ShapeOp::Brush, 0);
 }
 
 void Window::FillRect(const Rect& rect, int32_t radius)
 {
+    CoverTexts(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x - 1,
+               int64_t(rect.origin.y) + rect.extent.y - 1);
     PaintShape(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x - 1,
                int64_t(rect.origin.y) + rect.extent.y - 1, radius, ShapeOp::Brush, 0);
 }
@@ -319,6 +328,8 @@ void Window::FillSolid(const Rect& rect, uint32_t colour)
 {
     if (rect.extent.x <= 0 || rect.extent.y <= 0)
         return;
+    CoverTexts(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x,
+               int64_t(rect.origin.y) + rect.extent.y);
     PaintShape(rect.origin.x, rect.origin.y, int64_t(rect.origin.x) + rect.extent.x,
                int64_t(rect.origin.y) + rect.extent.y, 0, ShapeOp::Colour, colour);
 }
@@ -370,6 +381,8 @@ void Window::Blit(Window* src, int32_t sx, int32_t sy, int32_t width, int32_t he
     h = std::min<int64_t>(h, cy1 - dy64);
     if (w <= 0 || h <= 0)
         return;
+    CarryTexts(*src, static_cast<int32_t>(sx64), static_cast<int32_t>(sy64), static_cast<int32_t>(w),
+               static_cast<int32_t>(h), static_cast<int32_t>(dx64), static_cast<int32_t>(dy64), rop);
 
     const int32_t count = static_cast<int32_t>(w);
     const bool sameSurface = source == _dc;
@@ -414,6 +427,28 @@ void Window::Scroll(const Rect& rect, int32_t dx, int32_t dy)
         return;
     const int64_t w = int64_t(x1) - x0;
     const int64_t h = int64_t(y1) - y0;
+    // The strings in the rectangle go with the pixels; one pushed out of it
+    // is gone.
+    const int64_t moveX = dx != 0 && std::llabs(dx) < w ? dx : 0;
+    const int64_t moveY = dy != 0 && std::llabs(dy) < h ? dy : 0;
+    if (moveX != 0 || moveY != 0)
+    {
+        std::vector<DrawnText> kept;
+        for (DrawnText& text : _texts)
+        {
+            const int64_t cx = int64_t(text.box.origin.x) + text.box.extent.x / 2;
+            const int64_t cy = int64_t(text.box.origin.y) + text.box.extent.y / 2;
+            if (cx >= x0 && cx < x1 && cy >= y0 && cy < y1)
+            {
+                if (cx + moveX < x0 || cx + moveX >= x1 || cy + moveY < y0 || cy + moveY >= y1)
+                    continue;
+                text.box.origin.x += static_cast<int32_t>(moveX);
+                text.box.origin.y += static_cast<int32_t>(moveY);
+            }
+            kept.push_back(std::move(text));
+        }
+        _texts = std::move(kept);
+    }
     if (dx != 0 && std::llabs(dx) < w)
     {
         const int32_t moved = static_cast<int32_t>(w - std::llabs(dx));
@@ -485,6 +520,92 @@ int32_t Window::TextWidth(const char* text)
 {
     ASSERT(_font != NULL);
     return _font->TextWidth(text);
+}
+
+void Window::CoverTexts(int64_t left, int64_t top, int64_t right, int64_t bottom)
+{
+    if (_texts.empty())
+        return;
+    if (left > right)
+        std::swap(left, right);
+    if (top > bottom)
+        std::swap(top, bottom);
+    int32_t cx0, cy0, cx1, cy1;
+    ClipBounds(cx0, cy0, cx1, cy1);
+    left = std::max<int64_t>(left, cx0);
+    top = std::max<int64_t>(top, cy0);
+    right = std::min<int64_t>(right, cx1);
+    bottom = std::min<int64_t>(bottom, cy1);
+    if (left >= right || top >= bottom)
+        return;
+    std::erase_if(_texts,
+                  [&](const DrawnText& text)
+                  {
+                      const int64_t cx = int64_t(text.box.origin.x) + text.box.extent.x / 2;
+                      const int64_t cy = int64_t(text.box.origin.y) + text.box.extent.y / 2;
+                      return cx >= left && cx < right && cy >= top && cy < bottom;
+                  });
+}
+
+void Window::AddText(DrawnText text)
+{
+    for (DrawnText& existing : _texts)
+    {
+        if (existing.box.origin == text.box.origin)
+        {
+            existing = std::move(text);
+            return;
+        }
+    }
+    if (_texts.size() >= MAX_DRAWN_TEXTS)
+        _texts.erase(_texts.begin());
+    _texts.push_back(std::move(text));
+}
+
+void Window::CarryTexts(const Window& source, int32_t sx, int32_t sy, int32_t width, int32_t height,
+                        int32_t dx, int32_t dy, uint32_t rop)
+{
+    if (!_keepTexts)
+        return;
+    // What comes along is taken first: source and destination may be one window.
+    std::vector<DrawnText> arriving;
+    const bool carries = rop != BLACKNESS && rop != WHITENESS && rop != DSTINVERT;
+    if (carries)
+    {
+        for (const DrawnText& text : source._texts)
+        {
+            const int64_t cx = int64_t(text.box.origin.x) + text.box.extent.x / 2;
+            const int64_t cy = int64_t(text.box.origin.y) + text.box.extent.y / 2;
+            if (cx < sx || cx >= int64_t(sx) + width || cy < sy || cy >= int64_t(sy) + height)
+                continue;
+            DrawnText moved = text;
+            moved.box.origin.x += dx - sx;
+            moved.box.origin.y += dy - sy;
+            arriving.push_back(std::move(moved));
+        }
+    }
+    // Operations that combine with what is there (masks) hide nothing.
+    if (rop == SRCCOPY || rop == NOTSRCCOPY || rop == BLACKNESS || rop == WHITENESS)
+        CoverTexts(dx, dy, int64_t(dx) + width, int64_t(dy) + height);
+    for (DrawnText& text : arriving)
+        AddText(std::move(text));
+}
+
+void Window::NoteText(const Rect& box, const char* text, const std::string& font, bool opaque)
+{
+    if (!_keepTexts || text == nullptr || *text == 0)
+        return;
+    if (opaque)
+        CoverTexts(box.origin.x, box.origin.y, int64_t(box.origin.x) + box.extent.x,
+                   int64_t(box.origin.y) + box.extent.y);
+    AddText(DrawnText{box, text, font});
+}
+
+void Window::SetKeepsTexts(bool keep)
+{
+    _keepTexts = keep;
+    if (!keep)
+        _texts.clear();
 }
 
 Font* Window::SetFont(Font* font, bool owned)

@@ -21,12 +21,22 @@
 //   to half the shorter side of small rectangles.
 // - Lines include their first point and exclude their last.
 // - Everything is clipped to the clip rectangle and the surface.
+//
+// A window also remembers the strings drawn on it that are still visible, so
+// that scripts and tests can read a screen as text (ScreenDump). A string
+// painted over by an opaque fill or block transfer covering its centre is
+// forgotten; a block transfer carries the strings of the source area along
+// with the pixels, so text composed in a back buffer shows on the form it is
+// copied to; scrolling moves them. A string drawn where another one starts
+// replaces it (a string drawn over by an opaque font goes to the end).
 #pragma once
 
 #include "WinCE/Color.h"
 #include "WinCE/Rect.h"
 
 #include <cstdint>
+#include <string>
+#include <vector>
 
 class Brush;
 class Font;
@@ -102,6 +112,25 @@ public:
     // The pixels, for the few places that work on them directly.
     Surface* GetDC() const { return _dc; }
 
+    // A string on the window: its box, the text and the font's name.
+    struct DrawnText
+    {
+        Rect box;
+        std::string text;
+        std::string font;
+    };
+    // At most this many strings are remembered; the oldest go first.
+    static constexpr size_t MAX_DRAWN_TEXTS = 256;
+    // The strings still visible, in the order they were drawn.
+    const std::vector<DrawnText>& GetDrawnTexts() const { return _texts; }
+    void ForgetTexts() { _texts.clear(); }
+    // Called by a font after drawing `text` over `box`; an opaque font hides
+    // whatever strings had their centre under the box.
+    void NoteText(const Rect& box, const char* text, const std::string& font, bool opaque);
+    // A window whose pixels nobody reads as text (the composed device screen)
+    // keeps no strings, which spares the bookkeeping.
+    void SetKeepsTexts(bool keep);
+
 protected:
     // A window of the given size; the subclass supplies the surface.
     Window(int16_t width, int16_t height);
@@ -140,4 +169,15 @@ private:
     void ReplaceBrush(Brush* brush);
     // The clip rectangle cut to the surface, as edges.
     void ClipBounds(int32_t& x0, int32_t& y0, int32_t& x1, int32_t& y1) const;
+    // Forgets the strings whose centre lies in the area painted over (cut to
+    // the clip and the surface).
+    void CoverTexts(int64_t left, int64_t top, int64_t right, int64_t bottom);
+    // Adds a string, taking the place of one that starts at the same point.
+    void AddText(DrawnText text);
+    // The strings of the source rectangle arrive at the destination.
+    void CarryTexts(const Window& source, int32_t sx, int32_t sy, int32_t width, int32_t height, int32_t dx,
+                    int32_t dy, uint32_t rop);
+
+    std::vector<DrawnText> _texts;
+    bool _keepTexts = true;
 };

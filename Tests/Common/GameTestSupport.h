@@ -3,7 +3,7 @@
 // graphics and a headless host.
 #pragma once
 
-#include "Common/SharedGraphics.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/DataFile.h"
 #include "WinCE/Host/HeadlessHost.h"
@@ -32,13 +32,13 @@ protected:
         host = std::make_unique<HeadlessHost>(5000);
         host->SetEchoMessages(false);
         SetHost(host.get());
-        SharedGraphics::Load();
+        GfxResources::Init();
     }
     void TearDown() override
     {
         script.reset();
         app.reset();
-        SharedGraphics::Release();
+        GfxResources::Release();
         host.reset();
         DataFile::Destroy();
         RegistryStore::UseFile("");

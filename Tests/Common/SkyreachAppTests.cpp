@@ -1,6 +1,10 @@
 #include "GameTestSupport.h"
 
+#include "Common/Backend/HighScoreTable.h"
+#include "Common/Backend/NoticeSink.h"
+#include "Common/Backend/SchedulerTestSupport.h"
 #include "Common/Backend/TimeSimulation.h"
+#include "Common/Gui/Forms/GameOptions.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "WinCE/Preferences.h"
 #include "WinCE/RegValue.h"
@@ -153,6 +157,153 @@ TEST_F(SaveAndRestore, ADamagedSaveIsKeptAsideAndTheGameStartsFresh)
     EXPECT_EQ(again, StoredValue("Damaged save 2"));
 }
 
+// A save whose main form block is damaged in each of the ways a block can
+// be: the bytes are kept aside, the player is told, the game starts fresh.
+TEST_F(SaveAndRestore, ADamagedMainFormBlockIsKeptAsideAndTheGameStartsFresh)
+{
+    const struct
+    {
+        const char* what;
+        std::function<void(ConfigBlock& top)> damage;
+    } cases[] = {
+        {"a value of the wrong size",
+         [](ConfigBlock& top)
+         {
+             ConfigBlock form;
+             form.Put("_gameactive", int32_t(1));
+             top.PutBlock("MainForm", form);
+         }},
+        {"a plain value where a block belongs",
+         [](ConfigBlock& top)
+         {
+             ConfigBlock form;
+             form.Put("_gameactive", uint8_t(1));
+             form.Put("OptionsForm", int32_t(7));
+             top.PutBlock("MainForm", form);
+         }},
+        {"the main form itself a plain value", [](ConfigBlock& top) { top.Put("MainForm", int32_t(1)); }},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        Start();
+        app->GetMainMenu()->SetGameActive(true);
+        TimeSimulation::SetSpeed(1800);
+        Stop();
+        ConfigBlock saved;
+        saved.SetRaw(SkyreachApp::ReadPreferences());
+        ConfigBlock damaged;
+        c.damage(damaged);
+        ConfigBlock part;
+        ASSERT_TRUE(saved.GetBlock("TimeSimulation", part));
+        damaged.PutBlock("TimeSimulation", part);
+        ASSERT_TRUE(saved.GetBlock("Enviroment", part));
+        damaged.PutBlock("Enviroment", part);
+        const std::vector<uint8_t> bytes = damaged.GetRaw();
+        SkyreachApp::WritePreferences(bytes);
+        {
+            std::unique_ptr<RegKey> key = RegKey::OpenAppKey();
+            RegKey prefs(key.get(), "Preferences", true);
+            prefs.Value(SkyreachApp::DAMAGED_SAVE_VALUE)->SetBinary(nullptr, 0);
+        }
+        const size_t told = host->Messages().size();
+
+        Start();
+        EXPECT_FALSE(app->GetMainMenu()->IsGameActive());
+        EXPECT_EQ(TimeSimulation::INITIAL_SPEED, TimeSimulation::GetGameSpeed()) << "the game starts fresh";
+        ASSERT_EQ(told + 1, host->Messages().size()) << "the player is told once";
+        EXPECT_EQ(bytes, StoredValue(SkyreachApp::DAMAGED_SAVE_VALUE)) << "the bytes are kept, whole";
+        EXPECT_TRUE(SkyreachApp::ReadPreferences().empty());
+        Stop();
+    }
+}
+
+// When only the game part of a save is damaged, the options and the high
+// score table of the same save stay; the game and its navigation are lost.
+TEST_F(SaveAndRestore, ADamagedGameKeepsTheOptionsAndTheHighScores)
+{
+    Start();
+    app->GetMainMenu()->SetGameActive(true);
+    GameOptions::SetKilometres(true);
+    GameOptions::SetSound(false);
+    const HighScoreEntry ace{"Ace Airways", 987654321, 1977};
+    MainForm::HighScores()->Insert(ace);
+    Stop();
+    ConfigBlock saved;
+    saved.SetRaw(SkyreachApp::ReadPreferences());
+    ConfigBlock form;
+    ConfigBlock world;
+    ASSERT_TRUE(saved.GetBlock("MainForm", form));
+    ASSERT_TRUE(saved.GetBlock("Enviroment", world));
+    ConfigBlock scheduler;
+    scheduler.Put("_game_speed", int32_t(TimeSimulation::FASTEST_SPEED + 1));
+    ConfigBlock damaged;
+    damaged.PutBlock("MainForm", form);
+    damaged.PutBlock("TimeSimulation", scheduler);
+    damaged.PutBlock("Enviroment", world);
+    SkyreachApp::WritePreferences(damaged.GetRaw());
+    GameOptions::Reset();
+
+    Start();
+    EXPECT_FALSE(app->GetMainMenu()->IsGameActive()) << "the game is lost";
+    ASSERT_EQ(1u, host->Messages().size());
+    EXPECT_NE(std::string::npos, host->Messages()[0].text.find("high score table were kept"))
+        << host->Messages()[0].text;
+    EXPECT_EQ(damaged.GetRaw(), StoredValue(SkyreachApp::DAMAGED_SAVE_VALUE));
+    EXPECT_TRUE(GameOptions::UsesKilometres());
+    EXPECT_FALSE(GameOptions::IsSoundOn());
+    bool kept = false;
+    for (int32_t i = 0; i < MainForm::HighScores()->GetCount(); ++i)
+        kept = kept || MainForm::HighScores()->Get(i) == ace;
+    EXPECT_TRUE(kept) << "the high score entry of the damaged save";
+    Stop();
+    GameOptions::Reset();
+}
+
+TEST_F(SaveAndRestore, GamesSavedAtTheKeySpeedsComeBack)
+{
+    for (const int32_t speed : TimeSimulation::KEY_SPEEDS)
+    {
+        Start();
+        app->GetMainMenu()->SetGameActive(true);
+        TimeSimulation::SetSpeed(speed);
+        Stop();
+        Start();
+        EXPECT_TRUE(app->GetMainMenu()->IsGameActive()) << speed;
+        EXPECT_EQ(speed, TimeSimulation::GetGameSpeed());
+        EXPECT_TRUE(host->Messages().empty()) << host->Messages()[0].text;
+        Stop();
+    }
+}
+
+using MainMenuScript = GameTest;
+
+// The main menu read and driven by script: buttons by their bitmaps, the
+// About screen's texts by what it draws, whatever font draws them.
+TEST_F(MainMenuScript, ButtonsArePressedByTheirBitmaps)
+{
+    Start();
+    Run("wait 50\ntap 120 160\ntap 120 160\nwait 100\n");
+    std::istringstream resume("press sr_Resume_button\n");
+    std::string error;
+    EXPECT_FALSE(script->Run(resume, &error)) << "no game to resume on a first start";
+    EXPECT_NE(std::string::npos, error.find("disabled")) << error;
+
+    Run("press sr_About_button\nwait 1700\nexpect v 0.13.9\nexpect Credits:\n");
+    const ScreenDump about = script->Describe();
+    EXPECT_EQ("About", about.form);
+    for (const ScreenDump::Text& text : about.texts)
+    {
+        if (text.text == "v 0.13.9")
+        {
+            EXPECT_EQ("sr_digits_ver", text.font);
+        }
+    }
+    Run("tap 120 160\nwait 100\n");
+    EXPECT_EQ(SkyreachApp::MAIN_FORM_TITLE, script->Describe().form);
+    EXPECT_EQ(7u, script->Describe().buttons.size()) << "the menu's seven buttons";
+}
+
 using Simulation = GameTest;
 
 TEST_F(Simulation, ResumingSynchronisesTickAndGameTime)
@@ -186,6 +337,107 @@ TEST_F(Simulation, TheClockStandsStillWhileStoppedOrAtSpeedZero)
     app->OnIdle();
     EXPECT_FALSE(TimeSimulation::GetCurrGameTime().Equals(before)) << "running at speed 60 moves the clock";
     SkyreachApp::SetSimulationRunning(false);
+}
+
+namespace
+{
+using scheduler_test::GLOBAL_A;
+using scheduler_test::TestEvent;
+using scheduler_test::TheJournal;
+
+// Schedules a global test event at `at`; `action` runs when it fires.
+void ScheduleAt(const Time& at, int32_t tag, std::function<void(TestEvent&)> action = nullptr)
+{
+    TestEvent* event = new TestEvent(GLOBAL_A, tag);
+    event->_time = at;
+    event->_action = std::move(action);
+    TimeSimulation::Schedule(event);
+}
+} // namespace
+
+// One idle step fires every due event, up to the first that asks for the
+// player (its notice comes first) or until the time budget is spent.
+TEST_F(Simulation, AnIdleStepFiresEveryDueEventWithinItsLimits)
+{
+    Start();
+    const struct
+    {
+        const char* what;
+        std::function<void(int32_t tag)> action;
+        size_t fired;
+        size_t firedByTheNextStep;
+    } cases[] = {
+        {"every due event", nullptr, 30, 30},
+        {"a notice ends the step",
+         [](int32_t tag)
+         {
+             if (tag == 2)
+                 GetNoticeSink()->ShowNotice(3);
+         },
+         3, 30},
+        {"a game over ends the step",
+         [](int32_t tag)
+         {
+             if (tag == 4)
+                 GetNoticeSink()->GameOver(38);
+         },
+         5, 30},
+        // Each event takes 3 ms of the 8 ms budget.
+        {"the budget ends the step", [this](int32_t) { host->AdvanceClock(3); }, 3, 6},
+    };
+    for (const auto& c : cases)
+    {
+        SCOPED_TRACE(c.what);
+        SkyreachApp::SetSimulationRunning(false);
+        TimeSimulation::Reset();
+        TimeSimulation::SetSpeed(60);
+        TheJournal() = {};
+        const Time now(1960, 0, 1);
+        TimeSimulation::SetCurrGameTime(now);
+        for (int32_t tag = 0; tag < 30; ++tag)
+            ScheduleAt(Time(1959, 6, 1).Add(0, 0, 0, tag, 0, 0), tag,
+                       [&c, tag](TestEvent&)
+                       {
+                           if (c.action)
+                               c.action(tag);
+                       });
+        ScheduleAt(Time(1961, 0, 1), 99);
+        SkyreachApp::SetSimulationRunning(true);
+        app->OnIdle();
+        EXPECT_EQ(c.fired, TheJournal().fired.size());
+        app->OnIdle();
+        EXPECT_EQ(c.firedByTheNextStep, TheJournal().fired.size()) << "the rest follows";
+    }
+    SkyreachApp::SetSimulationRunning(false);
+    TimeSimulation::Reset();
+}
+
+// Events firing at every step do not slow the clock: the real time between
+// steps all becomes game time.
+TEST_F(Simulation, TheClockKeepsUpWhileEventsFireAtEveryStep)
+{
+    Start();
+    TimeSimulation::Reset();
+    TimeSimulation::SetSpeed(TimeSimulation::FASTEST_SPEED);
+    const Time start(1960, 0, 1);
+    TimeSimulation::SetCurrGameTime(start);
+    // An event every game hour, each scheduling the next.
+    std::function<void(TestEvent&)> hourly = [&hourly](TestEvent& e)
+    { ScheduleAt(e._time.Add(0, 0, 0, 1, 0, 0), e._tag + 1, hourly); };
+    ScheduleAt(start.Add(0, 0, 0, 1, 0, 0), 0, hourly);
+    TheJournal() = {};
+    SkyreachApp::SetSimulationRunning(true);
+    for (int step = 0; step < 40; ++step)
+    {
+        host->AdvanceClock(25);
+        app->OnIdle();
+    }
+    SkyreachApp::SetSimulationRunning(false);
+    // 40 steps of 25 ms at 518400 game seconds per second: six game days.
+    EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(start.Add(0, 0, 6, 0, 0, 0)))
+        << TimeSimulation::GetCurrGameTime()._day << " " << TimeSimulation::GetCurrGameTime()._hour;
+    EXPECT_EQ(6u * 24u - 1u, TheJournal().fired.size()) << "every hour's event before the last moment fired";
+    TimeSimulation::Reset();
 }
 
 TEST(SkyreachAppTexts, VersionAndNames)

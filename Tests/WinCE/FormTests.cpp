@@ -154,6 +154,69 @@ TEST_F(FormStylus, TheTopFormGetsTheTapAndDisabledFormsNone)
     EXPECT_TRUE(log.empty()) << "a disabled form under the stylus swallows the tap";
 }
 
+TEST_F(FormStylus, AFormThatLosesTheActivationLetsGoOfTheStylus)
+{
+    RecordingForm below("Below", &log);
+    RecordingForm above("Above", &log, 100, 100);
+    below.Show();
+    script->Pump();
+    host->StylusDown(150, 200);
+    script->Pump();
+    ASSERT_EQ(&below, Form::GetCaptureForm());
+    above.Show();
+    script->Pump();
+    EXPECT_EQ(nullptr, Form::GetCaptureForm());
+    EXPECT_FALSE(below.IsStylusDown());
+    log.clear();
+    host->StylusUp(150, 200);
+    script->Pump();
+    EXPECT_TRUE(Without(Without(log, "Activate"), "Deactivate").empty())
+        << "the covered form hears no release: " << (log.empty() ? "" : log[0]);
+}
+
+// A form painting one string where it is told to.
+class LabelForm : public Form
+{
+public:
+    LabelForm() : Form("Label", 0, 0, 240, 268, false, 0) {}
+    void Paint() override
+    {
+        const Rect update = GetUpdateRect();
+        FillSolid(update, COLOR_WHITE);
+        DrawString(x, y, text.c_str(), SRCCOPY);
+    }
+    int32_t x = 10;
+    int32_t y = 10;
+    std::string text = "First";
+};
+
+TEST_F(FormStylus, ADumpListsTheStringsOfTheLastFullPaint)
+{
+    LabelForm form;
+    form.Show();
+    form.text = "Second";
+    form.y = 200;
+    // A partial repaint elsewhere keeps what the full paint drew.
+    form.Redraw(0, 190, 240, 30);
+    ScreenDump dump = script->Describe();
+    ASSERT_EQ(2u, dump.texts.size());
+    EXPECT_EQ("First", dump.texts[0].text);
+    EXPECT_EQ("Second", dump.texts[1].text);
+    form.text = "Third";
+    form.Redraw();
+    dump = script->Describe();
+    ASSERT_EQ(1u, dump.texts.size()) << "a full paint forgets the strings of the one before";
+    EXPECT_EQ("Third", dump.texts[0].text);
+    EXPECT_EQ(200, dump.texts[0].y);
+    EXPECT_EQ("system", dump.texts[0].font);
+    EXPECT_EQ("Label", dump.form);
+    EXPECT_EQ(SYSTEM_BAR_HEIGHT, dump.originY);
+    std::string error;
+    EXPECT_TRUE(script->Expect("Third", &error)) << error;
+    EXPECT_FALSE(script->Expect("First", &error));
+    EXPECT_NE(std::string::npos, error.find("\"Third\"")) << "the message lists what is drawn: " << error;
+}
+
 using FormKeys = FrameTest;
 
 TEST_F(FormKeys, KeysBecomeKeyBitsThroughTheApplication)

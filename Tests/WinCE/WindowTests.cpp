@@ -7,6 +7,10 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <string>
+#include <vector>
+
 using drawing_test::Paint;
 using drawing_test::Picture;
 
@@ -606,4 +610,123 @@ TEST(SystemFontDeathTest, WidthAndHeightAreNotAvailable)
     SystemFont font;
     EXPECT_DEATH(font.TextWidth("x"), "Assertion 'false' failed");
     EXPECT_DEATH(font.GetHeight(), "Assertion 'false' failed");
+}
+
+// The strings a window remembers follow its pixels: hidden by opaque paint
+// over their centre, carried by copies, moved by scrolling.
+TEST(WindowTexts, StringsFollowThePixels)
+{
+    using Draw = std::function<void(Canvas & w, Canvas & back)>;
+    const struct
+    {
+        const char* what;
+        Draw draw;
+        std::vector<std::string> expected; // "text@x,y"
+    } cases[] = {
+        {"drawn strings are kept in order",
+         [](Canvas& w, Canvas&)
+         {
+             w.DrawString(10, 10, "One", SRCCOPY);
+             w.DrawString(10, 30, "Two", SRCCOPY);
+         },
+         {"One@10,10", "Two@10,30"}},
+        {"a fill over the centre hides a string",
+         [](Canvas& w, Canvas&)
+         {
+             w.DrawString(10, 10, "One", SRCCOPY);
+             w.FillSolid(Rect{{0, 0}, {60, 20}}, COLOR_BLACK);
+         },
+         {}},
+        {"a fill beside the centre keeps it",
+         [](Canvas& w, Canvas&)
+         {
+             w.DrawString(10, 10, "One", SRCCOPY);
+             w.FillRectBlack(Rect{{0, 0}, {12, 40}}, 0);
+         },
+         {"One@10,10"}},
+        {"a string drawn over another replaces it",
+         [](Canvas& w, Canvas&)
+         {
+             w.DrawString(10, 10, "One", SRCCOPY);
+             w.DrawString(10, 30, "Two", SRCCOPY);
+             w.DrawString(10, 10, "Uno", SRCCOPY);
+         },
+         {"Two@10,30", "Uno@10,10"}},
+        {"a transparent string where another starts takes its place",
+         [](Canvas& w, Canvas&)
+         {
+             w.NoteText(Rect{{10, 10}, {20, 10}}, "One", "font1", false);
+             w.NoteText(Rect{{10, 30}, {20, 10}}, "Two", "font1", false);
+             w.NoteText(Rect{{10, 10}, {20, 10}}, "Uno", "font1", false);
+         },
+         {"Uno@10,10", "Two@10,30"}},
+        {"a copy carries the strings of the copied part along",
+         [](Canvas& w, Canvas& back)
+         {
+             back.DrawString(2, 2, "In", SRCCOPY);
+             back.DrawString(2, 30, "Out", SRCCOPY);
+             w.Blit(&back, 0, 0, 40, 20, 100, 50, SRCCOPY);
+         },
+         {"In@102,52"}},
+        {"a copy hides what lay under it",
+         [](Canvas& w, Canvas& back)
+         {
+             w.DrawString(100, 50, "Old", SRCCOPY);
+             w.Blit(&back, 0, 0, 40, 20, 100, 50, SRCCOPY);
+         },
+         {}},
+        {"a masked draw hides nothing",
+         [](Canvas& w, Canvas& back)
+         {
+             w.DrawString(100, 50, "Old", SRCCOPY);
+             w.Blit(&back, 0, 0, 40, 20, 100, 50, SRCAND);
+             w.Blit(&back, 0, 0, 40, 20, 100, 50, SRCPAINT);
+         },
+         {"Old@100,50"}},
+        {"a copy within the window keeps the source",
+         [](Canvas& w, Canvas&)
+         {
+             w.DrawString(0, 0, "Twice", SRCCOPY);
+             w.Blit(&w, 0, 0, 40, 12, 0, 40, SRCCOPY);
+         },
+         {"Twice@0,0", "Twice@0,40"}},
+        {"scrolling moves strings and loses those pushed out",
+         [](Canvas& w, Canvas&)
+         {
+             w.DrawString(10, 10, "A", SRCCOPY);
+             w.DrawString(10, 40, "B", SRCCOPY);
+             w.Scroll(Rect{{0, 0}, {100, 60}}, 0, -20);
+         },
+         {"B@10,20"}},
+        {"a window that keeps no strings",
+         [](Canvas& w, Canvas&)
+         {
+             w.SetKeepsTexts(false);
+             w.DrawString(10, 10, "One", SRCCOPY);
+         },
+         {}},
+    };
+    for (const auto& c : cases)
+    {
+        Canvas w(200, 100);
+        Canvas back(60, 40);
+        c.draw(w, back);
+        std::vector<std::string> seen;
+        for (const Window::DrawnText& t : w.GetDrawnTexts())
+        {
+            seen.push_back(t.text + "@" + std::to_string(t.box.origin.x) + "," +
+                           std::to_string(t.box.origin.y));
+            EXPECT_NE("", t.font) << c.what;
+        }
+        EXPECT_EQ(c.expected, seen) << c.what;
+    }
+}
+
+TEST(WindowTexts, TheOldestGoWhenTooManyAreKept)
+{
+    Canvas w(200, 100);
+    for (size_t i = 0; i <= Window::MAX_DRAWN_TEXTS; ++i)
+        w.NoteText(Rect{{static_cast<int32_t>(i), 0}, {4, 4}}, "x", "system", false);
+    ASSERT_EQ(Window::MAX_DRAWN_TEXTS, w.GetDrawnTexts().size());
+    EXPECT_EQ(1, w.GetDrawnTexts().front().box.origin.x);
 }

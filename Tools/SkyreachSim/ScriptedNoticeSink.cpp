@@ -1,6 +1,7 @@
 #include "SkyreachSim/ScriptedNoticeSink.h"
 
 #include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/NoticeActions.h"

@@ -1,16 +1,12 @@
 #include "SkyreachSim/SimCommands.h"
 
 #include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
-#include "Common/Backend/EventFactory.h"
-#include "Common/Backend/Events/CreditInstallmentEvent.h"
-#include "Common/Backend/Events/EventCommon.h"
 #include "Common/Backend/GameState.h"
-#include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/Route.h"
-#include "Common/Backend/TimeSimulation.h"
 #include "SkyreachSim/SimReport.h"
 #include "SkyreachSim/SimSession.h"
 
@@ -358,16 +354,16 @@ void SimCommands::Research()
     const int32_t airport = Airport(1);
     Company& company = TheCompany();
     const int64_t price = AirportDetails::ResearchCost(airport);
-    // Research and offices need the price strictly below the cash.
-    if (price >= company.GetCash())
+    switch (company.ResearchChoiceFor(airport, _session.Now()))
     {
+    case Company::ResearchChoice::CANNOT_AFFORD:
         Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(price));
         return;
-    }
-    if (!company.NeedsResearch(airport, _session.Now()))
-    {
+    case Company::ResearchChoice::NOT_NEEDED:
         Refuse("You don't need to make research. You have quite fresh information about this airport.");
         return;
+    case Company::ResearchChoice::ASK:
+        break;
     }
     company.Research(airport, false, _session.Now());
     _session.Out().Line("research").Int("airport", airport).Str("name", AirportName(airport)).Int("cost", price);
@@ -377,14 +373,13 @@ void SimCommands::Office()
 {
     const int32_t airport = Airport(1);
     Company& company = TheCompany();
-    const AirportDetails* details = company.FindDetails(airport);
-    if (details && details->_office)
+    if (company.HasOffice(airport))
     {
         Refuse("Office present.");
         return;
     }
     const int64_t price = AirportDetails::OfficePrice(airport);
-    if (price >= company.GetCash())
+    if (!company.CanAffordOffice(airport))
     {
         Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(price));
         return;
@@ -397,14 +392,12 @@ void SimCommands::SellOffice()
 {
     const int32_t airport = Airport(1);
     Company& company = TheCompany();
-    const AirportDetails* details = company.FindDetails(airport);
-    if (!details || !details->_office)
+    if (!company.HasOffice(airport))
     {
         Refuse("You have no office at " + AirportName(airport) + ".");
         return;
     }
-    // The sell-office screen offers half the current office price.
-    const int64_t value = AirportDetails::OfficePrice(airport) / 2;
+    const int64_t value = Company::OfficeSaleValue(airport);
     company.SellOffice(airport, value, _session.Now());
     _session.Out().Line("selloffice").Int("airport", airport).Int("value", value);
 }
@@ -416,12 +409,17 @@ void SimCommands::Advertise()
     if (size != 40 && size != 80 && size != 120)
         Bad("a campaign size must be 40, 80 or 120, not \"" + _command->words[2] + "\"");
     Company& company = TheCompany();
-    if (!company.FindDetails(airport))
+    if (!company.MayAdvertise(airport))
     {
         Refuse("You have no information about " + AirportName(airport) + ": research it first.");
         return;
     }
     const int64_t cost = AirportDetails::AdvertisingCost(airport, static_cast<int32_t>(size));
+    if (!company.CanAffordCampaign(airport, static_cast<int32_t>(size)))
+    {
+        Refuse(std::string(CANT_AFFORD) + " This costs: " + Money(cost));
+        return;
+    }
     company.Advertise(airport, static_cast<int32_t>(size), _session.Now());
     _session.Out().Line("advertise").Int("airport", airport).Int("size", size).Int("cost", cost);
 }
@@ -436,13 +434,13 @@ void SimCommands::Credit()
     const int64_t amount = Number(1, 1, Company::CASH_HIGH, "a credit amount");
     Company& company = TheCompany();
     const Time now = _session.Now();
-    if (company.GetRemainingCredit() > 0)
+    if (company.HasCredit())
     {
         Refuse("You already have a credit; repay it first.");
         return;
     }
-    const int64_t limit = company.CreditLimit(now);
-    if (company.Worth(now) <= 0 || limit <= 0)
+    const int64_t limit = BankActions::CreditAmounts(now).high;
+    if (!BankActions::MayObtain(now))
     {
         Refuse("The bank gives no credit while the worth of your company is not positive.");
         return;
@@ -452,9 +450,7 @@ void SimCommands::Credit()
         Refuse("The bank lends at most " + Money(limit) + ".");
         return;
     }
-    company.ObtainCredit(amount);
-    ScheduledEvent* installment = EventFactory::Create(CreditInstallmentEvent::TYPE);
-    EventCommon::Schedule(installment, now.Add(0, 1, 0, 0, 0, 0));
+    BankActions::ObtainCredit(amount, now);
     _session.Out().Line("credit").Int("amount", amount).Int("limit", limit).Int("mir", company.GetMIR());
 }
 
@@ -462,7 +458,7 @@ void SimCommands::Repay()
 {
     const int64_t amount = Number(1, 1, Company::CASH_HIGH, "a repayment");
     Company& company = TheCompany();
-    if (company.GetRemainingCredit() <= 0)
+    if (!company.HasCredit())
     {
         Refuse("You have no credit to repay.");
         return;
@@ -472,14 +468,12 @@ void SimCommands::Repay()
         Refuse("Your credit is only " + Money(company.GetRemainingCredit()) + ".");
         return;
     }
-    if (amount > company.GetCash())
+    if (amount > BankActions::RepayAmounts().high)
     {
         Refuse(CANT_AFFORD);
         return;
     }
-    company.RepayCredit(amount);
-    if (company.GetRemainingCredit() <= 0)
-        TimeSimulation::CancelByType(CreditInstallmentEvent::TYPE);
+    BankActions::RepayCredit(amount);
     _session.Out().Line("repay").Int("amount", amount).Int("credit", company.GetRemainingCredit());
 }
 
@@ -487,19 +481,17 @@ void SimCommands::Mir()
 {
     const int64_t percent = Number(1, 1, 100, "a rate");
     Company& company = TheCompany();
-    if (company.GetRemainingCredit() <= 0 || company.GetInitialCredit() <= 0)
+    if (!BankActions::MayChangeRate())
     {
         Refuse("You have no credit.");
         return;
     }
-    // The highest rate the cash can pay, kept within 1..30.
-    const int64_t limit = std::clamp<int64_t>(company.GetCash() * 100 / company.GetInitialCredit(), 1, 30);
-    if (percent > limit)
+    const int64_t limit = company.HighestRate();
+    if (!BankActions::SetRate(percent, _session.Now()))
     {
         Refuse("The rate can be set from 1% to " + std::to_string(limit) + "%.");
         return;
     }
-    NoticeActions::SetInstallmentRate(percent);
     _session.Out().Line("mir").Int("rate", percent).Int("installment", company.Installment());
 }
 

@@ -1,6 +1,7 @@
 #include "SkyreachSim/SimReport.h"
 
 #include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/Events/EventRegistry.h"
@@ -251,16 +252,15 @@ void SimReport::Bank(SimSession& session)
 {
     const Company& company = *Enviroment::GetCompany();
     const Time now = session.Now();
-    const int64_t remaining = company.GetRemainingCredit();
-    const int64_t limit = company.CreditLimit(now);
     session.Out()
         .Line("bank")
         .Int("cash", company.GetCash())
         .Int("worth", company.Worth(now))
-        .Int("credit", remaining)
+        .Int("credit", company.GetRemainingCredit())
         .Int("initial_credit", company.GetInitialCredit())
         .Int("mir", company.GetMIR())
-        .Int("installment", remaining > 0 ? company.Installment() : 0)
-        .Int("limit", limit)
-        .Bool("may_borrow", remaining <= 0 && limit > 0 && company.Worth(now) > 0);
+        .Int("highest_mir", company.HighestRate())
+        .Int("installment", company.HasCredit() ? company.Installment() : 0)
+        .Int("limit", BankActions::CreditAmounts(now).high)
+        .Bool("may_borrow", BankActions::MayObtain(now));
 }

@@ -16,6 +16,7 @@
 #include "SkyreachSim/SimCommands.h"
 #include "SkyreachSim/SimOutput.h"
 #include "SkyreachSim/SimSession.h"
+#include "WinCE/InstalledFiles.h"
 #include "WinCE/RegKey.h"
 #include "WinCE/RegistryStore.h"
 
@@ -173,9 +174,12 @@ int main(int argc, char** argv)
         input = &file;
     }
 
-    // The data file: given, else the one the installation named, else the built one.
+    // The data file: given, else the one the installation named, else the
+    // installed one next to this program, else the built one.
     if (options.data.empty())
         options.data = ResourceFileIn(options.registry.empty() ? RegistryStore::DefaultPath() : options.registry);
+    if (options.data.empty())
+        options.data = InstalledFiles::ForThisProgram().Find(InstalledFiles::DATA_FILE_NAME);
     if (options.data.empty())
         options.data = SKYREACH_SIM_DATA_FILE;
     if (!FileExists(options.data))

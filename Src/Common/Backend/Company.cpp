@@ -134,6 +134,20 @@ int64_t Company::CreditLimit(const Time& now) const
     return limit < 0 ? 0 : limit;
 }
 
+int64_t Company::MaxRepayment() const
+{
+    const int64_t most = std::min(_rc, _cash);
+    return most < 0 ? 0 : most;
+}
+
+int64_t Company::HighestRate() const
+{
+    // Without a credit any rate is payable; the bank still caps it at 30.
+    if (_oc <= 0)
+        return 30;
+    return std::clamp<int64_t>(_cash * 100 / _oc, 1, 30);
+}
+
 Company::CreditOutcome Company::MonthlyCredit()
 {
     AddInterest();
@@ -855,6 +869,40 @@ void Company::DropStaleDetails(const Time& now)
             Enviroment::SetDialogAirport(nullptr);
         _airports.erase(_airports.begin() + static_cast<std::ptrdiff_t>(i));
     }
+}
+
+Company::ResearchChoice Company::ResearchChoiceFor(int32_t airport, const Time& now) const
+{
+    if (AirportDetails::ResearchCost(airport) >= _cash)
+        return ResearchChoice::CANNOT_AFFORD;
+    return NeedsResearch(airport, now) ? ResearchChoice::ASK : ResearchChoice::NOT_NEEDED;
+}
+
+bool Company::CanAffordOffice(int32_t airport) const
+{
+    return AirportDetails::OfficePrice(airport) < _cash;
+}
+
+bool Company::CanAffordCampaign(int32_t airport, int32_t campaignSize) const
+{
+    return AirportDetails::AdvertisingCost(airport, campaignSize) < _cash;
+}
+
+bool Company::HasOffice(int32_t airport) const
+{
+    const AirportDetails* details = FindDetails(airport);
+    return details && details->_office;
+}
+
+int64_t Company::OfficeSaleValue(int32_t airport)
+{
+    return AirportDetails::OfficePrice(airport) / 2;
+}
+
+bool Company::MayOpenRouteToNeighbour(int32_t airport, int32_t slot) const
+{
+    ASSERT(slot >= 0 && slot < AirportDetails::NEIGHBOURS && "a neighbour slot is 0 to 5");
+    return MayOpenRoute(airport, Enviroment::GetNeighbour(airport, slot));
 }
 
 // ---------------------------------------------------------------- offers

@@ -95,6 +95,13 @@ public:
     int64_t CreditLimit(const Time& now) const;
     CreditOutcome MonthlyCredit();
     int32_t GetCreditFactor() const { return _cf; }
+    // A credit is held while any of it remains to be repaid.
+    bool HasCredit() const { return _rc > 0; }
+    // The most one repayment may be: never more than the credit or the cash.
+    int64_t MaxRepayment() const;
+    // The highest monthly installment rate the cash can pay (cash x 100 /
+    // initial credit), kept within 1..30 percent.
+    int64_t HighestRate() const;
 
     int64_t Worth(const Time& now) const;
 
@@ -180,6 +187,28 @@ public:
     void OpenStartingAirport(int32_t airport, const Time& now);
     void Advertise(int32_t airport, int32_t campaignSize, const Time& now);
     void DropStaleDetails(const Time& now);
+    // What the airport screens may offer at an airport, shared with the
+    // simulation's commands. Research and offices need their price strictly
+    // below the cash (a price equal to the cash cannot be afforded), and so
+    // does a campaign.
+    enum class ResearchChoice
+    {
+        CANNOT_AFFORD, // "You can't afford it!"
+        NOT_NEEDED,    // the information is fresh
+        ASK,           // confirm the price
+    };
+    ResearchChoice ResearchChoiceFor(int32_t airport, const Time& now) const;
+    bool CanAffordOffice(int32_t airport) const;
+    bool CanAffordCampaign(int32_t airport, int32_t campaignSize) const;
+    bool HasOffice(int32_t airport) const;
+    // A campaign needs details at the airport: without them it would do
+    // nothing.
+    bool MayAdvertise(int32_t airport) const { return FindDetails(airport) != nullptr; }
+    // What selling the office at an airport brings: half its current price.
+    static int64_t OfficeSaleValue(int32_t airport);
+    // Whether the company may open a route from the airport to its neighbour
+    // in `slot`; the demand screen marks the lines where it may not.
+    bool MayOpenRouteToNeighbour(int32_t airport, int32_t slot) const;
     int32_t GetHomeAirport() const { return _home; }
     void RefreshNeighbourMarks(AirportDetails* details) const;
 

@@ -6,6 +6,7 @@
 #include "Common/Backend/Events/AgencyContractEndEvent.h"
 #include "Common/Backend/Events/EventCommon.h"
 #include "Common/Backend/Plane.h"
+#include "Common/Backend/Route.h"
 #include "Common/Backend/TimeSimulation.h"
 #include "WinCE/Assert.h"
 #include "WinCE/Random.h"
@@ -113,6 +114,13 @@ void NoticeActions::ShutDownCrashedPlane(Plane* crashed, const Time& now)
         TheCompany().RemoveCrashedPlane(crashed, false, now);
 }
 
+std::unique_ptr<Route> NoticeActions::KeepCrashedRoute(Plane* crashed, const Time& now)
+{
+    if (!OwnedByCompany(crashed))
+        return nullptr;
+    return TheCompany().RemoveCrashedPlane(crashed, true, now);
+}
+
 int64_t NoticeActions::FoodPoisoningSettlement(const Plane* plane)
 {
     return plane ? TheCompany().FoodPoisoningSettlement(plane) : 0;
@@ -157,15 +165,6 @@ void NoticeActions::FreeSpecialFlight(AirportDetails* details, const Time& now)
 {
     if (details && TheCompany().PositionOf(details) >= 0)
         TheCompany().FreeSpecialFlight(details, now);
-}
-
-bool NoticeActions::SetInstallmentRate(int64_t percent)
-{
-    if (percent < 1 || percent > 100)
-        return false;
-    TheCompany().SetMIR(percent);
-    TheCompany().SetMIRPrompt(false);
-    return true;
 }
 
 void NoticeActions::SetNoticeAmount(int64_t amount)

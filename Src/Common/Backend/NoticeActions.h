@@ -14,11 +14,13 @@
 #include "Common/Backend/Time.h"
 
 #include <cstdint>
+#include <memory>
 #include <string>
 #include <vector>
 
 class AirportDetails;
 class Plane;
+class Route;
 
 class NoticeActions
 {
@@ -61,6 +63,13 @@ public:
     static Plane* ReplaceCrashedPlane(Plane* crashed, int32_t model, const std::string& name,
                                       const Time& now);
     static void ShutDownCrashedPlane(Plane* crashed, const Time& now);
+    // The first half of Replace when the replacement is chosen on a screen of
+    // its own: the crashed plane leaves the fleet and its route comes back,
+    // still open and marked as waiting for a replacement, for the screen to
+    // hand to the plane it buys. Null (and the plane removed all the same)
+    // when the plane had no route; null, changing nothing, for a plane the
+    // company does not own.
+    static std::unique_ptr<Route> KeepCrashedRoute(Plane* crashed, const Time& now);
 
     // Food poisoning (notice 88): the settlement shown, then paid by Ok.
     static int64_t FoodPoisoningSettlement(const Plane* plane);
@@ -71,9 +80,6 @@ public:
     static std::vector<Plane*> PlanesForSpecialFlight(const AirportDetails* details);
     static bool AssignSpecialFlight(AirportDetails* details, Plane* plane);
     static void FreeSpecialFlight(AirportDetails* details, const Time& now);
-
-    // The bank's question for a new installment rate (notice 10); at least 1 percent.
-    static bool SetInstallmentRate(int64_t percent);
 
     // The amount a notice shows that the world no longer holds once the event
     // is over: the fine of a detected smuggling run (notice 54).

@@ -1,6 +1,7 @@
 #include "Common/Backend/NoticePlayer.h"
 
 #include "Common/Backend/AirportDetails.h"
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/NoticeActions.h"
@@ -13,19 +14,16 @@
 
 namespace
 {
-NoticePlayer::Outcome Rate(int32_t notice, int32_t wanted)
+NoticePlayer::Outcome Rate(int32_t notice, int32_t wanted, const Time& now)
 {
-    // The rate screen offers any rate from 1 up to what the cash can pay
-    // each month (cash x 100 / initial credit, within 1..30).
+    // The rate screen offers any rate from 1 up to what the cash can pay.
     NoticePlayer::Outcome outcome;
     Company& company = *Enviroment::GetCompany();
     if (notice == Notices::CREDIT_FINE)
         outcome.amount = company.FineAmount();
-    int64_t limit = 30;
-    if (company.GetInitialCredit() > 0)
-        limit = std::clamp<int64_t>(company.GetCash() * 100 / company.GetInitialCredit(), 1, 30);
-    const int64_t rate = std::clamp<int64_t>(wanted > 0 ? wanted : company.GetMIR(), 1, limit);
-    NoticeActions::SetInstallmentRate(rate);
+    const int64_t rate =
+        std::clamp<int64_t>(wanted > 0 ? wanted : company.GetMIR(), 1, company.HighestRate());
+    BankActions::SetRate(rate, now);
     outcome.rate = static_cast<int32_t>(rate);
     return outcome;
 }
@@ -119,7 +117,7 @@ NoticePlayer::Outcome NoticePlayer::Play(int32_t notice, Plane* plane, AirportDe
     {
     case Notices::CHANGE_RATE:
     case Notices::CREDIT_FINE:
-        return Rate(notice, answer.rate);
+        return Rate(notice, answer.rate, now);
     case Notices::PLANE_DAMAGE:
         return Repair(plane, answer.take, now);
     case Notices::PLANE_CRASH:

@@ -304,7 +304,7 @@ void TimeSimulation::Advance()
     if (elapsed == 0)
         return;
 
-    // At most 5000 ms times 518400 (the fastest key speed): fits 32 bits.
+    // At most 5000 ms times FASTEST_SPEED (518400): fits 32 bits.
     uint32_t total = elapsed * static_cast<uint32_t>(_game_speed) / 1000;
     const int32_t seconds = static_cast<int32_t>(total % 60);
     total /= 60;
@@ -501,8 +501,10 @@ bool TimeSimulation::Load(const ConfigBlock& block)
         _curr_game_time.Load(time);
     // The clock and every event time are moments of the game; anything
     // else is damage that later arithmetic could overflow on.
+    // The speeds set by keys are legitimate too; nothing runs faster than the
+    // fastest of them, which keeps the clock's arithmetic within 32 bits.
     if (!_curr_game_time.IsPlausibleMoment() || !_last_event_game_time.IsPlausibleMoment() ||
-        _game_speed < 0 || _game_speed > SPEEDS[4] || _max_event_id < 1 ||
+        _game_speed < 0 || _game_speed > FASTEST_SPEED || _max_event_id < 1 ||
         _max_event_id > MAX_PLAUSIBLE_EVENT_ID)
     {
         DebugPrintf("Saved events: the game clock is not a moment of the game, runs at an unknown speed or "

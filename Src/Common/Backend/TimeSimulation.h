@@ -45,6 +45,11 @@ public:
     static constexpr uint32_t MAX_ELAPSED_TICKS = 5000;
     // The speed cycle of the speed keys, in game seconds per real second.
     static constexpr int32_t SPEEDS[5] = {0, 60, 1800, 3600, 10800};
+    // The speeds the keys '1', '2' and '3' of the Time & Cash screen set,
+    // beyond the cycle: 1.5, 3 and 6 game days per real second.
+    static constexpr int32_t KEY_SPEEDS[3] = {129600, 259200, 518400};
+    // No speed is faster; a saved game running faster is damaged.
+    static constexpr int32_t FASTEST_SPEED = KEY_SPEEDS[2];
     static constexpr int32_t INITIAL_SPEED = 60;
     static constexpr int32_t START_YEAR = 1959;
     static constexpr int32_t FINAL_YEAR = 2003;

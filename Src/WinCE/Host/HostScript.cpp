@@ -2,11 +2,13 @@
 
 #include "WinCE/Application.h"
 #include "WinCE/DeviceScreen.h"
+#include "WinCE/Form.h"
 #include "WinCE/Host/HeadlessHost.h"
 #include "WinCE/PngWriter.h"
 #include "WinCE/Surface.h"
 
 #include <cstdlib>
+#include <fstream>
 #include <sstream>
 
 namespace
@@ -23,6 +25,62 @@ bool ParseInt(std::istringstream& in, int& value)
     value = static_cast<int>(parsed);
     return true;
 }
+
+// The rest of the line without the blanks around it.
+std::string RestOfLine(std::istringstream& in)
+{
+    std::string rest;
+    std::getline(in, rest);
+    const size_t begin = rest.find_first_not_of(" \t\r\n");
+    if (begin == std::string::npos)
+        return std::string();
+    const size_t end = rest.find_last_not_of(" \t\r\n");
+    return rest.substr(begin, end - begin + 1);
+}
+
+std::string FormName(const ScreenDump& dump)
+{
+    return dump.form.empty() ? std::string("the screen (no form is shown)") : "\"" + dump.form + "\"";
+}
+
+std::string ButtonList(const ScreenDump& dump)
+{
+    if (dump.buttons.empty())
+        return "there are no buttons";
+    std::string out = "buttons there:";
+    for (const ScreenDump::Button& b : dump.buttons)
+        out += " " + b.bitmap + (b.enabled ? "" : " (disabled)") + ",";
+    out.pop_back();
+    return out;
+}
+
+std::string RowList(const ScreenDump& dump)
+{
+    if (dump.items.empty())
+        return "there are no list rows";
+    std::string out = "rows there:";
+    for (const ScreenDump::Item& item : dump.items)
+        out += " \"" + item.label + "\",";
+    out.pop_back();
+    return out;
+}
+
+std::string TextList(const ScreenDump& dump)
+{
+    if (dump.texts.empty())
+        return "nothing is drawn there";
+    std::string out = "drawn there:";
+    for (const ScreenDump::Text& text : dump.texts)
+        out += " \"" + text.text + "\",";
+    out.pop_back();
+    return out;
+}
+
+// The steps `choose` takes at most: every step taps the row or moves the
+// list nearer to it, so only a list longer than any screen has runs out.
+constexpr int MAX_CHOOSE_STEPS = 2000;
+// Idle steps an arrow is held for at most until its list moves.
+constexpr int MAX_HOLD_STEPS = 4;
 } // namespace
 
 HostScript::HostScript(HeadlessHost& host, Application& app) : _host(host), _app(app) {}
@@ -88,10 +146,200 @@ bool HostScript::Shot(const std::string& path, std::string* error)
         for (int32_t x = 0; x < scaled.GetWidth(); ++x)
             to[x] = from[x / _shotScale];
     }
-    std::string full = path;
+    return PngWriter::WriteFile(scaled, InFolder(path), error);
+}
+
+std::string HostScript::InFolder(const std::string& path) const
+{
     if (!_shotFolder.empty() && !path.empty() && path[0] != '/')
-        full = _shotFolder + "/" + path;
-    return PngWriter::WriteFile(scaled, full, error);
+        return _shotFolder + "/" + path;
+    return path;
+}
+
+ScreenDump HostScript::Describe() const
+{
+    ScreenDump dump;
+    if (Form* top = Form::GetTopVisible())
+        top->Describe(dump);
+    return dump;
+}
+
+bool HostScript::WriteDump(const std::string& path, std::string* error)
+{
+    const std::string full = InFolder(path);
+    std::ofstream out(full, std::ios::binary | std::ios::trunc);
+    if (out)
+        out << Describe().ToJson();
+    if (!out)
+    {
+        *error = "couldn't write the dump " + full;
+        return false;
+    }
+    return true;
+}
+
+void HostScript::TapCentre(const ScreenDump& dump, int32_t x, int32_t y, int32_t width, int32_t height)
+{
+    _host.Tap(dump.originX + x + width / 2, dump.originY + y + height / 2);
+    Pump();
+}
+
+void HostScript::HoldArrow(const ScreenDump& dump, const ScreenDump::Box& arrow, int32_t list, int32_t first)
+{
+    const int32_t x = dump.originX + arrow.x + arrow.width / 2;
+    const int32_t y = dump.originY + arrow.y + arrow.height / 2;
+    _host.StylusDown(x, y);
+    Pump();
+    // A held arrow scrolls once per idle step; a step spent on a paint
+    // scrolls nothing, so the hold lasts until the list has moved.
+    for (int i = 0; i < MAX_HOLD_STEPS && !_app.IsQuitPending(); ++i)
+    {
+        const ScreenDump now = Describe();
+        if (list < static_cast<int32_t>(now.lists.size()) &&
+            now.lists[static_cast<size_t>(list)].first != first)
+            break;
+        _app.Step(false);
+    }
+    _host.StylusUp(x, y);
+    Pump();
+}
+
+bool HostScript::Press(const std::string& name, std::string* error)
+{
+    std::string bitmap = name;
+    int wanted = 1;
+    const size_t hash = name.rfind('#');
+    if (hash != std::string::npos && hash + 1 < name.size() &&
+        name.find_first_not_of("0123456789", hash + 1) == std::string::npos)
+    {
+        wanted = std::atoi(name.c_str() + hash + 1);
+        bitmap = name.substr(0, hash);
+    }
+    if (bitmap.empty() || wanted < 1)
+    {
+        *error = "press needs a bitmap name, optionally followed by #N (N from 1)";
+        return false;
+    }
+    const ScreenDump dump = Describe();
+    int seen = 0;
+    for (const ScreenDump::Button& b : dump.buttons)
+    {
+        if (b.bitmap != bitmap && b.bitmap != bitmap + ".bmp")
+            continue;
+        if (++seen < wanted)
+            continue;
+        if (!b.enabled)
+        {
+            *error = "press " + name + ": the button is disabled on " + FormName(dump);
+            return false;
+        }
+        TapCentre(dump, b.x, b.y, b.width, b.height);
+        return true;
+    }
+    *error = "press " + name + ": " + FormName(dump) + " has " +
+             (seen == 0 ? std::string("no button drawn from ") + bitmap
+                        : std::to_string(seen) + " button(s) drawn from " + bitmap + ", not " +
+                              std::to_string(wanted)) +
+             "; " + ButtonList(dump);
+    return false;
+}
+
+bool HostScript::Choose(const std::string& label, std::string* error)
+{
+    if (label.empty())
+    {
+        *error = "choose needs the label of a list row";
+        return false;
+    }
+    bool opened = false;
+    for (int step = 0; step < MAX_CHOOSE_STEPS && !_app.IsQuitPending(); ++step)
+    {
+        const ScreenDump dump = Describe();
+        const ScreenDump::Item* item = nullptr;
+        for (const ScreenDump::Item& candidate : dump.items)
+        {
+            if (candidate.label == label)
+            {
+                item = &candidate;
+                break;
+            }
+        }
+        if (!item)
+        {
+            *error = "choose " + label + ": no list row of " + FormName(dump) + " has that label; " +
+                     RowList(dump);
+            return false;
+        }
+        const size_t listIndex = static_cast<size_t>(item->list);
+        if (listIndex >= dump.lists.size())
+        {
+            *error = "choose " + label + ": the row belongs to no list of the dump";
+            return false;
+        }
+        const ScreenDump::List& list = dump.lists[listIndex];
+        if (!list.open)
+        {
+            // A closed combo box opens at a tap on its box.
+            if (opened)
+            {
+                *error = "choose " + label + ": the combo box holding the row does not open at a tap";
+                return false;
+            }
+            opened = true;
+            TapCentre(dump, list.box.x, list.box.y, list.box.width, list.box.height);
+            continue;
+        }
+        if (item->width > 0)
+        {
+            TapCentre(dump, item->x, item->y, item->width, item->height);
+            return true;
+        }
+        const std::string where =
+            "row " + std::to_string(item->index) + " of list " + std::to_string(item->list);
+        if (!list.scrollBar || !list.scrollActive)
+        {
+            *error = "choose " + label + ": " + where +
+                     " is out of view and the list has no scroll bar to bring it in";
+            return false;
+        }
+        const bool down = item->index >= list.first + list.rows;
+        const int32_t distance = down ? item->index - (list.first + list.rows - 1) : list.first - item->index;
+        bool paged = false;
+        if (list.rows > 1 && distance >= list.rows - 1)
+        {
+            // A tap on the track beyond the thumb pages toward the tap.
+            const int32_t y = down ? list.track.y + list.track.height - 2 : list.track.y + 1;
+            if (y < list.thumb.y || y >= list.thumb.y + list.thumb.height)
+            {
+                _host.Tap(dump.originX + list.track.x + list.track.width / 2, dump.originY + y);
+                Pump();
+                paged = true;
+            }
+        }
+        if (!paged)
+            HoldArrow(dump, down ? list.down : list.up, item->list, list.first);
+        const ScreenDump after = Describe();
+        if (listIndex >= after.lists.size() || after.lists[listIndex].first == list.first)
+        {
+            *error = "choose " + label + ": " + where + " is out of view and the list did not scroll at " +
+                     (paged ? "a tap on its scroll bar's track" : "its scroll bar's arrow");
+            return false;
+        }
+    }
+    *error = "choose " + label + ": gave up bringing the row into view";
+    return false;
+}
+
+bool HostScript::Expect(const std::string& text, std::string* error)
+{
+    const ScreenDump dump = Describe();
+    for (const ScreenDump::Text& drawn : dump.texts)
+    {
+        if (drawn.text == text)
+            return true;
+    }
+    *error = "expect " + text + ": not drawn on " + FormName(dump) + "; " + TextList(dump);
+    return false;
 }
 
 bool HostScript::Execute(const std::string& line, std::string* error)
@@ -186,6 +434,30 @@ bool HostScript::Execute(const std::string& line, std::string* error)
             return false;
         }
         return Shot(path, error);
+    }
+    if (command == "dump")
+    {
+        std::string path;
+        if (!(in >> path))
+        {
+            *error = "dump needs a file name";
+            return false;
+        }
+        return WriteDump(path, error);
+    }
+    if (command == "press")
+        return Press(RestOfLine(in), error);
+    if (command == "choose")
+        return Choose(RestOfLine(in), error);
+    if (command == "expect")
+    {
+        const std::string text = RestOfLine(in);
+        if (text.empty())
+        {
+            *error = "expect needs the text to look for";
+            return false;
+        }
+        return Expect(text, error);
     }
     if (command == "quit")
     {

@@ -1,9 +1,12 @@
 #include "WinCE/Host/InstanceLock.h"
 
 #include <cerrno>
+#include <cinttypes>
+#include <cstdio>
 #include <cstdlib>
 #include <cstring>
 #include <fcntl.h>
+#include <filesystem>
 #include <poll.h>
 #include <sys/file.h>
 #include <sys/socket.h>
@@ -60,17 +63,49 @@ InstanceLock::~InstanceLock()
         close(_lockFd);
 }
 
-InstanceLock::Result InstanceLock::Acquire()
+std::string InstanceLock::NameForStore(const std::string& prefix, const std::string& storePath)
+{
+    // The store may not exist yet at the first start: its folder decides.
+    std::error_code failed;
+    std::filesystem::path path =
+        std::filesystem::weakly_canonical(std::filesystem::absolute(storePath, failed), failed);
+    if (failed)
+        path = storePath;
+    // FNV-1a over the path: short enough for a socket name, and two stores
+    // sharing a digest would only share a lock.
+    uint64_t digest = 0xcbf29ce484222325ull;
+    for (const unsigned char c : path.string())
+    {
+        digest ^= c;
+        digest *= 0x100000001b3ull;
+    }
+    char hex[17];
+    std::snprintf(hex, sizeof hex, "%016" PRIx64, digest);
+    return prefix + "-" + hex;
+}
+
+InstanceLock::Result InstanceLock::Hold()
 {
     _lockFd = open(_lockPath.c_str(), O_RDWR | O_CREAT | O_CLOEXEC, 0600);
     if (_lockFd < 0)
         return Result::Failed;
     if (flock(_lockFd, LOCK_EX | LOCK_NB) != 0)
     {
+        const int error = errno;
         close(_lockFd);
         _lockFd = -1;
-        if (errno != EWOULDBLOCK)
-            return Result::Failed;
+        return error == EWOULDBLOCK ? Result::Held : Result::Failed;
+    }
+    return Result::Acquired;
+}
+
+InstanceLock::Result InstanceLock::Acquire()
+{
+    const Result taken = Hold();
+    if (taken == Result::Failed)
+        return Result::Failed;
+    if (taken == Result::Held)
+    {
         // Another copy runs: ask it to come to the front and wait briefly for its answer.
         sockaddr_un address;
         const int fd = socket(AF_UNIX, SOCK_STREAM | SOCK_CLOEXEC, 0);

@@ -3,6 +3,7 @@
 #include "WinCE/Assert.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
+#include "WinCE/ScreenDump.h"
 
 GfxButton::GfxButton(const char* imagename, int16_t x, int16_t y, Window* parent, Callback* callback,
                      bool enabled, bool candisable)
@@ -10,6 +11,7 @@ GfxButton::GfxButton(const char* imagename, int16_t x, int16_t y, Window* parent
 {
     ASSERT(imagename);
     ASSERT(_parent);
+    _imageName = imagename;
     Cut(new Bitmap(imagename));
 }
 
@@ -32,6 +34,7 @@ void GfxButton::SetImage(const char* imagename)
     ASSERT(imagename);
     Bitmap* strip = new Bitmap(imagename);
     Release();
+    _imageName = imagename;
     Cut(strip);
 }
 
@@ -67,4 +70,17 @@ bool GfxButton::HitTest(int16_t x, int16_t y)
 {
     const Rect r = _normal->GetImgRect();
     return x >= _x && x <= _x + r.extent.x && y >= _y && y <= _y + r.extent.y;
+}
+
+void GfxButton::Describe(ScreenDump& dump) const
+{
+    const Rect r = _normal->GetImgRect();
+    ScreenDump::Button button;
+    button.bitmap = _imageName;
+    button.x = _x;
+    button.y = _y;
+    button.width = r.extent.x;
+    button.height = r.extent.y;
+    button.enabled = _enabled;
+    dump.buttons.push_back(button);
 }

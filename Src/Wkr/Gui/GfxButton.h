@@ -9,6 +9,8 @@
 
 #include "Wkr/Gui/Button.h"
 
+#include <string>
+
 class Bitmap;
 class Window;
 
@@ -23,12 +25,15 @@ public:
     void DrawNormal() override;
     void DrawDisabled() override;
     bool HitTest(int16_t x, int16_t y) override;
+    // The button under its bitmap's name, with its rectangle and state.
+    void Describe(ScreenDump& dump) const override;
 
     // Loads another strip and cuts it again.
     void SetImage(const char* imagename);
 
     int16_t GetX() const { return _x; }
     int16_t GetY() const { return _y; }
+    const std::string& GetImageName() const { return _imageName; }
     Bitmap* GetNormalLook() const { return _normal; }
     Bitmap* GetPressedLook() const { return _pressedLook; }
     Bitmap* GetDisabledLook() const { return _disabled; }
@@ -47,6 +52,7 @@ protected:
     int16_t _x;
     int16_t _y;
     Window* _parent;
+    std::string _imageName;
     Bitmap* _strip = nullptr;
     Bitmap* _disabled = nullptr;
     Bitmap* _normal = nullptr;

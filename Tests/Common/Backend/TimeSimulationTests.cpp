@@ -586,9 +586,25 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
     TimeSimulation::Reset();
     EXPECT_FALSE(TimeSimulation::Load(withTime(intact, "_last_event_game_time", Time(-3, 0, 1))));
     TimeSimulation::Reset();
-    ConfigBlock fast = intact;
-    fast.Put("_game_speed", int32_t(TimeSimulation::SPEEDS[4] + 1));
-    EXPECT_FALSE(TimeSimulation::Load(fast));
+    // The speeds of the cycle and of the keys '1', '2', '3' load; faster or
+    // negative ones are damage.
+    const struct
+    {
+        int32_t speed;
+        bool loads;
+    } speeds[] = {{0, true},      {10800, true},   {129600, true}, {259200, true},
+                  {518400, true}, {518401, false}, {-60, false},   {INT32_MAX, false}};
+    for (const auto& c : speeds)
+    {
+        TimeSimulation::Reset();
+        ConfigBlock at = intact;
+        at.Put("_game_speed", c.speed);
+        EXPECT_EQ(c.loads, TimeSimulation::Load(at)) << c.speed;
+        if (c.loads)
+        {
+            EXPECT_EQ(c.speed, TimeSimulation::GetGameSpeed());
+        }
+    }
     TimeSimulation::Reset();
     ConfigBlock negative = intact;
     negative.Put("_max_event_id", int32_t(-700));

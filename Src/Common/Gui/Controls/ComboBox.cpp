@@ -73,3 +73,9 @@ void ComboBox::Enable()
     _enabled = true;
     _arrow->Enable();
 }
+
+void ComboBox::Describe(ScreenDump& dump) const
+{
+    _list->Describe(dump);
+    _arrow->Describe(dump);
+}

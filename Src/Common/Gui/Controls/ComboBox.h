@@ -34,6 +34,8 @@ public:
     void Disable() override;
     void Enable() override;
     bool IsOverlayOpen() const override { return _list->IsOpen(); }
+    // The arrow button and the list.
+    void Describe(ScreenDump& dump) const override;
 
 private:
     void Toggle();

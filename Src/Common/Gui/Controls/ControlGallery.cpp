@@ -12,6 +12,7 @@
 #include "Common/Gui/Controls/SoundButton.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
+#include "WinCE/ScreenDump.h"
 
 #include <cstdio>
 
@@ -164,7 +165,7 @@ void ControlGallery::DrawTitle()
 {
     GfxResources::GetBitmap(GfxResources::BMP_SCREEN_TOP_PLAIN)->Draw(this, 0, 0, SRCCOPY);
     SetFont(GfxResources::GetFont(GfxResources::FONT_MENU), false);
-    DrawString(10, 7, "Controls", ROP_DEFAULT);
+    DrawString(10, 7, TITLE, ROP_DEFAULT);
     SetFont(GfxResources::GetFont(GfxResources::FONT_TEXT), false);
     DrawString(100, 9, _status.c_str(), ROP_DEFAULT);
 }
@@ -212,4 +213,11 @@ void ControlGallery::OnStylusDown(int16_t x, int16_t y)
 bool ControlGallery::OnIdle()
 {
     return _widgets.Update();
+}
+
+void ControlGallery::Describe(ScreenDump& dump)
+{
+    Form::Describe(dump);
+    dump.title = TITLE;
+    _widgets.Describe(dump);
 }

@@ -25,6 +25,8 @@ class ScrollBar;
 class ControlGallery : public Form
 {
 public:
+    static constexpr const char* TITLE = "Controls";
+
     ControlGallery();
     ~ControlGallery() override;
 
@@ -33,6 +35,8 @@ public:
     void OnStylusUp(int16_t x, int16_t y) override;
     void OnStylusDown(int16_t x, int16_t y) override;
     bool OnIdle() override;
+    // The form's strings, its title "Controls" and every control.
+    void Describe(ScreenDump& dump) override;
 
     const std::string& GetStatus() const { return _status; }
     int32_t GetFlipCount() const { return _flips; }

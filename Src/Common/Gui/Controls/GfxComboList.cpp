@@ -5,6 +5,7 @@
 #include "WinCE/Color.h"
 #include "WinCE/Font.h"
 #include "WinCE/OffscreenWindow.h"
+#include "WinCE/ScreenDump.h"
 
 #include <algorithm>
 #include <utility>
@@ -160,4 +161,35 @@ bool GfxComboList::OnStylusUp(int16_t x, int16_t y)
     ASSERT(_action && "_callback");
     _action(index);
     return true;
+}
+
+void GfxComboList::Describe(ScreenDump& dump) const
+{
+    const int32_t list = dump.ListFor(this);
+    ScreenDump::List& record = dump.lists[static_cast<size_t>(list)];
+    record.kind = "combo";
+    record.box = ScreenDump::Box{_x, _y, _boxWidth, _boxHeight};
+    record.count = GetCount();
+    record.first = 0;
+    record.rows = _open ? GetCount() : 0;
+    record.open = _open;
+    const int32_t top = GetListTop();
+    const int32_t rowHeight = _font->GetHeight() + 1;
+    for (int32_t i = 0; i < GetCount(); ++i)
+    {
+        ScreenDump::Item item;
+        item.label = _strings[static_cast<size_t>(i)];
+        item.list = list;
+        item.index = i;
+        item.selected = i == _selected;
+        if (_open)
+        {
+            // The row's strip of the dropped list: a release there picks it.
+            item.x = _x + 2;
+            item.y = top + 2 + i * rowHeight;
+            item.width = _boxWidth;
+            item.height = rowHeight;
+        }
+        dump.items.push_back(item);
+    }
 }

@@ -38,6 +38,9 @@ public:
     void Draw() override;
     bool OnStylusUp(int16_t x, int16_t y) override;
     bool OnStylusDown(int16_t x, int16_t y) override;
+    // A "combo" list record (its box; open or not) and every string as a
+    // row, placed while the list is dropped.
+    void Describe(ScreenDump& dump) const override;
 
     void Open();
     void Close();

@@ -3,6 +3,7 @@
 #include "WinCE/Assert.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
+#include "WinCE/ScreenDump.h"
 
 GfxRadioButton::GfxRadioButton(RadioGroup* group, bool checked, const char* imagename, int16_t x, int16_t y,
                                Window* parent, Callback* callback)
@@ -10,6 +11,7 @@ GfxRadioButton::GfxRadioButton(RadioGroup* group, bool checked, const char* imag
 {
     ASSERT(imagename);
     ASSERT(_parent);
+    _imageName = imagename;
     _strip = new Bitmap(imagename);
     const Rect r = _strip->GetImgRect();
     const int32_t w = r.extent.x / 3;
@@ -54,4 +56,17 @@ int32_t GfxRadioButton::GetLookWidth() const
 int32_t GfxRadioButton::GetLookHeight() const
 {
     return _unchecked->GetImgRect().extent.y;
+}
+
+void GfxRadioButton::Describe(ScreenDump& dump) const
+{
+    ScreenDump::Button button;
+    button.bitmap = _imageName;
+    button.x = _x;
+    button.y = _y;
+    button.width = GetLookWidth();
+    button.height = GetLookHeight();
+    button.enabled = IsEnabled();
+    button.checked = IsChecked();
+    dump.buttons.push_back(button);
 }

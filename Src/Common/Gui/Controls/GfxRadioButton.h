@@ -9,6 +9,8 @@
 
 #include "Common/Gui/Controls/BasicRadioButton.h"
 
+#include <string>
+
 class Bitmap;
 class Window;
 
@@ -23,6 +25,8 @@ public:
     void DrawUnchecked() override;
     void DrawDisabled() override;
     bool HitTest(int16_t x, int16_t y) override;
+    // A button under the strip's name, checked when it is the group's choice.
+    void Describe(ScreenDump& dump) const override;
 
     int32_t GetLookWidth() const;
     int32_t GetLookHeight() const;
@@ -31,6 +35,7 @@ private:
     int16_t _x;
     int16_t _y;
     Window* _parent;
+    std::string _imageName;
     Bitmap* _strip;
     Bitmap* _unchecked;
     Bitmap* _checkedLook;

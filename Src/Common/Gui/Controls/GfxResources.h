@@ -5,10 +5,8 @@
 // strips, and the window frame of framed dialogs. Screens refer to fonts and
 // bitmaps by index (the constants below); the set lives until Release at the
 // end of the run. Loading a bitmap costs little until it is first drawn.
-//
-// The set itself is the one the program loads at start (SharedGraphics);
-// this class gives the controls and screens its entries by name, so that
-// there is one copy of every font and bitmap however many screens use them.
+// There is one copy of every font and bitmap however many screens use them:
+// the program loads the set at start and releases it at the end.
 #pragma once
 
 #include <cstdint>

@@ -6,6 +6,7 @@
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
 #include "WinCE/OffscreenWindow.h"
+#include "WinCE/ScreenDump.h"
 
 #include <algorithm>
 
@@ -181,4 +182,33 @@ void ItemListPanel::SetSelected(int32_t r)
 {
     _selected = std::clamp(r, 0, std::max(0, GetCount() - 1));
     _dirty = true;
+}
+
+void ItemListPanel::Describe(ScreenDump& dump) const
+{
+    const int32_t list = dump.ListFor(static_cast<const ScrollableList*>(this));
+    ScreenDump::List& record = dump.lists[static_cast<size_t>(list)];
+    record.kind = "items";
+    record.box = ScreenDump::Box{_x, _y, _width, _height};
+    record.count = GetCount();
+    record.first = std::max(0, _first);
+    record.rows = _visible_rows;
+    for (int32_t i = 0; i < GetCount(); ++i)
+    {
+        ScreenDump::Item item;
+        item.label = _items[static_cast<size_t>(i)]->GetLabel();
+        item.list = list;
+        item.index = i;
+        item.selected = _selectionEnabled && i == _selected;
+        const int32_t row = i - record.first;
+        if (row >= 0 && row < _visible_rows)
+        {
+            // The band the row is drawn on, which is where a tap selects it.
+            item.x = _x + 4;
+            item.y = _y + 4 + row * _rowHeight;
+            item.width = _width - 10;
+            item.height = _rowHeight;
+        }
+        dump.items.push_back(item);
+    }
 }

@@ -40,6 +40,9 @@ public:
     bool OnStylusMove(int16_t x, int16_t y) override;
     bool OnStylusUp(int16_t x, int16_t y) override;
     bool OnStylusDown(int16_t x, int16_t y) override;
+    // A list record and every row with its label, selection and, in view,
+    // the band a tap selects it by.
+    void Describe(ScreenDump& dump) const override;
 
     int32_t GetCount() const override { return static_cast<int32_t>(_items.size()); }
     int32_t GetVisibleRows() const override { return _visible_rows; }

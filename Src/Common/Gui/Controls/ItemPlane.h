@@ -26,6 +26,8 @@ public:
     void Draw(Window* window, int32_t x, int32_t y, int32_t row, int32_t rowHeight) override;
     void OnSelect() override;
     void OnTap(int16_t x, int16_t y) override;
+    // The plane's name.
+    std::string GetLabel() const override { return _name; }
 
     const std::string& GetName() const { return _name; }
     int32_t GetPlaneId() const { return _planeId; }

@@ -34,6 +34,8 @@ public:
 
     int32_t GetRowHeight() const override;
     void Draw(Window* window, int32_t x, int32_t y, int32_t row, int32_t rowHeight) override;
+    // The text as shown (shortened to fit).
+    std::string GetLabel() const override { return _text; }
 
     const std::string& GetText() const { return _text; }
     uint32_t GetFlags() const { return _flags; }

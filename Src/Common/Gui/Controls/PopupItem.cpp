@@ -13,6 +13,7 @@ PopupItem::PopupItem(Window* window, int16_t x, int16_t y, const char* imagename
 {
     ASSERT(_window);
     ASSERT(imagename);
+    _imageName = imagename;
     _strip = new Bitmap(imagename);
     const Rect r = _strip->GetImgRect();
     const int32_t w = r.extent.x / 3;

@@ -9,6 +9,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <string>
 
 class Bitmap;
 class Window;
@@ -41,6 +42,7 @@ public:
     int32_t GetHeight() const;
     // The width of the whole strip the looks are cut from.
     int32_t GetImageWidth() const;
+    const std::string& GetImageName() const { return _imageName; }
 
 private:
     void Track(int16_t x, int16_t y);
@@ -48,6 +50,7 @@ private:
     Window* _window;
     int16_t _x;
     int16_t _y;
+    std::string _imageName;
     Bitmap* _strip;
     Bitmap* _normal;
     Bitmap* _highlight;

@@ -5,6 +5,7 @@
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
 #include "WinCE/OffscreenWindow.h"
+#include "WinCE/ScreenDump.h"
 
 #include <algorithm>
 #include <utility>
@@ -14,6 +15,7 @@ PopupMenu::PopupMenu(int16_t x, int16_t y, const char* imagename, Window* window
 {
     ASSERT(imagename);
     ASSERT(_window);
+    _imageName = imagename;
     _strip = new Bitmap(imagename);
     const Rect r = _strip->GetImgRect();
     const int32_t w = r.extent.x / 2;
@@ -167,4 +169,30 @@ void PopupMenu::Enable()
 {
     if (_state == State::Disabled)
         _state = State::Closed;
+}
+
+void PopupMenu::Describe(ScreenDump& dump) const
+{
+    ScreenDump::Button button;
+    button.bitmap = _imageName;
+    button.x = _x;
+    button.y = _y;
+    button.width = GetButtonWidth();
+    button.height = GetButtonHeight();
+    button.enabled = _state != State::Disabled;
+    button.checked = _state == State::Open;
+    dump.buttons.push_back(button);
+    if (_state != State::Open)
+        return;
+    for (const PopupItem* item : _items)
+    {
+        ScreenDump::Button entry;
+        entry.bitmap = item->GetImageName();
+        entry.x = item->GetX();
+        entry.y = item->GetY();
+        entry.width = item->GetLookWidth();
+        entry.height = item->GetHeight();
+        entry.enabled = !item->IsDisabled();
+        dump.buttons.push_back(entry);
+    }
 }

@@ -11,6 +11,7 @@
 #include "Common/Gui/Controls/PopupItem.h"
 #include "Wkr/Gui/Widget.h"
 
+#include <string>
 #include <vector>
 
 class Bitmap;
@@ -42,6 +43,9 @@ public:
     void Disable() override;
     void Enable() override;
     bool IsOverlayOpen() const override { return IsOpen(); }
+    // The button (checked while open) and, while open, every entry as a
+    // button of its own, enabled unless the entry is disabled.
+    void Describe(ScreenDump& dump) const override;
 
     // Closes an open menu (restoring the background at the next Draw).
     void Close();
@@ -62,6 +66,7 @@ private:
     int16_t _x;
     int16_t _y;
     Window* _window;
+    std::string _imageName;
     Bitmap* _strip;
     Bitmap* _closedLook;
     Bitmap* _openLook;

@@ -4,13 +4,15 @@
 #include "WinCE/Assert.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
+#include "WinCE/ScreenDump.h"
 
 #include <algorithm>
 
-void ScrollBar::Looks::Load(const char* name, int32_t count)
+void ScrollBar::Looks::Load(const char* imagename, int32_t count)
 {
-    ASSERT(name && "imagename");
-    strip = new Bitmap(name);
+    ASSERT(imagename);
+    name = imagename;
+    strip = new Bitmap(imagename);
     const Rect r = strip->GetImgRect();
     const int32_t w = r.extent.x / count;
     for (int32_t i = 0; i < count; ++i)
@@ -68,17 +70,19 @@ bool ScrollBar::IsActive() const
     return _child->GetCount() > _child->GetVisibleRows();
 }
 
-void ScrollBar::UpdateThumb()
+int32_t ScrollBar::ThumbOffsetForList() const
 {
     const int32_t range = _child->GetCount() - _child->GetVisibleRows();
     if (range <= 0)
-    {
-        _thumbOffset = 0;
-        return;
-    }
-    _thumbOffset =
+        return 0;
+    const int32_t offset =
         static_cast<int32_t>(static_cast<double>(_child->GetFirst()) * (_trackHeight - _thumbHeight) / range);
-    _thumbOffset = std::clamp(_thumbOffset, 0, std::max(0, _trackHeight - _thumbHeight));
+    return std::clamp(offset, 0, std::max(0, _trackHeight - _thumbHeight));
+}
+
+void ScrollBar::UpdateThumb()
+{
+    _thumbOffset = ThumbOffsetForList();
 }
 
 int32_t ScrollBar::RowForOffset(int32_t offset) const
@@ -245,4 +249,38 @@ bool ScrollBar::OnStylusUp(int16_t x, int16_t y)
 bool ScrollBar::HasCapture()
 {
     return _upPressed || _downPressed || _trackPressed || _dragging;
+}
+
+void ScrollBar::Describe(ScreenDump& dump) const
+{
+    const bool active = IsActive();
+    const int32_t trackTop = GetTrackTop();
+    const int32_t downTop = trackTop + _trackHeight;
+    ScreenDump::Button up;
+    up.bitmap = _up.name;
+    up.x = _x;
+    up.y = _y;
+    up.width = _up.Width();
+    up.height = _arrowHeight;
+    up.enabled = active;
+    dump.buttons.push_back(up);
+    ScreenDump::Button down;
+    down.bitmap = _down.name;
+    down.x = _x;
+    down.y = downTop;
+    down.width = _down.Width();
+    down.height = _downHeight;
+    down.enabled = active;
+    dump.buttons.push_back(down);
+
+    ScreenDump::List& list = dump.lists[static_cast<size_t>(dump.ListFor(_child))];
+    list.scrollBar = true;
+    list.scrollActive = active;
+    list.up = ScreenDump::Box{_x, _y, _up.Width(), _arrowHeight};
+    list.down = ScreenDump::Box{_x, downTop, _down.Width(), _downHeight};
+    // The part of the track that takes a tap: the strip's last columns do not.
+    list.track = ScreenDump::Box{_x + 1, trackTop, std::max(0, _track.Width() - 4), _trackHeight};
+    // Where the thumb is drawn: with the list unless it is being dragged.
+    const int32_t offset = _dragging ? _thumbOffset : ThumbOffsetForList();
+    list.thumb = ScreenDump::Box{_x + 3, trackTop + offset, _thumb.Width(), _thumbHeight};
 }

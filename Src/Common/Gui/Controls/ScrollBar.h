@@ -14,6 +14,8 @@
 
 #include "Wkr/Gui/Widget.h"
 
+#include <string>
+
 class Bitmap;
 class ScrollableList;
 class Window;
@@ -31,6 +33,9 @@ public:
     bool OnStylusUp(int16_t x, int16_t y) override;
     bool OnStylusDown(int16_t x, int16_t y) override;
     bool HasCapture() override;
+    // The arrows as buttons (enabled while the bar reacts), and the arrows,
+    // track and thumb in the record of the list it scrolls.
+    void Describe(ScreenDump& dump) const override;
 
     // Places the thumb for the list's current first row.
     void UpdateThumb();
@@ -46,9 +51,10 @@ public:
 private:
     struct Looks
     {
+        std::string name;
         Bitmap* strip = nullptr;
         Bitmap* look[3] = {};
-        void Load(const char* name, int32_t count);
+        void Load(const char* imagename, int32_t count);
         void Release();
         int32_t Width() const;
         int32_t Height() const;
@@ -58,6 +64,8 @@ private:
     bool InDown(int16_t x, int16_t y) const;
     bool OnTrack(int16_t x, int16_t y) const;
     bool OnThumb(int16_t y) const;
+    // The thumb's offset for the list's current first row.
+    int32_t ThumbOffsetForList() const;
     // The list's first row for a thumb offset.
     int32_t RowForOffset(int32_t offset) const;
     void ScrollChildTo(int32_t row);

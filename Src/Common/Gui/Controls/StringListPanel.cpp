@@ -4,6 +4,7 @@
 #include "WinCE/Bitmap.h"
 #include "WinCE/Color.h"
 #include "WinCE/Font.h"
+#include "WinCE/ScreenDump.h"
 #include "WinCE/Window.h"
 
 #include <algorithm>
@@ -143,4 +144,33 @@ void StringListPanel::PageDown()
 void StringListPanel::PageUp()
 {
     ScrollUp(std::max(1, _rows - 1));
+}
+
+void StringListPanel::Describe(ScreenDump& dump) const
+{
+    const int32_t list = dump.ListFor(static_cast<const ScrollableList*>(this));
+    ScreenDump::List& record = dump.lists[static_cast<size_t>(list)];
+    record.kind = "strings";
+    record.box = ScreenDump::Box{_x, _y, _width, _height};
+    record.count = GetCount();
+    record.first = _first;
+    record.rows = _rows;
+    for (int32_t i = 0; i < GetCount(); ++i)
+    {
+        ScreenDump::Item item;
+        item.label = _strings[static_cast<size_t>(i)];
+        item.list = list;
+        item.index = i;
+        item.selected = i == _selected;
+        const int32_t row = i - _first;
+        if (row >= 0 && row < _rows)
+        {
+            // The text area of the row, where a tap selects it.
+            item.x = _x + 4;
+            item.y = _y + 4 + row * _rowHeight;
+            item.width = _width - 8;
+            item.height = _rowHeight;
+        }
+        dump.items.push_back(item);
+    }
 }

@@ -33,6 +33,8 @@ public:
     bool OnStylusMove(int16_t x, int16_t y) override;
     bool OnStylusUp(int16_t x, int16_t y) override;
     bool OnStylusDown(int16_t x, int16_t y) override;
+    // A list record and every string as a row, with the rows in view placed.
+    void Describe(ScreenDump& dump) const override;
 
     int32_t GetCount() const override { return static_cast<int32_t>(_strings.size()); }
     int32_t GetVisibleRows() const override { return _rows; }

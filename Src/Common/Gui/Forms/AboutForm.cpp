@@ -1,7 +1,7 @@
 #include "Common/Gui/Forms/AboutForm.h"
 
-#include "Common/SharedGraphics.h"
-#include "Common/SkyreachApp.h"
+#include "Common/AppIdentity.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/BitmapFont.h"
 #include "WinCE/OffscreenWindow.h"
@@ -56,9 +56,9 @@ void AboutForm::RenderLine()
     _background->DrawPart(_strip, 0, 0, Rect{{WINDOW_X, WINDOW_Y}, {STRIP_WIDTH, WINDOW_HEIGHT}}, SRCCOPY);
     _strip->Blit(_strip, 0, 0, STRIP_WIDTH, WINDOW_HEIGHT, 0, WINDOW_HEIGHT, SRCCOPY);
     _strip->Blit(_strip, 0, 0, STRIP_WIDTH, WINDOW_HEIGHT, 0, 2 * WINDOW_HEIGHT, SRCCOPY);
-    if (!SharedGraphics::IsLoaded())
+    if (!GfxResources::IsLoaded())
         return;
-    BitmapFont* font = SharedGraphics::GetFont(CREDITS_FONT);
+    Font* font = GfxResources::GetFont(CREDITS_FONT);
     const char* text = CREDITS[_line];
     const int32_t width = font->TextWidth(text);
     const int32_t x = (STRIP_WIDTH - width) / 2;
@@ -87,7 +87,7 @@ void AboutForm::Paint()
     FillSolid(Rect{{38, 113}, {163, 1}}, FRAME_COLOUR);
     FillSolid(Rect{{38, 97}, {1, 17}}, FRAME_COLOUR);
     FillSolid(Rect{{200, 97}, {1, 17}}, FRAME_COLOUR);
-    _digits->DrawString(this, 160, 165, SkyreachApp::VERSION_TEXT, SRCCOPY);
+    _digits->DrawString(this, 160, 165, AppIdentity::VERSION_TEXT, SRCCOPY);
     CopyWindow();
 }
 

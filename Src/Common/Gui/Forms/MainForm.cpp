@@ -196,6 +196,13 @@ void MainForm::OnAbout()
     _aboutForm->Show();
 }
 
+void MainForm::Describe(ScreenDump& dump)
+{
+    Form::Describe(dump);
+    if (_stage == STAGE_MENU)
+        _widgets.Describe(dump);
+}
+
 void MainForm::Save(ConfigBlock& block) const
 {
     block.Put("_gameactive", _gameactive);

@@ -44,6 +44,8 @@ public:
     void OnActivate() override;
     bool OnKey(uint32_t keyBit, bool pressed) override;
     bool OnIdle() override;
+    // The menu's buttons once the menu is shown.
+    void Describe(ScreenDump& dump) override;
 
     void Save(ConfigBlock& block) const;
     // Loads what the block holds. Without `withGame` only the settings (the

@@ -2,6 +2,7 @@
 // installment, the economy swings, the model market and the registry.
 #include "../WorldFixtures.h"
 
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/EventFactory.h"
 #include "Common/Backend/Events/CreditInstallmentEvent.h"
 #include "Common/Backend/Events/DailyEvent.h"
@@ -14,7 +15,6 @@
 #include "Common/Backend/Events/NewModelEvent.h"
 #include "Common/Backend/Events/OfficeRentEvent.h"
 #include "Common/Backend/Events/YearlyEvent.h"
-#include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/Notices.h"
 
 #include <algorithm>
@@ -150,10 +150,13 @@ TEST_F(CreditTest, AnInstallmentIsPaidOnlyWhenCashStrictlyExceedsIt)
     EXPECT_TRUE(company().GetMIRPrompt());
     EXPECT_EQ(1, Pending(CreditInstallmentEvent::TYPE));
     EXPECT_EQ(remaining + remaining * 8 / 1000, company().GetRemainingCredit()) << "only the interest";
-    EXPECT_TRUE(NoticeActions::SetInstallmentRate(3));
+    EXPECT_FALSE(BankActions::SetRate(11, Time(1959, 2, 1))) << "the cash pays 10 % at most";
+    EXPECT_TRUE(company().GetMIRPrompt());
+    EXPECT_TRUE(BankActions::SetRate(3, Time(1959, 2, 1)));
     EXPECT_FALSE(company().GetMIRPrompt());
     EXPECT_EQ(3, company().GetMIR());
-    EXPECT_FALSE(NoticeActions::SetInstallmentRate(0));
+    EXPECT_EQ(1, Pending(CreditInstallmentEvent::TYPE)) << "the waiting installment moves, none is added";
+    EXPECT_FALSE(BankActions::SetRate(0, Time(1959, 2, 1)));
 }
 
 TEST_F(CreditTest, BelowOnePercentTheCompanyIsFinedFourPercent)

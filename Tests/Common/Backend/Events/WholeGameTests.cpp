@@ -6,6 +6,7 @@
 #include "../WorldFixtures.h"
 #include "CarefulPlayer.h"
 
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/EventListener.h"
 #include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/Notices.h"

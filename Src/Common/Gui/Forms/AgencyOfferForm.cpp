@@ -1,0 +1,56 @@
+#include "Common/Gui/Forms/AgencyOfferForm.h"
+
+#include "Common/Backend/Company.h"
+#include "Common/Backend/Enviroment.h"
+#include "Common/Backend/Plane.h"
+#include "Common/Backend/Route.h"
+#include "Common/Backend/TimeSimulation.h"
+
+#include <string>
+
+namespace
+{
+constexpr ScreenButton BUTTONS[] = {
+    {NoticeForm::ACCEPT, "sr_Accept_button.bmp", 24, 238},
+    {NoticeForm::REJECT, "sr_Reject_button.bmp", 136, 238},
+};
+
+NoticeForm::KeptTerms<NoticeActions::AgencyTerms> s_kept;
+} // namespace
+
+AgencyOfferForm::AgencyOfferForm(int32_t number) : NoticeForm(number, "Offer", BUTTONS)
+{
+    const Plane* plane = Enviroment::GetDialogPlane();
+    const Route* route = plane ? plane->GetRoute() : nullptr;
+    if (route)
+    {
+        _planeId = plane->_id;
+        const Time now = TimeSimulation::GetCurrGameTime();
+        if (!s_kept.Holds(_planeId, now))
+            s_kept.Keep(_planeId, now, NoticeActions::DrawAgencyOffer(plane));
+        _terms = s_kept.terms;
+    }
+    const int32_t source = route ? route->_source : -1;
+    AddText("from:");
+    AddText(AirportPlace(source));
+    AddText(CityPossessive(source) + " travel agency");
+    AddText("makes you an offer. They will");
+    AddText("buy " + std::to_string(_terms.tickets) + " tickets for each flight");
+    AddText("but they want " + std::to_string(_terms.discount) + "% reduction.");
+}
+
+void AgencyOfferForm::OnButton(int32_t id)
+{
+    if (id == ACCEPT)
+    {
+        // The plane is looked up again: the answer acts on the plane the offer
+        // was made for, or on nothing if it has left the fleet.
+        Plane* plane = Enviroment::GetCompany()->FindPlane(_planeId);
+        NoticeActions::AcceptAgencyOffer(plane, _terms, TimeSimulation::GetCurrGameTime());
+    }
+    if (id == ACCEPT || id == REJECT)
+    {
+        s_kept.Forget();
+        Back();
+    }
+}
