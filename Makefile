@@ -3,6 +3,7 @@
 BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
+RELEASE_BUILD ?= build-release
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
@@ -12,7 +13,14 @@ FUZZ_TARGETS ?=
 # (/usr/local unless CMAKE_ARGS set CMAKE_INSTALL_PREFIX). DESTDIR is honoured.
 PREFIX     ?=
 
-.PHONY: all deps configure build run test install deb bench asan fuzz contact-sheet clean
+.PHONY: all deps configure build run test install deb bench asan fuzz release contact-sheet clean
+
+# Our own builds treat warnings as errors; a user's or packager's plain
+# cmake build does not (SKYREACH_WERROR is off by default).
+WERROR := -DSKYREACH_WERROR=ON
+# The release check reuses earlier compiles when ccache is installed.
+CCACHE := $(shell command -v ccache 2>/dev/null)
+LAUNCHER := $(if $(CCACHE),-DCMAKE_C_COMPILER_LAUNCHER=$(CCACHE) -DCMAKE_CXX_COMPILER_LAUNCHER=$(CCACHE))
 
 all: build
 
@@ -20,7 +28,7 @@ deps:
 	@bash .ci/install-deps
 
 $(BUILD)/CMakeCache.txt:
-	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(CMAKE_ARGS)
+	cmake -S . -B $(BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo $(WERROR) $(CMAKE_ARGS)
 
 configure: deps $(BUILD)/CMakeCache.txt
 
@@ -46,18 +54,24 @@ bench: build
 	@cmake --build $(BUILD) --target bench-extra 2>/dev/null || true
 
 asan: deps
-	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSKYREACH_SANITIZE=ON -DSKYREACH_BENCH=OFF $(CMAKE_ARGS)
+	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSKYREACH_SANITIZE=ON -DSKYREACH_BENCH=OFF $(WERROR) $(CMAKE_ARGS)
 	cmake --build $(ASAN_BUILD) -j $(JOBS)
 	cd $(ASAN_BUILD) && ASAN_OPTIONS=detect_leaks=1 ctest --output-on-failure -j $(JOBS) --timeout 1200
 
 fuzz: deps
-	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DSKYREACH_FUZZ=ON -DSKYREACH_BENCH=OFF $(CMAKE_ARGS)
+	cmake -S . -B $(FUZZ_BUILD) -DCMAKE_BUILD_TYPE=RelWithDebInfo -DCMAKE_C_COMPILER=clang-14 -DCMAKE_CXX_COMPILER=clang++-14 -DSKYREACH_FUZZ=ON -DSKYREACH_BENCH=OFF $(WERROR) $(CMAKE_ARGS)
 	cmake --build $(FUZZ_BUILD) -j $(JOBS) --target fuzz-all
 	FUZZ_JOBS=$(FUZZ_JOBS) bash Fuzz/run-fuzzers.sh $(FUZZ_BUILD) $(FUZZ_SECONDS) $(FUZZ_TARGETS)
+
+# The programs as users and packagers build them (Release), compiled with
+# warnings as errors; no tests are built or run.
+release: deps
+	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DSKYREACH_BENCH=OFF $(WERROR) $(LAUNCHER) $(CMAKE_ARGS)
+	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target Skyreach skyreach-sim PackData lzrw
 
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet-png
 	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

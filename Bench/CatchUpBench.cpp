@@ -18,7 +18,7 @@
 #include "WinCE/Host/HeadlessHost.h"
 #include "WinCE/Random.h"
 
-#include "BenchTables.h"
+#include "BenchWorld.h"
 #include "Common/Backend/Events/CarefulPlayer.h"
 
 #include <benchmark/benchmark.h>
@@ -41,16 +41,9 @@ constexpr uint32_t REAL_MS = 10000;
 // application object reads them from.
 std::string WriteWorldFile()
 {
-    const std::vector<uint8_t> models = bench::ModelTable(
-        [](int32_t i)
-        {
-            const int32_t intro = 1940 + i % 60;
-            return bench::ModelFigures{
-                intro,      intro + 25, 300000 + 20000 * int64_t(i), 500 + 5 * i, 3000 + 50 * uint32_t(i),
-                60 + 3 * i, 36};
-        });
-    const std::vector<uint8_t> file =
-        bench::DataFileBytes({{"planemodels_rsc", models}, {"airports_rsc", bench::AirportTable(300)}});
+    const TestTables tables = bench::WholeGameTables();
+    const std::vector<uint8_t> file = bench::DataFileBytes(
+        {{"planemodels_rsc", tables.ModelBytes()}, {"airports_rsc", tables.AirportBytes()}});
     char folder[] = "/tmp/skyreach-catchup-XXXXXX";
     if (mkdtemp(folder) == nullptr)
         return std::string();

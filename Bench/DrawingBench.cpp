@@ -10,7 +10,7 @@
 #include "WinCE/MaskedBitmap.h"
 #include "WinCE/OffscreenWindow.h"
 
-#include "BenchTables.h"
+#include "BenchWorld.h"
 
 #include <benchmark/benchmark.h>
 

@@ -13,7 +13,7 @@
 #include "WinCE/Random.h"
 #include "WinCE/TickCount.h"
 
-#include "BenchTables.h"
+#include "BenchWorld.h"
 #include "Common/Backend/Events/CarefulPlayer.h"
 
 #include <benchmark/benchmark.h>
@@ -26,12 +26,7 @@ namespace
 {
 void WholeGame(benchmark::State& state)
 {
-    const std::vector<uint8_t> models = bench::ModelTable([](int32_t i) {
-        const int32_t intro = 1940 + i % 60;
-        return bench::ModelFigures{intro,   intro + 25,  300000 + 20000 * int64_t(i), 500 + 5 * i,
-                                   3000 + 50 * uint32_t(i), 60 + 3 * i, 36};
-    });
-    const std::vector<uint8_t> airports = bench::AirportTable(300);
+    const TestTables tables = bench::WholeGameTables();
     const int32_t planes = static_cast<int32_t>(state.range(0));
     int64_t events = 0;
     for (auto _ : state)
@@ -39,15 +34,15 @@ void WholeGame(benchmark::State& state)
         state.PauseTiming();
         FakeClock clock(1000);
         std::string error;
-        if (!Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
+        TestWorld world;
+        if (!world.Create(tables, &error))
         {
             state.SkipWithError(error.c_str());
             return;
         }
-        EventRegistry::Install();
-        TimeSimulation* simulation = new TimeSimulation();
+        world.StartScheduler();
         CarefulPlayer player;
-        NoticeSink* previous = SetNoticeSink(&player);
+        world.SendNoticesTo(&player);
         SRand(1);
         GameState::NewGame("Bench Air", 0);
         Company& company = *Enviroment::GetCompany();
@@ -78,10 +73,7 @@ void WholeGame(benchmark::State& state)
                                       });
 
         state.PauseTiming();
-        SetNoticeSink(previous);
-        delete simulation;
-        Enviroment::SetEventHooks(nullptr);
-        Enviroment::Destroy();
+        world.Destroy();
         state.ResumeTiming();
     }
     state.counters["events"] =

@@ -5,11 +5,11 @@
 // shared image, so the figures are of a warm game.
 #include "Common/Backend/GameState.h"
 #include "Common/Backend/Notices.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/Gui/Forms/CentralFormChanger.h"
 #include "Common/Gui/Forms/MainForm.h"
 #include "Common/Gui/Forms/SRForm.h"
 #include "Common/Gui/Forms/ScreenFactory.h"
-#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/SkyreachApp.h"
 #include "WinCE/DataFile.h"
 #include "WinCE/Host/HeadlessHost.h"

@@ -7,7 +7,7 @@
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/Statistics.h"
 
-#include "BenchTables.h"
+#include "Common/Backend/TestWorld.h"
 
 #include <benchmark/benchmark.h>
 
@@ -23,12 +23,12 @@ class LateGame
 public:
     LateGame()
     {
-        const std::vector<uint8_t> models = bench::ModelTable([](int32_t i) {
-            return bench::ModelFigures{1950, 1990, 100000 + 1000 * int64_t(i), 700, 6000, 120 + i, 24};
-        });
-        const std::vector<uint8_t> airports = bench::AirportTable(400);
+        TestTables tables;
+        for (int32_t i = 0; i < AVAIL_MODELS; ++i)
+            tables.models[i] = TestModel{"", 1950, 1990, 100000 + 1000 * int64_t(i), 700, 6000, 120 + i, 24};
+        tables.SpreadNeighbours(800, 400);
         std::string error;
-        Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error);
+        _world.Create(tables, &error);
         Enviroment::RaiseCostIndex(2 * 12 * 40);
         Company* c = Enviroment::GetCompany();
         c->Earn(100000000000LL, false);
@@ -42,7 +42,9 @@ public:
             c->OpenRoute(plane, source, Enviroment::GetNeighbour(source, p / 25), 1, 1, now);
         }
     }
-    ~LateGame() { Enviroment::Destroy(); }
+
+private:
+    TestWorld _world;
 };
 
 void BM_TakeOff(benchmark::State& state)

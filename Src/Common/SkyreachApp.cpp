@@ -62,8 +62,13 @@ std::string KeepDamagedSave(const std::vector<uint8_t>& bytes)
         for (int i = 1;; ++i)
         {
             name = SkyreachApp::DAMAGED_SAVE_VALUE;
+            // Appended piece by piece: GCC 12 reports a false overlap in
+            // Release builds for the literal-plus-string form (-Wrestrict).
             if (i > 1)
-                name += " " + std::to_string(i);
+            {
+                name += ' ';
+                name += std::to_string(i);
+            }
             RegValue* value = prefs.Value(name.c_str());
             if (value->GetSize() == 0)
             {

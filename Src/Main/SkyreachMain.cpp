@@ -113,7 +113,11 @@ Host* s_failureHost = nullptr;
 // Assertion and fatal-error boxes through the host's dialogs.
 FailureAnswer HostFailure(FailureKind kind, const char* caption, const char* text)
 {
-    std::fprintf(stderr, "%s: %s\n", caption, text);
+    // The text goes to stderr once: the headless host echoes its message
+    // boxes there itself, a desktop dialog does not.
+    const HeadlessHost* headless = dynamic_cast<const HeadlessHost*>(s_failureHost);
+    if (!headless || !headless->EchoesMessages())
+        std::fprintf(stderr, "%s: %s\n", caption, text);
     if (!s_failureHost)
         return kind == FailureKind::Assertion ? FailureAnswer::Abort : FailureAnswer::Cancel;
     const HostAnswer answer = s_failureHost->MessageBox(
@@ -141,12 +145,12 @@ std::string DefaultFile(const char* built, const char* installedName)
 
 int Install(const Options& options)
 {
-    const std::string data = Absolute(options.data.empty()
-                                          ? DefaultFile(SKYREACH_DEFAULT_DATA, InstalledFiles::DATA_FILE_NAME)
-                                          : options.data);
-    const std::string help = Absolute(options.help.empty()
-                                          ? DefaultFile(SKYREACH_DEFAULT_HELP, InstalledFiles::MANUAL_NAME)
-                                          : options.help);
+    const std::string data =
+        Absolute(options.data.empty() ? DefaultFile(SKYREACH_DEFAULT_DATA, InstalledFiles::DATA_FILE_NAME)
+                                      : options.data);
+    const std::string help =
+        Absolute(options.help.empty() ? DefaultFile(SKYREACH_DEFAULT_HELP, InstalledFiles::MANUAL_NAME)
+                                      : options.help);
     if (!FileExists(data))
     {
         std::fprintf(stderr, "Skyreach --install: the data file %s does not exist (build it first).\n",

@@ -35,8 +35,18 @@ std::string Quote(const std::string& text)
 
 std::string BoxJson(const ScreenDump::Box& box)
 {
-    return "[" + std::to_string(box.x) + ", " + std::to_string(box.y) + ", " + std::to_string(box.width) +
-           ", " + std::to_string(box.height) + "]";
+    // Appended piece by piece: GCC 12 reports a false overlap in Release
+    // builds for a literal followed by strings (-Wrestrict).
+    std::string json = "[";
+    json += std::to_string(box.x);
+    json += ", ";
+    json += std::to_string(box.y);
+    json += ", ";
+    json += std::to_string(box.width);
+    json += ", ";
+    json += std::to_string(box.height);
+    json += "]";
+    return json;
 }
 
 const char* Bool(bool value)

@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <fcntl.h>
+#include <unistd.h>
+
 #include <cstdio>
 #include <sstream>
 #include <string>
@@ -85,12 +88,44 @@ TEST(ScriptReaderTests, CountsLinesAcrossBlanksAndComments)
 TEST(SimOutputTests, TextAndJsonCarryTheSameRecord)
 {
     CapturedOutput text(false);
-    text.Output().Line("plane").Int("id", 3).Str("name", "Sky \"One\"").Bool("open", true).Ints("demand", {1, -2, 3});
-    EXPECT_EQ(text.Text(), "plane id=3 name=\"Sky \\\"One\\\"\" open=1 demand=1,-2,3\n");
+    text.Output()
+        .Line("plane")
+        .Int("id", 3)
+        .Str("name", "Sky \"One\"")
+        .Bool("open", true)
+        .Pairs("demand", {{"7", 1}, {"13", -2}});
+    EXPECT_EQ(text.Text(), "plane id=3 name=\"Sky \\\"One\\\"\" open=1 demand=7:1,13:-2\n");
 
     CapturedOutput json(true);
-    json.Output().Line("plane").Int("id", 3).Str("name", "Sky \"One\"").Bool("open", true).Ints("demand", {1, -2, 3});
-    EXPECT_EQ(json.Text(), "{\"kind\":\"plane\",\"id\":3,\"name\":\"Sky \\\"One\\\"\",\"open\":true,\"demand\":[1,-2,3]}\n");
+    json.Output()
+        .Line("plane")
+        .Int("id", 3)
+        .Str("name", "Sky \"One\"")
+        .Bool("open", true)
+        .Pairs("demand", {{"7", 1}, {"13", -2}});
+    EXPECT_EQ(json.Text(), "{\"kind\":\"plane\",\"id\":3,\"name\":\"Sky "
+                           "\\\"One\\\"\",\"open\":true,\"demand\":{\"7\":1,\"13\":-2}}\n");
+}
+
+// Piped output is block-buffered; a run that stops on an assertion must
+// still have shown every record it printed.
+TEST(SimOutputTests, EachRecordLeavesAtOnceThroughABufferedPipe)
+{
+    int ends[2];
+    ASSERT_EQ(0, pipe(ends));
+    ASSERT_EQ(0, fcntl(ends[0], F_SETFL, O_NONBLOCK));
+    FILE* writer = fdopen(ends[1], "w");
+    ASSERT_NE(nullptr, writer);
+    ASSERT_EQ(0, setvbuf(writer, nullptr, _IOFBF, 1 << 16));
+    {
+        SimOutput output(writer, false);
+        output.Line("run").Str("date", "1959-01-02 00:00:00").Int("fired", 3);
+        char buffer[128] = {};
+        const ssize_t n = read(ends[0], buffer, sizeof(buffer) - 1);
+        EXPECT_EQ(std::string("run date=\"1959-01-02 00:00:00\" fired=3\n"), std::string(buffer, n > 0 ? n : 0));
+    }
+    std::fclose(writer);
+    close(ends[0]);
 }
 
 TEST(SimOutputTests, QuotesControlCharactersAndBackslashes)

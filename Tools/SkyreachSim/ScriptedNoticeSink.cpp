@@ -5,6 +5,7 @@
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/NoticePlayer.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/TimeSimulation.h"
@@ -15,52 +16,54 @@
 
 namespace
 {
-// The choices each notice offers; the first is the default. Notices that
-// only inform offer "ok".
+// The notices the simulation shows, each with a name for the output and the
+// choices it offers; the first choice is the default. Notices that only
+// inform offer "ok".
 struct NoticeChoices
 {
     int32_t notice;
+    const char* name;
     const char* choices[3];
 };
 
 const NoticeChoices kChoices[] = {
-    {Notices::CHANGE_RATE, {"keep", nullptr, nullptr}},
-    {Notices::CREDIT_FINE, {"keep", nullptr, nullptr}},
-    {Notices::PLANE_DAMAGE, {"yes", "no", nullptr}},
-    {Notices::PLANE_CRASH, {"replace", "shutdown", nullptr}},
-    {Notices::NEW_MODEL, {"ok", nullptr, nullptr}},
-    {Notices::MODEL_WITHDRAWAL, {"ok", nullptr, nullptr}},
-    {Notices::BAD_WEATHER, {"ok", nullptr, nullptr}},
-    {Notices::SMUGGLING_OFFER, {"reject", "accept", nullptr}},
-    {Notices::SMUGGLING_DETECTED, {"ok", nullptr, nullptr}},
-    {Notices::STAFF_STRIKE, {"ok", nullptr, nullptr}},
-    {Notices::ROUTE_OFFER, {"ok", nullptr, nullptr}},
-    {Notices::ROUTE_OFFER_EXPIRED, {"ok", nullptr, nullptr}},
-    {59, {"ok", nullptr, nullptr}},
-    {Notices::AGENCY_OFFER, {"accept", "reject", nullptr}},
-    {Notices::AGENCY_SHORT_OF_SEATS, {"ok", nullptr, nullptr}},
-    {Notices::AGENCY_DEMAND_FALLEN, {"ok", nullptr, nullptr}},
-    {Notices::CHARITY_OFFER, {"assign", "ok", nullptr}},
-    {Screens::CHARITY_WARNING, {"proceed", "cancel", nullptr}},
-    {Screens::CHARITY_WARNING_2, {"proceed", "cancel", nullptr}},
-    {Notices::CHARITY_NO_PLANE, {"ok", nullptr, nullptr}},
-    {Notices::CHARITY_EXPIRED, {"ok", nullptr, nullptr}},
-    {Notices::VIP_OFFER, {"assign", "ok", nullptr}},
-    {Screens::VIP_WARNING, {"proceed", "cancel", nullptr}},
-    {Screens::VIP_WARNING_2, {"proceed", "cancel", nullptr}},
-    {Notices::VIP_NO_PLANE, {"ok", nullptr, nullptr}},
-    {Notices::VIP_EXPIRED, {"ok", nullptr, nullptr}},
-    {Notices::THUNDERSTORM, {"ok", nullptr, nullptr}},
-    {Notices::STRONG_WIND, {"ok", nullptr, nullptr}},
-    {Notices::THICK_FOG, {"ok", nullptr, nullptr}},
-    {Notices::MANEUVERS, {"ok", nullptr, nullptr}},
-    {Notices::BIRTH_IN_AIR, {"ok", nullptr, nullptr}},
-    {Notices::HEART_ATTACK, {"ok", nullptr, nullptr}},
-    {Notices::FOOD_POISONING, {"ok", nullptr, nullptr}},
-    {Notices::EMERGENCY_STATE, {"ok", nullptr, nullptr}},
-    {Notices::ECONOMY_GROWS, {"ok", nullptr, nullptr}},
-    {Notices::ECONOMY_FALLS, {"ok", nullptr, nullptr}},
-    {Notices::ECONOMY_LEVELS, {"ok", nullptr, nullptr}},
+    {Notices::CHANGE_RATE, "installment rate", {"keep", nullptr, nullptr}},
+    {Notices::CREDIT_FINE, "credit fine", {"keep", nullptr, nullptr}},
+    {Notices::PLANE_DAMAGE, "plane damage", {"yes", "no", nullptr}},
+    {Notices::PLANE_CRASH, "plane crash", {"replace", "shutdown", nullptr}},
+    {Notices::NEW_MODEL, "new model", {"ok", nullptr, nullptr}},
+    {Notices::MODEL_WITHDRAWAL, "model withdrawal", {"ok", nullptr, nullptr}},
+    {Notices::BAD_WEATHER, "bad weather", {"ok", nullptr, nullptr}},
+    {Notices::SMUGGLING_OFFER, "smuggling offer", {"reject", "accept", nullptr}},
+    {Notices::SMUGGLING_DETECTED, "smuggling detected", {"ok", nullptr, nullptr}},
+    {Notices::STAFF_STRIKE, "staff strike", {"ok", nullptr, nullptr}},
+    {Notices::ROUTE_OFFER, "route offer", {"ok", nullptr, nullptr}},
+    {Notices::ROUTE_OFFER_EXPIRED, "route offer expired", {"ok", nullptr, nullptr}},
+    {Screens::ROUTE_AWARD, "route award", {"ok", nullptr, nullptr}},
+    {Notices::AGENCY_OFFER, "agency offer", {"accept", "reject", nullptr}},
+    {Notices::AGENCY_SHORT_OF_SEATS, "agency short of seats", {"ok", nullptr, nullptr}},
+    {Notices::AGENCY_DEMAND_FALLEN, "agency demand fallen", {"ok", nullptr, nullptr}},
+    {Notices::CHARITY_OFFER, "charity offer", {"assign", "ok", nullptr}},
+    {Screens::CHARITY_WARNING, "charity flight given up", {"proceed", "cancel", nullptr}},
+    {Screens::CHARITY_WARNING_2, "charity flight given up", {"proceed", "cancel", nullptr}},
+    {Notices::CHARITY_NO_PLANE, "no plane for the charity flight", {"ok", nullptr, nullptr}},
+    {Notices::CHARITY_EXPIRED, "charity offer expired", {"ok", nullptr, nullptr}},
+    {Notices::VIP_OFFER, "VIP offer", {"assign", "ok", nullptr}},
+    {Screens::VIP_WARNING, "VIP flight given up", {"proceed", "cancel", nullptr}},
+    {Screens::VIP_WARNING_2, "VIP flight given up", {"proceed", "cancel", nullptr}},
+    {Notices::VIP_NO_PLANE, "no plane for the VIP flight", {"ok", nullptr, nullptr}},
+    {Notices::VIP_EXPIRED, "VIP offer expired", {"ok", nullptr, nullptr}},
+    {Notices::THUNDERSTORM, "thunderstorm", {"ok", nullptr, nullptr}},
+    {Notices::STRONG_WIND, "strong wind", {"ok", nullptr, nullptr}},
+    {Notices::THICK_FOG, "thick fog", {"ok", nullptr, nullptr}},
+    {Notices::MANEUVERS, "military manoeuvres", {"ok", nullptr, nullptr}},
+    {Notices::BIRTH_IN_AIR, "birth in the air", {"ok", nullptr, nullptr}},
+    {Notices::HEART_ATTACK, "heart attack", {"ok", nullptr, nullptr}},
+    {Notices::FOOD_POISONING, "food poisoning", {"ok", nullptr, nullptr}},
+    {Notices::EMERGENCY_STATE, "state of emergency", {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_GROWS, "economy grows", {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_FALLS, "economy falls", {"ok", nullptr, nullptr}},
+    {Notices::ECONOMY_LEVELS, "economy levels", {"ok", nullptr, nullptr}},
 };
 
 const NoticeChoices* FindChoices(int32_t notice)
@@ -71,6 +74,31 @@ const NoticeChoices* FindChoices(int32_t notice)
             return &entry;
     }
     return nullptr;
+}
+
+const char* NoticeName(int32_t notice)
+{
+    const NoticeChoices* entry = FindChoices(notice);
+    return entry ? entry->name : "notice";
+}
+
+const char* GameOverName(int32_t reason)
+{
+    switch (reason)
+    {
+    case Screens::GAME_OVER_RETIRED:
+        return "retired";
+    case Notices::GAME_OVER_BANKRUPTCY:
+        return "bankruptcy";
+    case Notices::GAME_OVER_HALF_OF_ROUTES:
+        return "half of the routes closed";
+    case Notices::GAME_OVER_FINAL_YEAR:
+        return "final year";
+    case Notices::GAME_OVER_LAST_PLANE:
+        return "last plane lost";
+    default:
+        return "game over";
+    }
 }
 
 bool IsPlaneNotice(int32_t notice)
@@ -190,9 +218,12 @@ std::string ScriptedNoticeSink::AnswerFor(int32_t notice) const
 void ScriptedNoticeSink::ShowNotice(int32_t notice)
 {
     ++_shown;
-    const std::string answer = AnswerFor(notice);
+    const std::string choice = AnswerFor(notice);
     SimOutput::Record line = _output.Line("notice");
-    line.Int("n", notice).Str("date", SimOutput::Date(Now())).Str("answer", answer);
+    line.Int("n", notice)
+        .Str("name", NoticeName(notice))
+        .Str("date", SimOutput::Date(Now()))
+        .Str("answer", choice);
 
     Plane* plane = IsPlaneNotice(notice) ? Enviroment::GetDialogPlane() : nullptr;
     if (plane)
@@ -203,129 +234,71 @@ void ScriptedNoticeSink::ShowNotice(int32_t notice)
     if (airport)
         line.Int("airport", airport->_airport);
 
+    // The script's choice is the first (usual) one or the other; for the
+    // rate notices a percent.
+    NoticePlayer::Answer answer = NoticePlayer::Usual(notice);
+    const NoticeChoices* entry = FindChoices(notice);
+    answer.take = entry && choice == entry->choices[0];
+    if (notice == Notices::SMUGGLING_OFFER)
+        answer.take = choice == "accept";
+    int64_t rate = 0;
+    if (ParseRate(choice, &rate))
+        answer.rate = static_cast<int32_t>(rate);
+    const NoticePlayer::Outcome outcome = NoticePlayer::Play(notice, plane, airport, answer, Now());
+
     switch (notice)
     {
     case Notices::CHANGE_RATE:
+        line.Int("rate", outcome.rate);
+        break;
     case Notices::CREDIT_FINE:
-        AnswerRate(notice, line);
+        line.Int("fine", outcome.amount).Int("rate", outcome.rate);
         break;
     case Notices::PLANE_DAMAGE:
-    {
-        const NoticeActions::RepairChoice choice = NoticeActions::RepairChoiceFor(plane);
         if (plane)
-            line.Int("cost", plane->_repair_cost);
-        if (choice == NoticeActions::RepairChoice::NO_SPARE_PARTS)
-            line.Str("result", "no spare parts");
-        else if (choice == NoticeActions::RepairChoice::CANNOT_AFFORD)
-            line.Str("result", "can't afford");
-        else if (answer == "yes" && NoticeActions::RepairPlane(plane, Now()))
-            line.Str("result", "repaired");
-        else
-            line.Str("result", "damaged");
+            line.Int("cost", outcome.amount);
+        line.Str("result", outcome.result);
         break;
-    }
     case Notices::PLANE_CRASH:
-    {
-        if (!plane)
+        if (!outcome.result)
             break;
-        Plane* replacement = nullptr;
-        if (answer == "replace")
-        {
-            // The replacement screen buys a plane of the crashed plane's model
-            // when that is still possible; otherwise the route is shut down.
-            Company* company = Enviroment::GetCompany();
-            const std::string name = "Plane" + std::to_string(company->NextPlaneId());
-            replacement = NoticeActions::ReplaceCrashedPlane(plane, plane->_model, name, Now());
-        }
-        if (replacement)
-        {
-            line.Str("result", "replaced").Int("replacement", replacement->_id);
-        }
-        else
-        {
-            NoticeActions::ShutDownCrashedPlane(plane, Now());
-            line.Str("result", "shut down");
-        }
+        line.Str("result", outcome.result);
+        if (outcome.plane)
+            line.Int("replacement", outcome.plane->_id);
         break;
-    }
     case Notices::SMUGGLING_OFFER:
-    {
-        // The payment is drawn when the notice is laid out, whatever the answer.
-        const NoticeActions::SmugglingTerms terms = NoticeActions::DrawSmugglingOffer(plane);
-        line.Int("payment", terms.payment);
-        if (answer == "accept" && NoticeActions::AcceptSmuggling(plane, terms))
-            line.Str("result", "accepted");
-        else
-            line.Str("result", "rejected");
+        line.Int("payment", outcome.amount).Str("result", outcome.result);
         break;
-    }
     case Notices::SMUGGLING_DETECTED:
-        line.Int("fine", NoticeActions::GetNoticeAmount());
+        line.Int("fine", outcome.amount);
         break;
     case Notices::AGENCY_OFFER:
-    {
-        const NoticeActions::AgencyTerms terms = NoticeActions::DrawAgencyOffer(plane);
-        line.Int("tickets", terms.tickets).Int("discount", terms.discount);
-        if (answer == "accept" && NoticeActions::AcceptAgencyOffer(plane, terms, Now()))
-            line.Str("result", "accepted");
-        else
-            line.Str("result", "rejected");
+        line.Int("tickets", outcome.tickets).Int("discount", outcome.discount).Str("result", outcome.result);
         break;
-    }
     case Notices::CHARITY_OFFER:
     case Notices::VIP_OFFER:
-        AnswerSpecialFlight(notice, line);
+        if (!airport)
+            break;
+        line.Int("to", airport->_reserved_a).Str("result", outcome.result);
+        if (outcome.plane)
+            line.Int("assigned", outcome.plane->_id);
+        if (outcome.shown != 0)
+        {
+            // The "No free plane" notice takes the place of the plane choice.
+            ++_shown;
+            line.Int("shown", outcome.shown);
+        }
         break;
     case Notices::ROUTE_OFFER:
         if (airport)
-            line.Int("to", airport->_reserved_a).Int("reward", airport->_event_value);
+            line.Int("to", airport->_reserved_a).Int("reward", outcome.amount);
         break;
     case Notices::FOOD_POISONING:
-        line.Int("settlement", NoticeActions::PayFoodPoisoningSettlement(plane));
+        line.Int("settlement", outcome.amount);
         break;
     default:
         break;
     }
-}
-
-void ScriptedNoticeSink::AnswerRate(int32_t notice, SimOutput::Record& line)
-{
-    // The rate screen: any rate from 1 up to what the cash can pay each month
-    // (cash x 100 / initial credit, kept within 1..30).
-    Company* company = Enviroment::GetCompany();
-    if (notice == Notices::CREDIT_FINE)
-        line.Int("fine", company->FineAmount());
-    int64_t rate = company->GetMIR();
-    ParseRate(AnswerFor(notice), &rate);
-    rate = std::clamp<int64_t>(rate, 1, company->HighestRate());
-    BankActions::SetRate(rate, TimeSimulation::GetCurrGameTime());
-    line.Int("rate", rate);
-}
-
-void ScriptedNoticeSink::AnswerSpecialFlight(int32_t notice, SimOutput::Record& line)
-{
-    AirportDetails* details = Enviroment::GetDialogAirport();
-    if (!details)
-        return;
-    line.Int("to", details->_reserved_a);
-    if (AnswerFor(notice) != "assign")
-    {
-        line.Str("result", "not assigned");
-        return;
-    }
-    const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(details);
-    if (planes.empty())
-    {
-        // The "No free plane" notice takes the place of the plane choice.
-        ++_shown;
-        line.Str("result", "no free plane")
-            .Int("shown", notice == Notices::CHARITY_OFFER ? Notices::CHARITY_NO_PLANE : Notices::VIP_NO_PLANE);
-        return;
-    }
-    if (NoticeActions::AssignSpecialFlight(details, planes.front()))
-        line.Str("result", "assigned").Int("assigned", planes.front()->_id);
-    else
-        line.Str("result", "not assigned");
 }
 
 bool ScriptedNoticeSink::ConfirmContractBreak(int32_t notice, AirportDetails* flight)
@@ -333,7 +306,10 @@ bool ScriptedNoticeSink::ConfirmContractBreak(int32_t notice, AirportDetails* fl
     ++_shown;
     const std::string answer = AnswerFor(notice);
     SimOutput::Record line = _output.Line("notice");
-    line.Int("n", notice).Str("date", SimOutput::Date(Now())).Str("answer", answer);
+    line.Int("n", notice)
+        .Str("name", NoticeName(notice))
+        .Str("date", SimOutput::Date(Now()))
+        .Str("answer", answer);
     if (flight)
         line.Int("airport", flight->_airport);
     if (answer != "proceed")
@@ -346,7 +322,12 @@ bool ScriptedNoticeSink::ConfirmContractBreak(int32_t notice, AirportDetails* fl
 void ScriptedNoticeSink::ShowAward(int64_t award)
 {
     ++_shown;
-    _output.Line("notice").Int("n", 59).Str("date", SimOutput::Date(Now())).Str("answer", "ok").Int("award", award);
+    _output.Line("notice")
+        .Int("n", Screens::ROUTE_AWARD)
+        .Str("name", NoticeName(Screens::ROUTE_AWARD))
+        .Str("date", SimOutput::Date(Now()))
+        .Str("answer", "ok")
+        .Int("award", award);
 }
 
 void ScriptedNoticeSink::GameOver(int32_t reason)
@@ -355,5 +336,8 @@ void ScriptedNoticeSink::GameOver(int32_t reason)
     if (_gameOver != 0)
         return;
     _gameOver = reason;
-    _output.Line("gameover").Int("reason", reason).Str("date", SimOutput::Date(Now()));
+    _output.Line("gameover")
+        .Int("reason", reason)
+        .Str("name", GameOverName(reason))
+        .Str("date", SimOutput::Date(Now()));
 }

@@ -47,9 +47,6 @@ public:
     void Resume() { _gameOver = 0; }
 
 private:
-    void AnswerRate(int32_t notice, SimOutput::Record& line);
-    void AnswerSpecialFlight(int32_t notice, SimOutput::Record& line);
-
     SimOutput& _output;
     std::map<int32_t, std::string> _answers;
     int64_t _shown;

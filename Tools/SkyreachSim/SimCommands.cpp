@@ -4,10 +4,8 @@
 #include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
-#include "Common/Backend/EventFactory.h"
-#include "Common/Backend/Events/CreditInstallmentEvent.h"
-#include "Common/Backend/Events/EventCommon.h"
 #include "Common/Backend/FleetRules.h"
+#include "Common/Backend/GameState.h"
 #include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
@@ -19,6 +17,8 @@
 #include <algorithm>
 #include <cerrno>
 #include <cstdlib>
+#include <cstring>
+#include <vector>
 
 namespace
 {
@@ -38,56 +38,76 @@ std::string Money(int64_t amount)
 
 std::string AirportName(int32_t airport)
 {
-    const AirportInfo info = Enviroment::GetAirport(airport);
-    return std::string(info._short_name) + ", " + info._country;
+    return SimReport::AirportName(airport);
 }
 
-// The home airport list of the new-game flow: airports below size 200 with
-// a neighbour closer than 1500 km.
 bool MayBeHome(int32_t airport)
 {
-    if (Enviroment::GetAirportSize(airport) >= 200)
-        return false;
-    for (int32_t slot = 0; slot < AirportDetails::NEIGHBOURS; ++slot)
-    {
-        const int32_t neighbour = Enviroment::GetNeighbour(airport, slot);
-        if (neighbour < 0)
-            continue;
-        const int32_t distance = Enviroment::GetDistance(airport, neighbour);
-        if (distance >= 0 && distance < 1500)
-            return true;
-    }
-    return false;
+    const std::vector<int32_t> homes = GameState::HomeAirportCandidates();
+    return std::find(homes.begin(), homes.end(), airport) != homes.end();
 }
 } // namespace
 
 const SimCommands::Entry SimCommands::kEntries[] = {
-    {"new", 2, 2, false, &SimCommands::New, "new NAME AIRPORT"},
-    {"buy", 1, 2, true, &SimCommands::Buy, "buy MODEL [NAME]"},
-    {"sell", 1, 1, true, &SimCommands::Sell, "sell PLANE"},
-    {"repair", 1, 1, true, &SimCommands::Repair, "repair PLANE"},
-    {"route", 5, 5, true, &SimCommands::Route, "route PLANE FROM TO PRICE SERVICE"},
-    {"shutdown", 1, 1, true, &SimCommands::Shutdown, "shutdown PLANE"},
-    {"research", 1, 1, true, &SimCommands::Research, "research AIRPORT"},
-    {"office", 1, 1, true, &SimCommands::Office, "office AIRPORT"},
-    {"selloffice", 1, 1, true, &SimCommands::SellOffice, "selloffice AIRPORT"},
-    {"advertise", 2, 2, true, &SimCommands::Advertise, "advertise AIRPORT 40|80|120"},
-    {"credit", 1, 1, true, &SimCommands::Credit, "credit AMOUNT"},
-    {"repay", 1, 1, true, &SimCommands::Repay, "repay AMOUNT"},
-    {"mir", 1, 1, true, &SimCommands::Mir, "mir PERCENT"},
-    {"answer", 2, 2, false, &SimCommands::Answer, "answer NOTICE CHOICE"},
-    {"run", 1, 1, true, &SimCommands::Run, "run DAYS"},
-    {"until", 1, 1, true, &SimCommands::Until, "until YEAR"},
-    {"skip", 0, 0, true, &SimCommands::Skip, "skip"},
-    {"report", 0, 0, true, &SimCommands::Report, "report"},
-    {"events", 0, 0, true, &SimCommands::Events, "events"},
-    {"save", 0, 0, true, &SimCommands::Save, "save"},
-    {"load", 0, 0, false, &SimCommands::Load, "load"},
-    {"cash", 1, 1, true, &SimCommands::Cash, "cash AMOUNT"},
+    {"new", 2, 2, false, Use::ACTS, &SimCommands::New, "new NAME AIRPORT",
+     "starts a game (home: see airports)"},
+    {"buy", 1, 2, true, Use::ACTS, &SimCommands::Buy, "buy MODEL [NAME]", "buys a plane of a model on sale"},
+    {"sell", 1, 1, true, Use::ACTS, &SimCommands::Sell, "sell PLANE", "sells a plane, closing its route"},
+    {"repair", 1, 1, true, Use::ACTS, &SimCommands::Repair, "repair PLANE", "repairs a damaged plane"},
+    {"route", 5, 5, true, Use::ACTS, &SimCommands::Route, "route PLANE FROM TO PRICE SERVICE",
+     "sets up a route; levels 0 low, 1 medium, 2 high"},
+    {"shutdown", 1, 1, true, Use::ACTS, &SimCommands::Shutdown, "shutdown PLANE", "closes a plane's route"},
+    {"research", 1, 1, true, Use::ACTS, &SimCommands::Research, "research AIRPORT", "researches an airport"},
+    {"office", 1, 1, true, Use::ACTS, &SimCommands::Office, "office AIRPORT", "buys an office"},
+    {"selloffice", 1, 1, true, Use::ACTS, &SimCommands::SellOffice, "selloffice AIRPORT", "sells an office"},
+    {"advertise", 2, 2, true, Use::ACTS, &SimCommands::Advertise, "advertise AIRPORT 40|80|120",
+     "runs a small, medium or large campaign"},
+    {"credit", 0, 1, true, Use::LOOKS_WITHOUT_ARGS, &SimCommands::Credit, "credit [AMOUNT]",
+     "takes a credit; without an amount shows the bank's terms"},
+    {"repay", 1, 1, true, Use::ACTS, &SimCommands::Repay, "repay AMOUNT", "repays part of the credit"},
+    {"mir", 1, 1, true, Use::ACTS, &SimCommands::Mir, "mir PERCENT", "sets the monthly installment rate"},
+    {"answer", 2, 2, false, Use::ACTS, &SimCommands::Answer, "answer NOTICE CHOICE",
+     "how a notice is answered from now on"},
+    {"run", 1, 1, true, Use::ACTS, &SimCommands::Run, "run DAYS", "moves the game on by whole days"},
+    {"until", 1, 1, true, Use::ACTS, &SimCommands::Until, "until YEAR", "moves the game on to 1 January"},
+    {"skip", 0, 0, true, Use::ACTS, &SimCommands::Skip, "skip", "moves the game on to the next notice"},
+    {"report", 0, 0, true, Use::LOOKS, &SimCommands::Report, "report",
+     "the company, planes, airports, statistics, events fired"},
+    {"events", 0, 0, true, Use::LOOKS, &SimCommands::Events, "events", "the pending events"},
+    {"airports", 0, 0, false, Use::LOOKS, &SimCommands::Airports, "airports",
+     "every airport, its size and whether it can be a home"},
+    {"neighbours", 1, 1, false, Use::LOOKS, &SimCommands::Neighbours, "neighbours AIRPORT",
+     "an airport's six neighbours with distance and setup cost"},
+    {"models", 0, 1, true, Use::LOOKS, &SimCommands::Models, "models [all]",
+     "the models on sale (all: every model) with their figures"},
+    {"planes", 0, 0, true, Use::LOOKS, &SimCommands::Planes, "planes",
+     "the fleet: age, value, damages, route settings"},
+    {"save", 0, 0, true, Use::ACTS, &SimCommands::Save, "save",
+     "saves the whole game in the preference store"},
+    {"load", 0, 0, false, Use::ACTS, &SimCommands::Load, "load", "loads the saved game"},
+    {"cash", 1, 1, true, Use::ACTS, &SimCommands::Cash, "cash AMOUNT",
+     "sets the cash (tests and benchmarks)"},
 };
 
 SimCommands::SimCommands(SimSession& session) : _session(session), _command(nullptr)
 {
+}
+
+std::string SimCommands::Help()
+{
+    size_t width = 0;
+    for (const Entry& entry : kEntries)
+        width = std::max(width, std::strlen(entry.usage));
+    std::string text;
+    for (const Entry& entry : kEntries)
+    {
+        text += "  ";
+        text += entry.usage;
+        text += std::string(width + 2 - std::strlen(entry.usage), ' ');
+        text += entry.what;
+        text += '\n';
+    }
+    return text;
 }
 
 void SimCommands::Execute(const ScriptReader::Command& command)
@@ -107,8 +127,8 @@ void SimCommands::Execute(const ScriptReader::Command& command)
             return;
         }
         // After the game-over screen only looking, loading and new games remain.
-        if (entry.needsGame && _session.IsOver() && entry.handler != &SimCommands::Report &&
-            entry.handler != &SimCommands::Events)
+        const bool looks = entry.use == Use::LOOKS || (entry.use == Use::LOOKS_WITHOUT_ARGS && args == 0);
+        if (entry.needsGame && _session.IsOver() && !looks)
         {
             Refuse("The game has ended.");
             return;
@@ -401,6 +421,11 @@ void SimCommands::Advertise()
 
 void SimCommands::Credit()
 {
+    if (_command->words.size() == 1)
+    {
+        SimReport::Bank(_session);
+        return;
+    }
     const int64_t amount = Number(1, 1, Company::CASH_HIGH, "a credit amount");
     Company& company = TheCompany();
     const Time now = _session.Now();
@@ -477,7 +502,7 @@ void SimCommands::Answer()
 void SimCommands::Run()
 {
     const int32_t days = static_cast<int32_t>(Number(1, 0, 36600, "a number of days"));
-    const int64_t fired = _session.RunTo(_session.Now().Add(0, 0, days, 0, 0, 0));
+    const int64_t fired = _session.RunTo(_session.Now().AddDays(days));
     _session.Out().Line("run").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
 }
 
@@ -485,7 +510,9 @@ void SimCommands::Until()
 {
     const int32_t year = static_cast<int32_t>(Number(1, Enviroment::FIRST_YEAR, 2100, "a year"));
     int64_t fired = 0;
-    const Time end(year, 0, 1);
+    // Everything due at the turn of the year fires too (the yearly and
+    // monthly events of 1 January), so a report right after shows the new year.
+    const Time end = Time(year, 0, 1).FirstMomentAfter();
     if (end.IsAfter(_session.Now()))
         fired = _session.RunTo(end);
     _session.Out().Line("until").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
@@ -495,6 +522,29 @@ void SimCommands::Skip()
 {
     const int64_t fired = _session.SkipToNotice();
     _session.Out().Line("skip").Str("date", SimOutput::Date(_session.Now())).Int("fired", fired);
+}
+
+void SimCommands::Airports()
+{
+    SimReport::Airports(_session);
+}
+
+void SimCommands::Neighbours()
+{
+    SimReport::Neighbours(_session, Airport(1));
+}
+
+void SimCommands::Models()
+{
+    const bool all = _command->words.size() > 1;
+    if (all && _command->words[1] != "all")
+        Bad("models takes no argument or \"all\", not \"" + _command->words[1] + "\"");
+    SimReport::Models(_session, all);
+}
+
+void SimCommands::Planes()
+{
+    SimReport::Planes(_session);
 }
 
 void SimCommands::Report()

@@ -24,17 +24,29 @@ public:
 
     // Runs one command; throws ScriptError for an unknown command or a bad argument.
     void Execute(const ScriptReader::Command& command);
+    // One line per command: its usage and what it does.
+    static std::string Help();
 
 private:
     using Handler = void (SimCommands::*)();
+    // Whether a command changes the game or only looks at it (which is all
+    // that remains after the game has ended).
+    enum class Use
+    {
+        ACTS,
+        LOOKS,
+        LOOKS_WITHOUT_ARGS,
+    };
     struct Entry
     {
         const char* name;
         int32_t minArgs;
         int32_t maxArgs;
         bool needsGame;
+        Use use;
         Handler handler;
         const char* usage;
+        const char* what;
     };
     static const Entry kEntries[];
 
@@ -57,6 +69,10 @@ private:
     void Skip();
     void Report();
     void Events();
+    void Airports();
+    void Neighbours();
+    void Models();
+    void Planes();
     void Save();
     void Load();
     void Cash();

@@ -42,6 +42,9 @@ void SimOutput::Write(const std::string& text)
 {
     std::fputs(text.c_str(), _stream);
     std::fputc('\n', _stream);
+    // Each record leaves at once: when a run stops on an assertion with its
+    // output piped, everything printed up to there is kept.
+    std::fflush(_stream);
 }
 
 SimOutput::Record::Record(SimOutput& output, const char* kind) : _output(output), _json(output.IsJson())
@@ -99,18 +102,21 @@ SimOutput::Record& SimOutput::Record::Bool(const char* name, bool value)
     return *this;
 }
 
-SimOutput::Record& SimOutput::Record::Ints(const char* name, const std::vector<int64_t>& values)
+SimOutput::Record& SimOutput::Record::Pairs(const char* name,
+                                            const std::vector<std::pair<std::string, int64_t>>& values)
 {
     Name(name);
     if (_json)
-        _text += '[';
+        _text += '{';
     for (size_t i = 0; i < values.size(); ++i)
     {
         if (i > 0)
             _text += ',';
-        _text += std::to_string(values[i]);
+        _text += _json ? Quote(values[i].first) : values[i].first;
+        _text += ':';
+        _text += std::to_string(values[i].second);
     }
     if (_json)
-        _text += ']';
+        _text += '}';
     return *this;
 }

@@ -4,7 +4,8 @@
 // followed by named values. In text mode a record prints as the kind and
 // `name=value` pairs (strings quoted), in JSON mode as one JSON object per
 // line with the kind under "kind". Both come from the same record, so the
-// two forms always carry the same facts in the same order.
+// two forms always carry the same facts in the same order. Each record is
+// flushed as it is printed.
 #pragma once
 
 #include "Common/Backend/Time.h"
@@ -12,6 +13,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <string>
+#include <utility>
 #include <vector>
 
 class SimOutput
@@ -28,7 +30,8 @@ public:
         Record& Int(const char* name, int64_t value);
         Record& Str(const char* name, const std::string& value);
         Record& Bool(const char* name, bool value);
-        Record& Ints(const char* name, const std::vector<int64_t>& values);
+        // Labelled values: `name=label:value,...` in text, an object in JSON.
+        Record& Pairs(const char* name, const std::vector<std::pair<std::string, int64_t>>& values);
 
     private:
         void Name(const char* name);

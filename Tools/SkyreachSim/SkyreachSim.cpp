@@ -1,6 +1,7 @@
 // skyreach-sim: the game without screens, driven by a script.
 //
 //   skyreach-sim [--seed N] [--data PATH] [--registry PATH] [--json] [--timing] [SCRIPT]
+//   skyreach-sim --help
 //
 // Reads one command a line from SCRIPT (or standard input) and plays them
 // against the real backend: the world from the data file, the event classes,
@@ -48,12 +49,29 @@ struct Options
     bool timing = false;
 };
 
+constexpr const char* USAGE =
+    "usage: skyreach-sim [--seed N] [--data PATH] [--registry PATH] [--json] [--timing] [SCRIPT]\n";
+
 int Usage(const char* message)
 {
     std::fprintf(stderr, "skyreach-sim: %s\n", message);
-    std::fprintf(stderr,
-                 "usage: skyreach-sim [--seed N] [--data PATH] [--registry PATH] [--json] [--timing] [SCRIPT]\n");
+    std::fprintf(stderr, "%sskyreach-sim --help lists the script commands.\n", USAGE);
     return 2;
+}
+
+int Help()
+{
+    std::printf("%s\n"
+                "Plays a script of commands, one a line, from SCRIPT or standard input against the\n"
+                "game's simulation; the same seed and script give the same output.\n\n"
+                "  --seed N         seeds the game's random numbers and the clock (default 1)\n"
+                "  --data PATH      the data file (default: the installed one, else the built one)\n"
+                "  --registry PATH  the preference store for save and load (default: a temporary one)\n"
+                "  --json           every output line as one JSON object\n"
+                "  --timing         wall time, events per second and peak memory on standard error\n\n"
+                "Commands:\n%s",
+                USAGE, SimCommands::Help().c_str());
+    return 0;
 }
 
 bool ParseSeed(const char* text, uint32_t* seed)
@@ -120,6 +138,8 @@ int main(int argc, char** argv)
     {
         const std::string arg = argv[i];
         const bool hasValue = i + 1 < argc;
+        if (arg == "--help" || arg == "-h")
+            return Help();
         if (arg == "--seed" && hasValue)
         {
             if (!ParseSeed(argv[++i], &options.seed))

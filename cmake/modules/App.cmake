@@ -33,3 +33,9 @@ foreach(script ${SKYREACH_TEST_SCRIPTS})
             -DGALLERY=$<IF:$<STREQUAL:${name},gallery>,--gallery,>
             -P ${CMAKE_SOURCE_DIR}/Tests/Scripts/RunScript.cmake)
 endforeach()
+
+# What the program prints when it must stop: a fatal error's text once.
+add_test(NAME Program.FatalMessageOnce
+  COMMAND ${CMAKE_COMMAND} -DPROGRAM=$<TARGET_FILE:Skyreach> -DPACKDATA=$<TARGET_FILE:PackData>
+          -DWORK=${CMAKE_BINARY_DIR}/program-tests/FatalMessageOnce -DCASE=FatalMessageOnce
+          -P ${CMAKE_SOURCE_DIR}/Tests/Main/ProgramMessages.cmake)

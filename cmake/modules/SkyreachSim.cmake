@@ -45,7 +45,8 @@ endfunction()
 
 if(SKYREACH_SIM_DATA)
   foreach(scenario SimCarefulStartProfits SimRecklessBorrowingBankrupt SimFinalYearEndsGame SimSaveLoadChangesNothing
-                   SimRegressionLog SimRefusalsAndErrors SimJsonAndDeterminism)
+                   SimRegressionLog SimRefusalsAndErrors SimJsonAndDeterminism SimCalendarAndRouteCounts
+                   SimListingsAndHelp)
     skyreach_sim_test(${scenario})
   endforeach()
 

@@ -506,25 +506,29 @@ void AirportDetails::Save(ConfigBlock& block) const
     a.Put8(_route_offer_pending);
     ASSERT(a.Size() == RECORD_SIZE && "airport record layout");
     a.SaveAs(block, "a");
+    // The record has no room for the mark of this year's charity or VIP
+    // offer; without it a game saved and resumed mid-year could be offered
+    // a second one the straight game would not have had.
+    block.Put("_special_offer_pending", _special_offer_pending);
 }
 
-bool AirportDetails::HasSoundFigures() const
+bool AirportDetails::HasPlausibleFigures() const
 {
     const auto risk = [](int32_t value) { return value >= 0 && value < RISK_LIMIT; };
     for (int32_t i = 0; i < NEIGHBOURS; ++i)
-        if (_demand[i] < 0 || _demand[i] > MAX_DEMAND || _bonus[i] < -MAX_SOUND_BONUS || _bonus[i] > MAX_SOUND_BONUS)
+        if (_demand[i] < 0 || _demand[i] > MAX_DEMAND || _bonus[i] < -MAX_PLAUSIBLE_BONUS ||
+            _bonus[i] > MAX_PLAUSIBLE_BONUS)
             return false;
     const auto total = [](int64_t value)
-    { return value >= -Statistics::MAX_SOUND_TOTAL && value <= Statistics::MAX_SOUND_TOTAL; };
+    { return value >= -Statistics::MAX_PLAUSIBLE_TOTAL && value <= Statistics::MAX_PLAUSIBLE_TOTAL; };
     return _event_state >= OFFER_NONE && _event_state <= OFFER_VIP && _closure_reason >= OPEN &&
            _closure_reason <= CLOSED_EMERGENCY && total(_result_curr) && total(_result_last) &&
-           _event_value >= -Company::CASH_HIGH &&
-           _event_value <= Company::CASH_HIGH && _adv_efficiency >= 0 && _adv_efficiency <= MAX_EFFICIENCY &&
-           _office_fee >= 0 &&
-           _office_fee <= Company::MAX_SOUND_FEE && risk(_event_chance) &&
-           risk(_smuggling_risk) && risk(_strike_risk) && risk(_weather_risk) &&
-           (_research_date.IsUnset() || _research_date.IsSoundMoment()) &&
-           (_expiry_date.IsUnset() || _expiry_date.IsSoundMoment());
+           _event_value >= -Company::CASH_HIGH && _event_value <= Company::CASH_HIGH &&
+           _adv_efficiency >= 0 && _adv_efficiency <= MAX_EFFICIENCY && _office_fee >= 0 &&
+           _office_fee <= Company::MAX_PLAUSIBLE_FEE && risk(_event_chance) && risk(_smuggling_risk) &&
+           risk(_strike_risk) && risk(_weather_risk) &&
+           (_research_date.IsUnset() || _research_date.IsPlausibleMoment()) &&
+           (_expiry_date.IsUnset() || _expiry_date.IsPlausibleMoment());
 }
 
 bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
@@ -534,13 +538,17 @@ bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
         _research_date.Load(child);
     if (block.GetBlock("_expiry_date", child))
         _expiry_date.Load(child);
+    // Saves from before the mark was kept load without it: no offer made yet.
+    uint8_t specialOffered = _special_offer_pending;
+    block.Get("_special_offer_pending", specialOffered);
+    _special_offer_pending = specialOffered != 0 ? 1 : 0;
 
     PackedRecord a;
     if (!a.LoadFrom(block, "a"))
     {
         // Without its record the airport keeps its other figures, but the
         // dates just read must still be ones play produces.
-        if (HasSoundFigures())
+        if (HasPlausibleFigures())
             return true;
         if (error)
             *error = "airport details " + std::to_string(_id) + " hold dates no play can reach";
@@ -581,7 +589,7 @@ bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
     loaded._closure_reason = a.Get32();
     loaded._route_offer_pending = a.Get8();
 
-    // Values that index tables or guard assertions must be sound before the
+    // Values that index tables or guard assertions must be plausible before the
     // record is used; anything else is carried as saved.
     char reason[128] = "";
     if (loaded._airport < 0 || loaded._airport >= Enviroment::AIRPORT_COUNT)
@@ -589,7 +597,7 @@ bool AirportDetails::Load(const ConfigBlock& block, std::string* error)
     else if (loaded._route_out_cnt < 0 || loaded._route_out_cnt > MAX_ROUTES_OUT || loaded._route_in_cnt < 0)
         std::snprintf(reason, sizeof(reason), "airport details %d count %d routes out and %d in", loaded._id,
                       loaded._route_out_cnt, loaded._route_in_cnt);
-    else if (!loaded.HasSoundFigures())
+    else if (!loaded.HasPlausibleFigures())
         std::snprintf(reason, sizeof(reason), "airport details %d hold demand, risks or dates no play can reach",
                       loaded._id);
     if (reason[0] != '\0')
@@ -612,7 +620,8 @@ bool AirportDetails::operator==(const AirportDetails& o) const
            _neighbour_marks == o._neighbour_marks && _research_date.Equals(o._research_date) &&
            _result_curr == o._result_curr && _result_last == o._result_last && _event_state == o._event_state &&
            _reserved_a == o._reserved_a && _event_value == o._event_value && _expiry_date.Equals(o._expiry_date) &&
-           _event_mark == o._event_mark && _route_offer_pending == o._route_offer_pending && _id == o._id &&
+           _event_mark == o._event_mark && _route_offer_pending == o._route_offer_pending &&
+           _special_offer_pending == o._special_offer_pending && _id == o._id &&
            _next_id == o._next_id && _event_pending == o._event_pending && _open == o._open &&
            _closure_reason == o._closure_reason;
 }

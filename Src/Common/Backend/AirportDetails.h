@@ -30,7 +30,7 @@ public:
     static constexpr int32_t MAX_EFFICIENCY = 1000;
     // The advertising bonus a saved airport may hold: campaigns add a share
     // of a demand of at most MAX_DEMAND, and this leaves room for many.
-    static constexpr int32_t MAX_SOUND_BONUS = 100 * MAX_DEMAND;
+    static constexpr int32_t MAX_PLAUSIBLE_BONUS = 100 * MAX_DEMAND;
     static constexpr int32_t RECORD_SIZE = 144;
 
     // What an open offer is (`_event_state`).
@@ -123,12 +123,12 @@ public:
     void ClearOffer();
 
     void Save(ConfigBlock& block) const;
-    // False with the reason when the record cannot belong to a sound save.
+    // False with the reason when the record cannot belong to a plausible save.
     bool Load(const ConfigBlock& block, std::string* error);
     // True when the offer and closure are known kinds and demand, bonus,
     // results, the offer's value, efficiency, rent, risks and dates lie
     // within what play produces; a saved airport outside them is damaged.
-    bool HasSoundFigures() const;
+    bool HasPlausibleFigures() const;
     // True for the sizes an advertising campaign comes in: 40, 80 or 120.
     static bool IsCampaignSize(int32_t size) { return size == 40 || size == 80 || size == 120; }
 

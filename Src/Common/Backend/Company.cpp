@@ -444,6 +444,20 @@ void Company::CountRouteClosed(const Route& route, const Time& now)
         destination->RouteInClosed(now);
 }
 
+void Company::CountRoutesAt(int32_t airport, int32_t* out, int32_t* in) const
+{
+    *out = 0;
+    *in = 0;
+    for (const auto& plane : _planes)
+    {
+        if (const Route* route = plane->GetRoute())
+        {
+            *out += route->_source == airport ? 1 : 0;
+            *in += route->_destination == airport ? 1 : 0;
+        }
+    }
+}
+
 void Company::RefreshNeighbourMarks(AirportDetails* details) const
 {
     // A neighbour is marked while the company runs a route between it and
@@ -561,6 +575,7 @@ int64_t Company::DepartureBookkeeping(Plane* plane)
     route->Flip();
     const int32_t n = std::min(route->PassengersPerFlight(FindDetails(route->_source)), plane->Capacity());
     plane->_pass_on_board = n;
+    plane->AddPassengersFlown(n);
     _statistics->AddPassengers(n);
     const int64_t revenue = DepartureRevenue(plane);
     if (AirportDetails* source = FindDetails(route->_source))
@@ -761,16 +776,30 @@ int32_t Company::PositionOf(const AirportDetails* details) const
     return -1;
 }
 
+AirportDetails* Company::AddDetails(int32_t airport)
+{
+    _airports.push_back(std::make_unique<AirportDetails>(airport, _top_aid));
+    _top_aid += 1;
+    AirportDetails* details = _airports.back().get();
+    // A route may end at an airport the company holds no details for, and
+    // details may be dropped and gathered again while routes run: the new
+    // record counts what already runs through the airport, so that closing
+    // those routes later takes off only what was counted.
+    int32_t out = 0;
+    int32_t in = 0;
+    CountRoutesAt(airport, &out, &in);
+    ASSERT(out <= AirportDetails::MAX_ROUTES_OUT && "more routes start at an airport than it allows");
+    details->_route_out_cnt = out;
+    details->_route_in_cnt = in;
+    RefreshNeighbourMarks(details);
+    return details;
+}
+
 AirportDetails* Company::Research(int32_t airport, bool free, const Time& now)
 {
     AirportDetails* details = FindDetails(airport);
     if (!details)
-    {
-        _airports.push_back(std::make_unique<AirportDetails>(airport, _top_aid));
-        _top_aid += 1;
-        details = _airports.back().get();
-        RefreshNeighbourMarks(details);
-    }
+        details = AddDetails(airport);
     details->Gather(now);
     if (!free)
         Spend(AirportDetails::ResearchCost(airport), true);
@@ -816,11 +845,8 @@ void Company::SellOffice(int32_t airport, int64_t value, const Time& now)
 void Company::OpenStartingAirport(int32_t airport, const Time& now)
 {
     ASSERT(!FindDetails(airport) && "the starting airport is the company's first");
-    _airports.push_back(std::make_unique<AirportDetails>(airport, _top_aid));
-    _top_aid += 1;
-    AirportDetails* details = _airports.back().get();
+    AirportDetails* details = AddDetails(airport);
     details->_office = 1;
-    RefreshNeighbourMarks(details);
     Research(airport, true, now);
     details->_office_fee = AirportDetails::OfficePrice(airport) / 20;
     Enviroment::Events().ScheduleAirportEvent(WorldEventHooks::OFFICE_RENT, details, OneMonthAfter(now));
@@ -1169,14 +1195,7 @@ bool Company::RecountRoutes(std::string* error)
         }
         int32_t out = 0;
         int32_t in = 0;
-        for (const auto& plane : _planes)
-        {
-            if (const Route* route = plane->GetRoute())
-            {
-                out += route->_source == details->_airport ? 1 : 0;
-                in += route->_destination == details->_airport ? 1 : 0;
-            }
-        }
+        CountRoutesAt(details->_airport, &out, &in);
         if (out > AirportDetails::MAX_ROUTES_OUT)
         {
             if (error)
@@ -1207,7 +1226,7 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
         return false;
     }
     // The next ids are handed out one by one.
-    if (_top_pid < 0 || _top_pid > MAX_SOUND_ID || _top_aid < 0 || _top_aid > MAX_SOUND_ID)
+    if (_top_pid < 0 || _top_pid > MAX_PLAUSIBLE_ID || _top_aid < 0 || _top_aid > MAX_PLAUSIBLE_ID)
     {
         if (error)
             *error = "the next plane and airport ids " + std::to_string(_top_pid) + " and " +
@@ -1217,8 +1236,8 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
     // The worth subtracts the credit, the credit limit multiplies the worth
     // by the factor and the installment the credit by the rate: each stays
     // far inside 64 bits only while these lie within what play produces.
-    if (_oc < 0 || _oc > CASH_HIGH || _rc < 0 || _rc > CASH_HIGH || _ir < 0 || _ir > MAX_SOUND_RATE || _cf < 0 ||
-        _cf > MAX_SOUND_CREDIT_FACTOR)
+    if (_oc < 0 || _oc > CASH_HIGH || _rc < 0 || _rc > CASH_HIGH || _ir < 0 || _ir > MAX_PLAUSIBLE_RATE ||
+        _cf < 0 || _cf > MAX_PLAUSIBLE_CREDIT_FACTOR)
     {
         if (error)
             *error = "the company's credit of " + std::to_string(_oc) + " (" + std::to_string(_rc) +
@@ -1248,7 +1267,7 @@ bool Company::Load(const ConfigBlock& block, std::string* error)
                     *error = std::string("the chain of records comes back to ") + key;
                 return false;
             }
-            if (id > MAX_SOUND_ID)
+            if (id > MAX_PLAUSIBLE_ID)
             {
                 if (error)
                     *error = std::string("record ") + key + " has an id no play hands out";

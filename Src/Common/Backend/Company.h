@@ -36,16 +36,16 @@ public:
     // game may hold (before the cost index): about a hundred times what play
     // charges. Larger ones are damage and would break the cash limits above
     // within a few months.
-    static constexpr int64_t MAX_SOUND_FEE = 100000000LL;
-    static constexpr int64_t MAX_SOUND_BILL = 1000000000LL;
+    static constexpr int64_t MAX_PLAUSIBLE_FEE = 100000000LL;
+    static constexpr int64_t MAX_PLAUSIBLE_BILL = 1000000000LL;
     // The highest interest rate (percent) and credit factor a saved game may
     // hold: rates are set in whole percents, and the factor grows by one a
     // month from 300.
-    static constexpr int64_t MAX_SOUND_RATE = 1000;
-    static constexpr int32_t MAX_SOUND_CREDIT_FACTOR = 100000;
+    static constexpr int64_t MAX_PLAUSIBLE_RATE = 1000;
+    static constexpr int32_t MAX_PLAUSIBLE_CREDIT_FACTOR = 100000;
     // The largest plane or airport id a saved game may hold: ids are handed
     // out one per plane bought or airport researched.
-    static constexpr int32_t MAX_SOUND_ID = 100000000;
+    static constexpr int32_t MAX_PLAUSIBLE_ID = 100000000;
 
     // Outcomes of the monthly credit processing.
     enum class CreditOutcome
@@ -242,6 +242,11 @@ private:
     void ForgetPlane(Plane* plane);
     void CountRouteOpened(const Route& route);
     void CountRouteClosed(const Route& route, const Time& now);
+    // The routes of the fleet that start (`out`) and end (`in`) at an airport.
+    void CountRoutesAt(int32_t airport, int32_t* out, int32_t* in) const;
+    // A new record for an airport, appended to the list, counting the routes
+    // that already run through the airport.
+    AirportDetails* AddDetails(int32_t airport);
     void RefreshMarksAround(const Route& route);
     int64_t RoundedReward(int64_t amount) const;
 

@@ -264,7 +264,7 @@ bool Enviroment::Load(const ConfigBlock& block, std::string* error)
     block.Get("_et", w.et);
     block.Get("_seed", w.seed);
     // Every price is scaled by the cost index; a damaged one would overflow them.
-    if (w.ef < 1 || w.ef > MAX_SOUND_EF || w.et < -w.ef || w.et > w.ef)
+    if (w.ef < 1 || w.ef > MAX_PLAUSIBLE_EF || w.et < -w.ef || w.et > w.ef)
     {
         SetError(error, "the cost index " + std::to_string(w.ef) + " with surcharge " + std::to_string(w.et) +
                             " is outside the possible range");
@@ -292,7 +292,7 @@ bool Enviroment::Load(const ConfigBlock& block, std::string* error)
     ConfigBlock child;
     if (block.GetBlock("_statistics", child))
         w.statistics->Load(child);
-    if (!w.statistics->HasSoundTotals())
+    if (!w.statistics->HasPlausibleTotals())
     {
         SetError(error, "the statistics hold sums no play can reach");
         return false;

@@ -36,7 +36,7 @@ public:
     static constexpr int32_t START_EF = 200;
     // The largest base cost index a saved game may hold: several times what
     // 44 years of rises give.
-    static constexpr int32_t MAX_SOUND_EF = 10000;
+    static constexpr int32_t MAX_PLAUSIBLE_EF = 10000;
     static constexpr int32_t FIRST_YEAR = 1959;
 
     // Availability states of a plane model.

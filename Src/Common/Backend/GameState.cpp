@@ -6,6 +6,7 @@
 #include "Common/Backend/ScheduledEvent.h"
 #include "Common/Backend/TimeSimulation.h"
 #include "WinCE/Assert.h"
+#include "Wkr/Util/LittleEndian.h"
 
 #include <cstdio>
 #include <unordered_set>
@@ -16,12 +17,6 @@ void SetError(std::string* error, const std::string& text)
 {
     if (error)
         *error = text;
-}
-
-int32_t LittleEndian32(const uint8_t* p)
-{
-    return static_cast<int32_t>(uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
-                                (uint32_t(p[3]) << 24));
 }
 } // namespace
 
@@ -104,7 +99,7 @@ std::vector<int32_t> GameState::SavedEventIds(const ConfigBlock& scheduler)
         int32_t length = 0;
         if (!record.FindEntry("_d", 2, header, length) || length != 16)
             break;
-        id = LittleEndian32(header + 12);
+        id = LittleEndian::ReadInt32(header + 12);
     }
     return ids;
 }
@@ -225,8 +220,12 @@ int32_t GameState::FireNextBefore(const Time& limit)
     if (!limit.IsAfter(next->_time))
         return -1;
     const int32_t type = next->GetType();
-    // An event fires once the clock is strictly past its time.
-    const Time justAfter = next->_time.Add(0, 0, 0, 0, 0, 1);
+    // An event fires once the clock is strictly past its time. The clock
+    // only ever reads real moments, as the running game's does: an event
+    // dated past the end of its month (day 35 of December) fires at the
+    // first moment of the next month, together with that month's own
+    // events, not days later with theirs still waiting behind the clock.
+    const Time justAfter = next->_time.FirstMomentAfter();
     if (justAfter.IsAfter(TimeSimulation::GetCurrGameTime()))
         TimeSimulation::SetCurrGameTime(justAfter);
     const int fired = TimeSimulation::FireDue();

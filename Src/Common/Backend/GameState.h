@@ -70,8 +70,8 @@ public:
     static bool IsSimulationRunning();
 
     // Fires the earliest pending event if its fire time is before `limit`,
-    // with the clock moved just past that time (never backwards). Returns the
-    // type of the event fired, or -1 when none was due before the limit.
+    // with the clock moved to the first real moment after that time (never
+    // backwards). Returns the type of the event fired, or -1 when none was due before the limit.
     static int32_t FireNextBefore(const Time& limit);
     // Fires every event due before `end` in time order, then sets the clock
     // to `end` (if later). `beforeEach`, when given, runs before each event

@@ -1,5 +1,7 @@
 #include "Common/Backend/PackedRecord.h"
 
+#include "Wkr/Util/LittleEndian.h"
+
 #include <cstring>
 
 PackedRecord::PackedRecord(const uint8_t* data, size_t size) : _bytes(data, data + size)
@@ -8,8 +10,9 @@ PackedRecord::PackedRecord(const uint8_t* data, size_t size) : _bytes(data, data
 
 void PackedRecord::PutUnsigned(uint64_t value, int bytes)
 {
-    for (int i = 0; i < bytes; ++i)
-        _bytes.push_back(static_cast<uint8_t>(value >> (8 * i)));
+    const size_t at = _bytes.size();
+    _bytes.resize(at + static_cast<size_t>(bytes));
+    LittleEndian::Write(_bytes.data() + at, value, static_cast<size_t>(bytes));
 }
 
 uint64_t PackedRecord::GetUnsigned(int bytes)
@@ -20,9 +23,7 @@ uint64_t PackedRecord::GetUnsigned(int bytes)
         _read = _bytes.size();
         return 0;
     }
-    uint64_t value = 0;
-    for (int i = 0; i < bytes; ++i)
-        value |= static_cast<uint64_t>(_bytes[_read + i]) << (8 * i);
+    const uint64_t value = LittleEndian::Read(_bytes.data() + _read, static_cast<size_t>(bytes));
     _read += static_cast<size_t>(bytes);
     return value;
 }

@@ -19,9 +19,9 @@ constexpr double HOURS_LIFE = 35000.0;
 } // namespace
 
 Plane::Plane(int32_t model, const std::string& name, const Time& buyDate, int32_t id)
-    : _model(model), _name(name), _buy_date(buyDate), _damages(0), _flight_hours(0), _damaged(0), _repair_cost(0),
-      _flight_state(PHASE_NONE), _stop_reason(STOP_PAUSED), _running(0), _profit(0), _pass_carried(0),
-      _pass_on_board(0), _id(id), _next_id(1)
+    : _model(model), _name(name), _buy_date(buyDate), _damages(0), _flight_hours(0), _damaged(0),
+      _repair_cost(0), _flight_state(PHASE_NONE), _stop_reason(STOP_PAUSED), _running(0), _profit(0),
+      _pass_carried(0), _pass_on_board(0), _pass_flown(0), _id(id), _next_id(1)
 {
     ASSERT(model >= 0 && model < AVAIL_MODELS && "plane model out of range");
 }
@@ -236,6 +236,7 @@ void Plane::Save(ConfigBlock& block) const
     p.Put32(_pass_on_board);
     ASSERT(p.Size() == RECORD_SIZE && "plane record layout");
     p.SaveAs(block, "p");
+    block.Put("_pass_flown", _pass_flown);
 }
 
 bool Plane::Load(const ConfigBlock& block, std::string* error)
@@ -260,8 +261,16 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
         _route.reset();
     }
     block.GetString("_name", _name);
+    // Saves from before the count was kept start it at 0.
+    block.Get("_pass_flown", _pass_flown);
 
-    if (!_buy_date.IsSoundMoment())
+    if (_pass_flown < 0 || _pass_flown > MAX_PLAUSIBLE_PASSENGERS)
+    {
+        if (error)
+            *error = "plane " + std::to_string(_id) + " has flown passengers no play can reach";
+        return false;
+    }
+    if (!_buy_date.IsPlausibleMoment())
     {
         if (error)
             *error = "plane bought at a moment that is not one of the game";
@@ -299,10 +308,12 @@ bool Plane::Load(const ConfigBlock& block, std::string* error)
     _pass_on_board = p.Get32();
     // Value and upkeep are computed from hours and damages in floating
     // point; out of any range play produces, they would not convert back.
-    if (!std::isfinite(_flight_hours) || _flight_hours < 0 || _flight_hours > MAX_SOUND_HOURS || _damages < 0 ||
-        _damages > MAX_SOUND_DAMAGES || _repair_cost < 0 || _repair_cost > Company::MAX_SOUND_BILL ||
-        _profit < -Statistics::MAX_SOUND_TOTAL || _profit > Statistics::MAX_SOUND_TOTAL || _pass_carried < 0 ||
-        _pass_carried > MAX_SOUND_PASSENGERS || _pass_on_board < 0 || _pass_on_board > MAX_SOUND_PASSENGERS)
+    if (!std::isfinite(_flight_hours) || _flight_hours < 0 || _flight_hours > MAX_PLAUSIBLE_HOURS ||
+        _damages < 0 || _damages > MAX_PLAUSIBLE_DAMAGES || _repair_cost < 0 ||
+        _repair_cost > Company::MAX_PLAUSIBLE_BILL || _profit < -Statistics::MAX_PLAUSIBLE_TOTAL ||
+        _profit > Statistics::MAX_PLAUSIBLE_TOTAL || _pass_carried < 0 ||
+        _pass_carried > MAX_PLAUSIBLE_PASSENGERS || _pass_on_board < 0 ||
+        _pass_on_board > MAX_PLAUSIBLE_PASSENGERS)
     {
         if (error)
             *error = "plane " + std::to_string(_id) + " has wear, profit or passengers no play can reach";
@@ -316,7 +327,8 @@ bool Plane::operator==(const Plane& o) const
     const bool routesEqual = (!_route && !o._route) || (_route && o._route && *_route == *o._route);
     return routesEqual && _model == o._model && _name == o._name && _buy_date.Equals(o._buy_date) &&
            _damages == o._damages && _flight_hours == o._flight_hours && _damaged == o._damaged &&
-           _repair_cost == o._repair_cost && _flight_state == o._flight_state && _stop_reason == o._stop_reason &&
-           _running == o._running && _profit == o._profit && _pass_carried == o._pass_carried &&
-           _pass_on_board == o._pass_on_board && _id == o._id && _next_id == o._next_id;
+           _repair_cost == o._repair_cost && _flight_state == o._flight_state &&
+           _stop_reason == o._stop_reason && _running == o._running && _profit == o._profit &&
+           _pass_carried == o._pass_carried && _pass_on_board == o._pass_on_board &&
+           _pass_flown == o._pass_flown && _id == o._id && _next_id == o._next_id;
 }

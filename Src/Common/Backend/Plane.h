@@ -22,11 +22,11 @@ public:
     static constexpr int32_t RECORD_SIZE = 58;
     // Bounds a saved plane must keep: far beyond 44 years of flying day and
     // night, and of a damage every few days.
-    static constexpr double MAX_SOUND_HOURS = 1000000.0;
-    static constexpr int32_t MAX_SOUND_DAMAGES = 100000;
+    static constexpr double MAX_PLAUSIBLE_HOURS = 1000000.0;
+    static constexpr int32_t MAX_PLAUSIBLE_DAMAGES = 100000;
     // Passengers a saved plane may count: far more than 44 years of flights
     // carry, and far enough below the 32-bit limit to keep counting.
-    static constexpr int32_t MAX_SOUND_PASSENGERS = 1000000000;
+    static constexpr int32_t MAX_PLAUSIBLE_PASSENGERS = 1000000000;
 
     // Phases of the flight state (bits 0..3) and its stopped bit.
     static constexpr int32_t PHASE_MASK = 0x0F;
@@ -73,6 +73,7 @@ public:
 
     void AddProfit(int64_t amount) { _profit += amount; }
     void AddPassengers(int32_t n) { _pass_carried += n; }
+    void AddPassengersFlown(int32_t n) { _pass_flown += n; }
 
     Route* GetRoute() const { return _route.get(); }
     bool HasRoute() const { return _route != nullptr; }
@@ -96,8 +97,12 @@ public:
     int32_t _stop_reason;
     uint8_t _running;
     int64_t _profit;
+    // Every ticket sold, also those the plane had no seat for.
     int32_t _pass_carried;
     int32_t _pass_on_board;
+    // The passengers who took a seat, at every take-off: what the
+    // statistics count. Saved beside the record as "_pass_flown".
+    int32_t _pass_flown;
     int32_t _id;
     int32_t _next_id;
 

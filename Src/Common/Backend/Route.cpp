@@ -230,18 +230,19 @@ void Route::Save(ConfigBlock& block) const
     r.SaveAs(block, "r");
 }
 
-bool Route::HasSoundFigures() const
+bool Route::HasPlausibleFigures() const
 {
     // A flight takes less than a day or so; its duration is a span of days,
     // hours and minutes, never months or years.
-    const bool durationSound = _duration._year == 0 && _duration._month == 0 && _duration._day >= 0 &&
-                               _duration._day <= 31 && _duration._hour >= 0 && _duration._hour <= 23 &&
-                               _duration._minute >= 0 && _duration._minute <= 59 && _duration._second >= 0 &&
-                               _duration._second <= 59;
-    return durationSound && _passengers_per_flight >= 0 && _passengers_per_flight <= MAX_SOUND_PASSENGERS &&
-           _agency_tickets >= 0 && _agency_tickets <= MAX_SOUND_PASSENGERS && _agency_reduction >= 0 &&
-           _agency_reduction <= 100 && _monthly_fee >= 0 && _monthly_fee <= Company::MAX_SOUND_FEE &&
-           _smuggle_base >= 0 && _smuggle_base <= Company::MAX_SOUND_BILL;
+    const bool durationPlausible = _duration._year == 0 && _duration._month == 0 && _duration._day >= 0 &&
+                                   _duration._day <= 31 && _duration._hour >= 0 && _duration._hour <= 23 &&
+                                   _duration._minute >= 0 && _duration._minute <= 59 &&
+                                   _duration._second >= 0 && _duration._second <= 59;
+    return durationPlausible && _passengers_per_flight >= 0 &&
+           _passengers_per_flight <= MAX_PLAUSIBLE_PASSENGERS && _agency_tickets >= 0 &&
+           _agency_tickets <= MAX_PLAUSIBLE_PASSENGERS && _agency_reduction >= 0 &&
+           _agency_reduction <= 100 && _monthly_fee >= 0 && _monthly_fee <= Company::MAX_PLAUSIBLE_FEE &&
+           _smuggle_base >= 0 && _smuggle_base <= Company::MAX_PLAUSIBLE_BILL;
 }
 
 bool Route::Load(const ConfigBlock& block, std::string* error)
@@ -255,7 +256,7 @@ bool Route::Load(const ConfigBlock& block, std::string* error)
     {
         // Without its record the route keeps its other figures, but the
         // flight time just read must still be one play produces.
-        if (HasSoundFigures())
+        if (HasPlausibleFigures())
             return true;
         if (error)
             *error = "route holds a flight time no play can reach";
@@ -295,7 +296,7 @@ bool Route::Load(const ConfigBlock& block, std::string* error)
                       loaded._service_level, loaded._third_level);
     else if (loaded._smuggle_factor < -1 || loaded._smuggle_factor > 1)
         std::snprintf(reason, sizeof(reason), "route has smuggling factor %d", loaded._smuggle_factor);
-    else if (!loaded.HasSoundFigures())
+    else if (!loaded.HasPlausibleFigures())
         std::snprintf(reason, sizeof(reason), "route holds passengers, fees or a flight time no play can reach");
     if (reason[0] != '\0')
     {

@@ -82,9 +82,9 @@ public:
     bool Load(const ConfigBlock& block, std::string* error);
     // True when passengers, agency tickets, fees and the flight time lie
     // within what play produces; a saved route outside them is damaged.
-    bool HasSoundFigures() const;
+    bool HasPlausibleFigures() const;
     // Passengers a saved route may book per flight: far above any demand.
-    static constexpr int32_t MAX_SOUND_PASSENGERS = 10000000;
+    static constexpr int32_t MAX_PLAUSIBLE_PASSENGERS = 10000000;
     bool operator==(const Route& other) const;
 
     int32_t _source;

@@ -2,26 +2,12 @@
 
 #include "Common/Backend/EventSubjects.h"
 #include "Common/Backend/TimeSimulation.h"
+#include "Wkr/Util/LittleEndian.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
 namespace
 {
 constexpr int32_t HEADER_BYTES = 16;
-
-void StoreLittleEndian(uint8_t* p, int32_t value)
-{
-    const uint32_t v = static_cast<uint32_t>(value);
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-    p[2] = uint8_t(v >> 16);
-    p[3] = uint8_t(v >> 24);
-}
-
-int32_t LoadLittleEndian(const uint8_t* p)
-{
-    return static_cast<int32_t>(uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
-                                (uint32_t(p[3]) << 24));
-}
 } // namespace
 
 ScheduledEvent::ScheduledEvent(int32_t type) : _type(type) {}
@@ -31,10 +17,10 @@ ScheduledEvent::~ScheduledEvent() = default;
 void ScheduledEvent::Save(ConfigBlock& block) const
 {
     uint8_t header[HEADER_BYTES];
-    StoreLittleEndian(header, _type);
-    StoreLittleEndian(header + 4, _next_type);
-    StoreLittleEndian(header + 8, _id);
-    StoreLittleEndian(header + 12, _next_id);
+    LittleEndian::WriteInt32(header, _type);
+    LittleEndian::WriteInt32(header + 4, _next_type);
+    LittleEndian::WriteInt32(header + 8, _id);
+    LittleEndian::WriteInt32(header + 12, _next_id);
     block.SetEntry(ConfigBlock::VALUE_ENTRY, "_d", 2, header, HEADER_BYTES);
 
     ConfigBlock time;
@@ -50,9 +36,9 @@ void ScheduledEvent::Save(ConfigBlock& block) const
         block.Put("_a", subjects->AirportId(_airport));
 }
 
-bool ScheduledEvent::IsSound() const
+bool ScheduledEvent::IsPlausible() const
 {
-    return _time.IsSoundMoment();
+    return _time.IsPlausibleMoment();
 }
 
 void ScheduledEvent::Load(const ConfigBlock& block)
@@ -63,10 +49,10 @@ void ScheduledEvent::Load(const ConfigBlock& block)
     // than read past.
     if (block.FindEntry("_d", 2, header, length) && length >= HEADER_BYTES)
     {
-        _type = LoadLittleEndian(header);
-        _next_type = LoadLittleEndian(header + 4);
-        _id = LoadLittleEndian(header + 8);
-        _next_id = LoadLittleEndian(header + 12);
+        _type = LittleEndian::ReadInt32(header);
+        _next_type = LittleEndian::ReadInt32(header + 4);
+        _id = LittleEndian::ReadInt32(header + 8);
+        _next_id = LittleEndian::ReadInt32(header + 12);
     }
 
     ConfigBlock time;

@@ -53,7 +53,7 @@ public:
     // True when a loaded event could have been scheduled by play: it is due
     // at a moment of the game, and events with figures of their own (or
     // whose work reads fields of their own time) check those too.
-    virtual bool IsSound() const;
+    virtual bool IsPlausible() const;
 
     Plane* _plane = nullptr;
     AirportDetails* _airport = nullptr;

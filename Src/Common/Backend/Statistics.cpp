@@ -173,17 +173,18 @@ void Statistics::Save(ConfigBlock& block) const
     PutHistory(block, "_history_total", _history_total, GAME_YEARS);
 }
 
-bool Statistics::HasSoundTotals() const
+bool Statistics::HasPlausibleTotals() const
 {
-    const auto sound = [](int64_t value) { return value >= -MAX_SOUND_TOTAL && value <= MAX_SOUND_TOTAL; };
+    const auto plausible = [](int64_t value)
+    { return value >= -MAX_PLAUSIBLE_TOTAL && value <= MAX_PLAUSIBLE_TOTAL; };
     for (int64_t value : {_incomes_total, _incomes_year, _incomes_curr_year, _incomes_month, _incomes_current,
                           _costs_total, _costs_year, _costs_curr_year, _costs_month, _costs_current,
                           _pass_in_the_air, _pass_ever})
-        if (!sound(value))
+        if (!plausible(value))
             return false;
-    return std::all_of(std::begin(_history_month), std::end(_history_month), sound) &&
-           std::all_of(std::begin(_history_year), std::end(_history_year), sound) &&
-           std::all_of(std::begin(_history_total), std::end(_history_total), sound);
+    return std::all_of(std::begin(_history_month), std::end(_history_month), plausible) &&
+           std::all_of(std::begin(_history_year), std::end(_history_year), plausible) &&
+           std::all_of(std::begin(_history_total), std::end(_history_total), plausible);
 }
 
 void Statistics::Load(const ConfigBlock& block)

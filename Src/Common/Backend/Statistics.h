@@ -54,11 +54,11 @@ public:
     void Save(ConfigBlock& block) const;
     void Load(const ConfigBlock& block);
     // True when every sum, count and history value lies within
-    // MAX_SOUND_TOTAL of zero; a saved game outside is damaged, and booking
+    // MAX_PLAUSIBLE_TOTAL of zero; a saved game outside is damaged, and booking
     // onto it could overflow.
-    bool HasSoundTotals() const;
+    bool HasPlausibleTotals() const;
     // A thousand times the largest sum 44 years of play can book.
-    static constexpr int64_t MAX_SOUND_TOTAL = 1000000000000000LL;
+    static constexpr int64_t MAX_PLAUSIBLE_TOTAL = 1000000000000000LL;
 
     bool operator==(const Statistics& other) const = default;
 

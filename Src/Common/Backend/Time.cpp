@@ -2,6 +2,7 @@
 
 #include "Common/LocaleDate.h"
 #include "WinCE/Assert.h"
+#include "Wkr/Util/LittleEndian.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
 #include <cstring>
@@ -13,21 +14,6 @@ constexpr int32_t MONTH_DAYS[12] = {31, 28, 31, 30, 31, 30, 31, 31, 30, 31, 30, 
 
 // The saved image: six little-endian 32-bit fields in declaration order.
 constexpr int32_t SAVED_SIZE = 24;
-
-void StoreLittleEndian(uint8_t* p, int32_t value)
-{
-    const uint32_t v = static_cast<uint32_t>(value);
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-    p[2] = uint8_t(v >> 16);
-    p[3] = uint8_t(v >> 24);
-}
-
-int32_t LoadLittleEndian(const uint8_t* p)
-{
-    return static_cast<int32_t>(uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) |
-                                (uint32_t(p[3]) << 24));
-}
 } // namespace
 
 Time::Time() : Time(0, 0, 0, 0, 0, 0) {}
@@ -156,6 +142,64 @@ Time Time::Subtract(int32_t years, int32_t months, int32_t days, int32_t hours, 
     return t;
 }
 
+Time Time::AddDays(int32_t days) const
+{
+    ASSERT(days >= 0 && "whole days are added, never taken away");
+    Time t = *this;
+    // Bring the day into its month first, then walk month by month.
+    while (t._day > DaysInMonth(t._month))
+    {
+        t._day -= DaysInMonth(t._month);
+        t = t.NextMonth();
+    }
+    while (t._day < 1)
+    {
+        // Day 0 is the last day of the month before.
+        if (--t._month < 0)
+        {
+            t._month = 11;
+            --t._year;
+        }
+        t._day += DaysInMonth(t._month);
+    }
+    int32_t left = days;
+    while (left > DaysInMonth(t._month) - t._day)
+    {
+        left -= DaysInMonth(t._month) - t._day + 1;
+        t._day = 1;
+        t = t.NextMonth();
+    }
+    t._day += left;
+    return t;
+}
+
+Time Time::FirstMomentAfter() const
+{
+    const bool dayInMonth = _day >= 1 && _day <= DaysInMonth(_month);
+    const bool timeOfDay = _hour >= 0 && _hour <= 23 && _minute >= 0 && _minute <= 59 && _second >= 0 &&
+                           _second <= 59;
+    if (dayInMonth && timeOfDay)
+        return Add(0, 0, 0, 0, 0, 1);
+    if (_day < 1)
+        return Time(_year, _month, 1);
+    // A time of day beyond its range ends the day; a day beyond the month
+    // ends the month.
+    if (dayInMonth && _day < DaysInMonth(_month))
+        return Time(_year, _month, _day + 1);
+    return Time(_year, _month, 1).NextMonth();
+}
+
+Time Time::NextMonth() const
+{
+    Time t = *this;
+    if (++t._month > 11)
+    {
+        t._month = 0;
+        ++t._year;
+    }
+    return t;
+}
+
 bool Time::Equals(const Time& other) const
 {
     return Equals(other._year, other._month, other._day, other._hour, other._minute, other._second);
@@ -186,15 +230,15 @@ void Time::Save(ConfigBlock& block) const
     uint8_t bytes[SAVED_SIZE];
     const int32_t fields[6] = {_year, _month, _day, _hour, _minute, _second};
     for (int i = 0; i < 6; ++i)
-        StoreLittleEndian(bytes + 4 * i, fields[i]);
+        LittleEndian::WriteInt32(bytes + 4 * i, fields[i]);
     block.SetEntry(ConfigBlock::VALUE_ENTRY, "t", 1, bytes, SAVED_SIZE);
 }
 
-bool Time::IsSoundMoment() const
+bool Time::IsPlausibleMoment() const
 {
-    const auto field = [](int32_t value) { return value >= 0 && value <= MAX_SOUND_FIELD; };
-    return _year >= FIRST_SOUND_YEAR && _year <= LAST_SOUND_YEAR && _month >= 0 && _month <= 11 && field(_day) &&
-           field(_hour) && field(_minute) && field(_second);
+    const auto field = [](int32_t value) { return value >= 0 && value <= MAX_PLAUSIBLE_FIELD; };
+    return _year >= FIRST_PLAUSIBLE_YEAR && _year <= LAST_PLAUSIBLE_YEAR && _month >= 0 && _month <= 11 &&
+           field(_day) && field(_hour) && field(_minute) && field(_second);
 }
 
 bool Time::IsUnset() const
@@ -212,12 +256,12 @@ bool Time::Load(const ConfigBlock& block)
     // rather than read past it.
     if (length < SAVED_SIZE)
         return false;
-    _year = LoadLittleEndian(data);
-    _month = LoadLittleEndian(data + 4);
-    _day = LoadLittleEndian(data + 8);
-    _hour = LoadLittleEndian(data + 12);
-    _minute = LoadLittleEndian(data + 16);
-    _second = LoadLittleEndian(data + 20);
+    _year = LittleEndian::ReadInt32(data);
+    _month = LittleEndian::ReadInt32(data + 4);
+    _day = LittleEndian::ReadInt32(data + 8);
+    _hour = LittleEndian::ReadInt32(data + 12);
+    _minute = LittleEndian::ReadInt32(data + 16);
+    _second = LittleEndian::ReadInt32(data + 20);
     return true;
 }
 

@@ -37,6 +37,17 @@ public:
     Time Subtract(int32_t years, int32_t months, int32_t days, int32_t hours, int32_t minutes,
                   int32_t seconds) const;
 
+    // A real moment (every field within its range, the day within its
+    // month) `days` whole days later, carrying through as many months and
+    // years as it takes. A date past the end of its month counts from the
+    // real day it stands for (31 February is 3 March).
+    Time AddDays(int32_t days) const;
+    // The earliest real moment strictly after this one: one second later
+    // for a real moment; for a date past the end of its month (31 February,
+    // day 35) the first moment of the next month, since no real clock
+    // reading lies between the two; for day 0 the first moment of the month.
+    Time FirstMomentAfter() const;
+
     // Strictly later, comparing year, month, day, hour, minute, second in turn.
     bool IsAfter(const Time& other) const
     {
@@ -61,17 +72,17 @@ public:
     // The years a saved moment of the game can fall in: from the start of
     // the game to well past its end, which leaves room for events scheduled
     // ahead of the last year.
-    static constexpr int32_t FIRST_SOUND_YEAR = 1959;
-    static constexpr int32_t LAST_SOUND_YEAR = 2100;
+    static constexpr int32_t FIRST_PLAUSIBLE_YEAR = 1959;
+    static constexpr int32_t LAST_PLAUSIBLE_YEAR = 2100;
     // The largest day, hour, minute or second a saved moment may hold.
-    static constexpr int32_t MAX_SOUND_FIELD = 99;
+    static constexpr int32_t MAX_PLAUSIBLE_FIELD = 99;
     // True for a moment the game's arithmetic can produce: a year of the
     // game, a month of 0 to 11, and days, hours, minutes and seconds from 0
-    // to MAX_SOUND_FIELD. Fields are not normalised: 31 February, day 0 (62
+    // to MAX_PLAUSIBLE_FIELD. Fields are not normalised: 31 February, day 0 (62
     // days after 31 January) and day 38 (a week after 31 January, written
     // field by field) all occur in play. Anything else in a save is damage,
     // and arithmetic on it could overflow.
-    bool IsSoundMoment() const;
+    bool IsPlausibleMoment() const;
     // True for the all-zero value of a date that was never set.
     bool IsUnset() const;
     bool Equals(int32_t year, int32_t month, int32_t day, int32_t hour, int32_t minute, int32_t second) const;
@@ -94,4 +105,8 @@ public:
     int32_t _hour;
     int32_t _minute;
     int32_t _second;
+
+private:
+    // The same day and time one month later, the month kept in 0..11.
+    Time NextMonth() const;
 };

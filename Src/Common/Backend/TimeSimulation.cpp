@@ -503,11 +503,13 @@ bool TimeSimulation::Load(const ConfigBlock& block)
     // else is damage that later arithmetic could overflow on.
     // The speeds set by keys are legitimate too; nothing runs faster than the
     // fastest of them, which keeps the clock's arithmetic within 32 bits.
-    if (!_curr_game_time.IsSoundMoment() || !_last_event_game_time.IsSoundMoment() || _game_speed < 0 ||
-        _game_speed > FASTEST_SPEED || _max_event_id < 1 || _max_event_id > MAX_SOUND_EVENT_ID)
+    if (!_curr_game_time.IsPlausibleMoment() || !_last_event_game_time.IsPlausibleMoment() ||
+        _game_speed < 0 || _game_speed > FASTEST_SPEED || _max_event_id < 1 ||
+        _max_event_id > MAX_PLAUSIBLE_EVENT_ID)
     {
         DebugPrintf("Saved events: the game clock is not a moment of the game, runs at an unknown speed or "
-                    "would hand out an id outside 1 to %d; no events loaded.\n", MAX_SOUND_EVENT_ID);
+                    "would hand out an id outside 1 to %d; no events loaded.\n",
+                    MAX_PLAUSIBLE_EVENT_ID);
         return false;
     }
 
@@ -548,7 +550,7 @@ bool TimeSimulation::Load(const ConfigBlock& block)
             return false;
         }
         event->Load(record);
-        if (!event->IsSound())
+        if (!event->IsPlausible())
         {
             DebugPrintf("Saved events: %s is not an event play could have scheduled; the rest is lost.\n", name);
             delete event;

@@ -39,7 +39,7 @@ public:
     // The largest event id a saved game may have handed out: a whole game
     // schedules a few million events, and ids must never reach the end of
     // 32 bits.
-    static constexpr int32_t MAX_SOUND_EVENT_ID = 1000000000;
+    static constexpr int32_t MAX_PLAUSIBLE_EVENT_ID = 1000000000;
     // Real time beyond this many milliseconds between two advances is not
     // turned into game time.
     static constexpr uint32_t MAX_ELAPSED_TICKS = 5000;

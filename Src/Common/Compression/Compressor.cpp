@@ -7,6 +7,7 @@
 #include "Common/Compression/Lzrw3.h"
 #include "Common/Compression/Lzrw3a.h"
 #include "WinCE/Assert.h"
+#include "Wkr/Util/LittleEndian.h"
 
 #include <climits>
 #include <cstring>
@@ -22,19 +23,6 @@ const CompressIdentity* IdentityOf(CompressAction action)
     const CompressIdentity* cid = nullptr;
     action(COMPRESS_ACTION_IDENTITY, nullptr, nullptr, 0, nullptr, reinterpret_cast<uint32_t*>(&cid));
     return cid;
-}
-
-uint32_t ReadLe32(const uint8_t* p)
-{
-    return uint32_t(p[0]) | (uint32_t(p[1]) << 8) | (uint32_t(p[2]) << 16) | (uint32_t(p[3]) << 24);
-}
-
-void WriteLe32(uint8_t* p, uint32_t v)
-{
-    p[0] = uint8_t(v);
-    p[1] = uint8_t(v >> 8);
-    p[2] = uint8_t(v >> 16);
-    p[3] = uint8_t(v >> 24);
 }
 
 // No algorithm turns a compressed item of two bytes into more than 18, so a
@@ -93,8 +81,8 @@ bool Compressor::ReadHeader(const uint8_t* block, int32_t blockSize, uint32_t* a
 {
     if (block == nullptr || blockSize <= HEADER_SIZE)
         return false;
-    *algorithmId = ReadLe32(block);
-    *unpackedSize = int32_t(ReadLe32(block + 4));
+    *algorithmId = LittleEndian::Read32(block);
+    *unpackedSize = int32_t(LittleEndian::Read32(block + 4));
     return true;
 }
 
@@ -122,8 +110,8 @@ uint8_t* Compressor::Compress(const uint8_t* in, int32_t insize, int32_t* outSiz
 
     uint8_t* block = new (std::nothrow) uint8_t[size_t(outsize) + HEADER_SIZE];
     FATAL(block == nullptr, "Out of memory");
-    WriteLe32(block, _algo_id);
-    WriteLe32(block + 4, uint32_t(insize));
+    LittleEndian::Write32(block, _algo_id);
+    LittleEndian::Write32(block + 4, uint32_t(insize));
     std::memcpy(block + HEADER_SIZE, scratch, size_t(outsize));
     delete[] scratch;
     if (outSize)

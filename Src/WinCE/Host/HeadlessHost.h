@@ -55,6 +55,7 @@ public:
     void SetAnswer(HostButtons buttons, HostAnswer answer);
     // Whether message box texts are echoed to stderr (on by default).
     void SetEchoMessages(bool echo) { _echoMessages = echo; }
+    bool EchoesMessages() const { return _echoMessages; }
 
     // What happened.
     const std::vector<uint32_t>& LastFrame() const { return _frame; }

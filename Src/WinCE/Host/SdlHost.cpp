@@ -1,12 +1,34 @@
 #include "WinCE/Host/SdlHost.h"
 
+#include "WinCE/DebugOutput.h"
+
 #include <SDL.h>
+#include <dlfcn.h>
 
 #include <cstring>
 
 namespace
 {
 uint32_t s_raiseEventType = static_cast<uint32_t>(-1);
+
+void IgnoreAlsaReport(const char*, int, const char*, int, const char*, ...)
+{
+}
+
+// ALSA reports on stderr every device it fails to open: a page of lines at
+// each start on a machine without sound. The game needs none of them; it says
+// once, in the debug output, that it plays silently. The library stays loaded
+// for the handler to stay in force; SDL loads the same one.
+void QuietAlsaReports()
+{
+    void* alsa = dlopen("libasound.so.2", RTLD_LAZY | RTLD_GLOBAL);
+    if (!alsa)
+        return;
+    using Handler = void (*)(const char*, int, const char*, int, const char*, ...);
+    using SetHandler = int (*)(Handler);
+    if (auto set = reinterpret_cast<SetHandler>(dlsym(alsa, "snd_lib_error_set_handler")))
+        set(IgnoreAlsaReport);
+}
 
 // The keyboard's stand-ins for the device's buttons.
 uint16_t MapKey(const SDL_Keysym& keysym, bool textInput)
@@ -196,6 +218,7 @@ bool SdlHost::Open(std::string& error)
     SDL_StopTextInput();
 
     // Sound is a nicety: without an audio device the game plays silently.
+    QuietAlsaReports();
     if (SDL_InitSubSystem(SDL_INIT_AUDIO) == 0)
     {
         _sdl->audioStarted = true;
@@ -206,6 +229,8 @@ bool SdlHost::Open(std::string& error)
         want.samples = 1024;
         _sdl->audio = SDL_OpenAudioDevice(nullptr, 0, &want, &_sdl->audioSpec, 0);
     }
+    if (!_sdl->audio)
+        DebugPrintf("No audio device could be opened (%s); the game plays silently.\n", SDL_GetError());
     return true;
 }
 

@@ -2,12 +2,12 @@
 //
 // A button that can be disabled takes three looks side by side (normal,
 // pressed, disabled), each a third of the strip's width; one that cannot
-// takes two halves (normal, pressed). Integer division decides the widths,
-// so the last columns of a strip that does not divide evenly are unused. The
-// hit test includes the far column and row (x .. x + width, y .. y + height).
+// takes two halves (normal, pressed) (LookStrip). The hit test includes the
+// far column and row (x .. x + width, y .. y + height).
 #pragma once
 
 #include "Wkr/Gui/Button.h"
+#include "Wkr/Gui/LookStrip.h"
 
 #include <string>
 
@@ -33,28 +33,14 @@ public:
 
     int16_t GetX() const { return _x; }
     int16_t GetY() const { return _y; }
-    const std::string& GetImageName() const { return _imageName; }
-    Bitmap* GetNormalLook() const { return _normal; }
-    Bitmap* GetPressedLook() const { return _pressedLook; }
-    Bitmap* GetDisabledLook() const { return _disabled; }
-
-    // The width of one look of a strip `stripWidth` pixels wide.
-    static int32_t LookWidth(int32_t stripWidth, bool candisable)
-    {
-        return candisable ? stripWidth / 3 : stripWidth / 2;
-    }
+    const std::string& GetImageName() const { return _looks.Name(); }
+    Bitmap* GetNormalLook() const { return _looks.Look(0); }
+    Bitmap* GetPressedLook() const { return _looks.Look(1); }
+    Bitmap* GetDisabledLook() const { return _candisable ? _looks.Look(2) : nullptr; }
 
 protected:
-    // Cuts the looks from the strip (which the button then owns).
-    void Cut(Bitmap* strip);
-    void Release();
-
     int16_t _x;
     int16_t _y;
     Window* _parent;
-    std::string _imageName;
-    Bitmap* _strip = nullptr;
-    Bitmap* _disabled = nullptr;
-    Bitmap* _normal = nullptr;
-    Bitmap* _pressedLook = nullptr;
+    LookStrip _looks;
 };

@@ -1,7 +1,7 @@
 #include "Common/Backend/AirportDetails.h"
 #include "Common/Backend/PackedRecord.h"
 
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -280,7 +280,7 @@ TEST_F(AirportDetailsTest, SavesAndLoadsEveryField)
     d._bonus[2] = -17;
     d._adv_efficiency = 333;
     d._office = 1;
-    d._office_fee = Company::MAX_SOUND_FEE;
+    d._office_fee = Company::MAX_PLAUSIBLE_FEE;
     d.RouteOutOpened();
     d.RouteInOpened();
     d.MarkNeighbour(5);
@@ -292,6 +292,7 @@ TEST_F(AirportDetailsTest, SavesAndLoadsEveryField)
     d._expiry_date = Time(1962, 5, 1);
     d._event_mark = 9;
     d._route_offer_pending = 1;
+    d._special_offer_pending = 1;
     d._next_id = -1;
     d._event_pending = 1;
     d.Close(AirportDetails::CLOSED_EMERGENCY);
@@ -306,9 +307,18 @@ TEST_F(AirportDetailsTest, SavesAndLoadsEveryField)
     std::string error;
     ASSERT_TRUE(loaded.Load(block, &error)) << error;
     EXPECT_TRUE(loaded == d);
+    EXPECT_EQ(1, loaded._special_offer_pending);
     ConfigBlock again;
     loaded.Save(again);
     EXPECT_EQ(block.GetRaw(), again.GetRaw());
+
+    // A save from before the mark was kept: no offer made this year.
+    ConfigBlock older;
+    older.SetEntry(ConfigBlock::VALUE_ENTRY, "a", 1, data, length);
+    AirportDetails fromOlder(0, 0);
+    ASSERT_TRUE(fromOlder.Load(older, &error)) << error;
+    EXPECT_EQ(0, fromOlder._special_offer_pending);
+    EXPECT_EQ(1, fromOlder._route_offer_pending);
 }
 
 TEST_F(AirportDetailsTest, DamagedRecordsAreRefused)

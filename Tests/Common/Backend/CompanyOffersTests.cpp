@@ -2,7 +2,7 @@
 // flights, from the offer draw to the reward or the expiry.
 #include "Common/Backend/Company.h"
 
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -226,4 +226,25 @@ TEST_F(OfferTest, FreeingTheAssignedPlaneKeepsTheOfferOpen)
     EXPECT_EQ(AirportDetails::OFFER_CHARITY, d->_event_state);
     EXPECT_FALSE(plane->GetRoute()->IsHeld());
     EXPECT_TRUE(company().PlaneFitsSpecialFlight(plane, d));
+}
+
+// A charity or VIP offer marks its airport for the rest of the year; the mark
+// is saved, so a game resumed mid-year gets no offer the straight game would
+// not have had.
+TEST_F(OfferTest, TheYearsSpecialOfferMarkSurvivesASave)
+{
+    company().Research(OTHER, true, start);
+    Plane* plane = company().BuyPlane(0, "Long", start);
+    company().OpenRoute(plane, OTHER, 15, 1, 1, start);
+    AirportDetails* d = DrawOffer(AirportDetails::OFFER_CHARITY);
+    ASSERT_NE(nullptr, d);
+    EXPECT_EQ(Company::SpecialFlightOutcome::EXPIRED, company().CompleteSpecialFlight(d, fire));
+
+    ConfigBlock saved;
+    Enviroment::Save(saved);
+    std::string error;
+    ASSERT_TRUE(Enviroment::Load(saved, &error)) << error;
+    EXPECT_EQ(nullptr, DrawOffer(AirportDetails::OFFER_VIP));
+    company().NewYearOperation();
+    EXPECT_NE(nullptr, DrawOffer(AirportDetails::OFFER_VIP));
 }

@@ -3,9 +3,9 @@
 #include "Common/Backend/PackedRecord.h"
 
 #include "Common/Backend/TimeSimulation.h"
-#include "WinCE/DataFile.h"
-#include "TestWorld.h"
 #include "ShippedEntries.h"
+#include "WinCE/DataFile.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -494,7 +494,7 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
     Populate();
     ConfigBlock world;
     Enviroment::Save(world);
-    const std::vector<uint8_t> sound = world.GetRaw();
+    const std::vector<uint8_t> intact = world.GetRaw();
 
     const struct
     {
@@ -502,33 +502,38 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
         ConfigBlock damaged;
         const char* reason;
     } cases[] = {
-        {"a route booking negative passengers", Patched(world, {"_company", "_pi1", "_route"}, "r", 41, int32_t(-5)),
-         "no play can reach"},
+        {"a route booking negative passengers",
+         Patched(world, {"_company", "_pi1", "_route"}, "r", 41, int32_t(-5)), "no play can reach"},
         {"agency tickets at a reduction above 100 %",
          Patched(world, {"_company", "_pi1", "_route"}, "r", 62, int32_t(250)), "no play can reach"},
         {"a monthly route fee beyond any cost",
-         Patched(world, {"_company", "_pi1", "_route"}, "r", 9, int64_t(Company::MAX_SOUND_FEE + 1)),
+         Patched(world, {"_company", "_pi1", "_route"}, "r", 9, int64_t(Company::MAX_PLAUSIBLE_FEE + 1)),
          "no play can reach"},
-        {"a flight lasting months", WithTime(world, {"_company", "_pi1", "_route", "_duration"}, Time(0, 3, 2)),
-         "no play can reach"},
+        {"a flight lasting months",
+         WithTime(world, {"_company", "_pi1", "_route", "_duration"}, Time(0, 3, 2)), "no play can reach"},
         {"a plane bought in year 0", WithTime(world, {"_company", "_pi1", "_buy_date"}, Time(0, 0, 1)),
          "not one of the game"},
         {"a plane flown for minus an hour", Patched(world, {"_company", "_pi1"}, "p", 8, -1.0), "wear"},
         {"a plane flown for NaN hours",
          Patched(world, {"_company", "_pi1"}, "p", 8, std::numeric_limits<double>::quiet_NaN()), "wear"},
         {"a repair bill beyond any price",
-         Patched(world, {"_company", "_pi1"}, "p", 17, int64_t(Company::MAX_SOUND_BILL + 1)), "wear"},
-        {"a plane saved under another id", Patched(world, {"_company", "_pi1"}, "p", 30, int32_t(9)), "holds the id"},
+         Patched(world, {"_company", "_pi1"}, "p", 17, int64_t(Company::MAX_PLAUSIBLE_BILL + 1)), "wear"},
+        {"a plane saved under another id", Patched(world, {"_company", "_pi1"}, "p", 30, int32_t(9)),
+         "holds the id"},
         {"demand above the cap",
-         Patched(world, {"_company", "_ai1"}, "a", 4, int32_t(AirportDetails::MAX_DEMAND + 1)), "no play can reach"},
+         Patched(world, {"_company", "_ai1"}, "a", 4, int32_t(AirportDetails::MAX_DEMAND + 1)),
+         "no play can reach"},
         {"a strike risk past its limit",
-         Patched(world, {"_company", "_ai1"}, "a", 64, int32_t(AirportDetails::RISK_LIMIT)), "no play can reach"},
+         Patched(world, {"_company", "_ai1"}, "a", 64, int32_t(AirportDetails::RISK_LIMIT)),
+         "no play can reach"},
         {"office rent beyond any price",
-         Patched(world, {"_company", "_ai1"}, "a", 73, int64_t(Company::MAX_SOUND_FEE + 1)), "no play can reach"},
+         Patched(world, {"_company", "_ai1"}, "a", 73, int64_t(Company::MAX_PLAUSIBLE_FEE + 1)),
+         "no play can reach"},
         {"a plane's profit at the edge of 64 bits",
          Patched(world, {"_company", "_pi1"}, "p", 42, std::numeric_limits<int64_t>::min()), "profit"},
         {"an airport's result at the edge of 64 bits",
-         Patched(world, {"_company", "_ai1"}, "a", 103, std::numeric_limits<int64_t>::max()), "no play can reach"},
+         Patched(world, {"_company", "_ai1"}, "a", 103, std::numeric_limits<int64_t>::max()),
+         "no play can reach"},
         {"an offer of an unknown kind", Patched(world, {"_company", "_ai1"}, "a", 119, int32_t(4)),
          "no play can reach"},
         {"a research date in the 13th month",
@@ -543,7 +548,7 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
 
     // Credit figures feed the worth, the credit limit and the installments.
     const std::pair<const char*, int64_t> credits[] = {
-        {"_rc", std::numeric_limits<int64_t>::min()}, {"_oc", -1}, {"_ir", Company::MAX_SOUND_RATE + 1}};
+        {"_rc", std::numeric_limits<int64_t>::min()}, {"_oc", -1}, {"_ir", Company::MAX_PLAUSIBLE_RATE + 1}};
     for (const auto& [key, value] : credits)
     {
         ConfigBlock company;
@@ -590,7 +595,8 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
     }
 
     // The cost index scales every price.
-    for (const auto& [ef, et] : {std::pair{0, 0}, {Enviroment::MAX_SOUND_EF + 1, 0}, {300, 301}, {300, -301}})
+    for (const auto& [ef, et] :
+         {std::pair{0, 0}, {Enviroment::MAX_PLAUSIBLE_EF + 1, 0}, {300, 301}, {300, -301}})
     {
         ConfigBlock damaged = world;
         damaged.Put("_ef", int32_t(ef));
@@ -600,19 +606,19 @@ TEST_F(EnviromentTest, FiguresNoPlayCanReachAreRefused)
         EXPECT_NE(std::string::npos, error.find("cost index")) << error;
     }
 
-    // The checks leave every sound figure alone: an unset research or expiry
+    // The checks leave every intact figure alone: an unset research or expiry
     // date, 31 February, the extremes themselves.
     ConfigBlock edges = WithTime(world, {"_company", "_ai1", "_expiry_date"}, Time());
     edges = WithTime(edges, {"_company", "_pi1", "_buy_date"}, Time(1960, 1, 31, 23, 59, 59));
     edges = Patched(edges, {"_company", "_ai1"}, "a", 4, int32_t(AirportDetails::MAX_DEMAND));
-    edges = Patched(edges, {"_company", "_pi1", "_route"}, "r", 9, int64_t(Company::MAX_SOUND_FEE));
-    edges.Put("_ef", int32_t(Enviroment::MAX_SOUND_EF));
+    edges = Patched(edges, {"_company", "_pi1", "_route"}, "r", 9, int64_t(Company::MAX_PLAUSIBLE_FEE));
+    edges.Put("_ef", int32_t(Enviroment::MAX_PLAUSIBLE_EF));
     std::string error;
     ASSERT_TRUE(Enviroment::Load(edges, &error)) << error;
-    EXPECT_EQ(Enviroment::MAX_SOUND_EF, Enviroment::GetBaseCostIndex());
-    EXPECT_EQ(Company::MAX_SOUND_FEE, company().GetPlane(0)->GetRoute()->_monthly_fee);
+    EXPECT_EQ(Enviroment::MAX_PLAUSIBLE_EF, Enviroment::GetBaseCostIndex());
+    EXPECT_EQ(Company::MAX_PLAUSIBLE_FEE, company().GetPlane(0)->GetRoute()->_monthly_fee);
     EXPECT_EQ(AirportDetails::MAX_DEMAND, company().FindDetails(4)->GetDemand(0));
-    Reload(sound);
+    Reload(intact);
 }
 
 TEST_F(EnviromentTest, TheCheapestModelOnSaleForADistance)
@@ -647,7 +653,7 @@ TEST_F(EnviromentTest, RouteCountsComeFromThePlanesRoutes)
     EXPECT_EQ(out, company().FindDetails(4)->_route_out_cnt);
     ConfigBlock again;
     Enviroment::Save(again);
-    EXPECT_EQ(world.GetRaw(), again.GetRaw()) << "a sound save is saved back unchanged";
+    EXPECT_EQ(world.GetRaw(), again.GetRaw()) << "an intact save is saved back unchanged";
 
     // The same airport's details twice.
     ConfigBlock company;

@@ -2,7 +2,7 @@
 
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Route.h"
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "Common/Backend/PackedRecord.h"
 #include "Common/Backend/Plane.h"
 
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -147,6 +147,7 @@ TEST_F(PlaneTest, SavesAndLoadsWithItsRoute)
     plane._profit = -123456789012LL;
     plane._pass_carried = 5000;
     plane._pass_on_board = 120;
+    plane._pass_flown = 4100;
     plane._next_id = 14;
     auto route = std::make_unique<Route>(4);
     route->SetDestination(5);
@@ -165,6 +166,7 @@ TEST_F(PlaneTest, SavesAndLoadsWithItsRoute)
     std::string error;
     ASSERT_TRUE(loaded.Load(block, &error)) << error;
     EXPECT_TRUE(loaded == plane);
+    EXPECT_EQ(4100, loaded._pass_flown);
     ConfigBlock again;
     loaded.Save(again);
     EXPECT_EQ(block.GetRaw(), again.GetRaw());

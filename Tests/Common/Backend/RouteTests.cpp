@@ -1,7 +1,7 @@
 #include "Common/Backend/Route.h"
 
 #include "Common/Backend/PackedRecord.h"
-#include "TestWorld.h"
+#include "WorldFixtures.h"
 
 #include <gtest/gtest.h>
 
@@ -166,7 +166,7 @@ TEST_F(RouteTest, SavesAndLoadsEveryField)
     Route route = MediumRoute();
     route.ComputeDuration(123);
     route.Flip();
-    route._monthly_fee = Company::MAX_SOUND_FEE;
+    route._monthly_fee = Company::MAX_PLAUSIBLE_FEE;
     route._replacement = 1;
     route._third_level = 2;
     route._smuggle_base = 777;
@@ -203,7 +203,7 @@ TEST_F(RouteTest, SavesAndLoadsEveryField)
 TEST_F(RouteTest, AFlightTimeNoPlayReachesIsRefusedEvenWithoutTheRecord)
 {
     // A route saved without its record keeps its figures; the flight time
-    // read before the record is looked for must still be sound, or the
+    // read before the record is looked for must still be intact, or the
     // route would save a record that no load accepts.
     ConfigBlock block;
     ConfigBlock duration;
@@ -214,8 +214,8 @@ TEST_F(RouteTest, AFlightTimeNoPlayReachesIsRefusedEvenWithoutTheRecord)
     EXPECT_FALSE(route.Load(block, &error));
     EXPECT_NE(std::string::npos, error.find("flight time")) << error;
 
-    ConfigBlock sound;
+    ConfigBlock intact;
     Time(0, 0, 0, 7, 30, 0).Save(duration);
-    sound.PutBlock("_duration", duration);
-    EXPECT_TRUE(route.Load(sound, &error)) << error;
+    intact.PutBlock("_duration", duration);
+    EXPECT_TRUE(route.Load(intact, &error)) << error;
 }

@@ -1,6 +1,7 @@
 // Stand-ins for the world around the scheduler: small event classes of each
 // kind with fields of their own, a world that names planes and airports by
-// identifier, and recorders for notices and the listener.
+// identifier, and a recorder for the listener. The scheduler itself and the
+// notice log come from the one test world (TestWorld.h).
 //
 // Planes and airports are opaque handles to the scheduler, so the fake world
 // hands out addresses of its own storage and never dereferences them.
@@ -12,6 +13,7 @@
 #include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/ScheduledEvent.h"
 #include "Common/Backend/TimeSimulation.h"
+#include "TestWorld.h"
 #include "WinCE/TickCount.h"
 #include "Wkrimp/Config/ConfigBlock.h"
 
@@ -134,15 +136,6 @@ private:
     bool _removed[SLOTS] = {};
 };
 
-class NoticeRecorder : public NoticeSink
-{
-public:
-    void ShowNotice(int32_t notice) override { notices.push_back(notice); }
-    void GameOver(int32_t reason) override { gameOvers.push_back(reason); }
-    std::vector<int32_t> notices;
-    std::vector<int32_t> gameOvers;
-};
-
 class ListenerRecorder : public EventListener
 {
 public:
@@ -166,17 +159,14 @@ protected:
         _previous[3] = EventFactory::Register(AIRPORT_B, CreateTestEvent<AIRPORT_B>);
         _previous[4] = EventFactory::Register(GLOBAL_A, CreateTestEvent<GLOBAL_A>);
         _previous[5] = EventFactory::Register(GLOBAL_B, CreateTestEvent<GLOBAL_B>);
-        _previousSink = SetNoticeSink(&_notices);
-        TimeSimulation::SetSubjects(&_world);
-        _simulation = new TimeSimulation();
+        _testWorld.SendNoticesTo(&_notices);
+        _testWorld.StartScheduler(&_world);
     }
 
     void TearDown() override
     {
-        delete _simulation;
+        _testWorld.Destroy();
         EXPECT_EQ(0, TheJournal().alive) << "every event is destroyed exactly once";
-        TimeSimulation::SetSubjects(nullptr);
-        SetNoticeSink(_previousSink);
         for (int i = 0; i < 6; ++i)
             EventFactory::Register(TYPES[i], _previous[i]);
     }
@@ -209,11 +199,11 @@ protected:
 
     FakeClock _clock{1000};
     FakeWorld _world;
-    NoticeRecorder _notices;
-    TimeSimulation* _simulation = nullptr;
+    NoticeLog _notices;
+    // Only the scheduler and the sink: the world here is the fake one above.
+    TestWorld _testWorld;
 
 private:
     EventFactory::Creator _previous[6] = {};
-    NoticeSink* _previousSink = nullptr;
 };
 } // namespace scheduler_test

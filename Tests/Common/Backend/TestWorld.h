@@ -1,19 +1,28 @@
-// A small world for the simulation model's tests: plane-model and airport
-// tables built in memory in the data file's byte layout, the world created
-// from them, and a recorder standing in for the events layer.
+// The one builder of the worlds that tests and benchmarks run on.
+//
+// TestTables writes plane-model and airport tables in the data file's byte
+// layout, with figures a test or benchmark chooses; TestWorld makes the world
+// from them (or from the shipped tables), installs the real event classes and
+// a scheduler (or a scheduler over stand-in subjects, for the scheduler's own
+// tests), routes notices to a sink, can start a fresh program on the same
+// tables, and takes everything down again. RecordingHooks stands in for the
+// events layer where a test looks at what the model asked to schedule, and
+// NoticeLog records notices and game ends. The GoogleTest fixtures built on
+// these are in WorldFixtures.h.
 #pragma once
 
 #include "Common/Backend/AirportDetails.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
+#include "Common/Backend/EventSubjects.h"
+#include "Common/Backend/Events/EventRegistry.h"
+#include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/Statistics.h"
+#include "Common/Backend/TimeSimulation.h"
 #include "Common/Backend/WorldEventHooks.h"
-#include "WinCE/Random.h"
-#include "WinCE/TickCount.h"
-
-#include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -168,13 +177,21 @@ public:
         {
             airports[i].shortName = "AP" + std::to_string(i);
             airports[i].size = SIZES[i % 5];
+            // Neighbours are the next six airports.
             for (int32_t k = 0; k < 6; ++k)
-            {
-                // Neighbours are the next six airports; the first is always
-                // 1000 km away, the others further.
                 airports[i].neighbours[k] = static_cast<int16_t>((i + k + 1) % Enviroment::AIRPORT_COUNT);
-                airports[i].distances[k] = 1000 + 500 * k;
-            }
+        }
+        SpreadNeighbours(1000, 500);
+    }
+
+    // Every airport's first neighbour `first` km away, each further one
+    // `step` km further.
+    void SpreadNeighbours(int32_t first, int32_t step)
+    {
+        for (TestAirport& airport : airports)
+        {
+            for (int32_t k = 0; k < 6; ++k)
+                airport.distances[k] = first + step * k;
         }
     }
 
@@ -215,48 +232,105 @@ public:
         return bytes;
     }
 
-    // Creates the process's world from these tables.
-    bool CreateWorld(std::string* error) const
-    {
-        const std::vector<uint8_t> modelBytes = ModelBytes();
-        const std::vector<uint8_t> airportBytes = AirportBytes();
-        return Enviroment::Create(modelBytes.data(), modelBytes.size(), airportBytes.data(), airportBytes.size(),
-                                  error);
-    }
-
     std::vector<TestModel> models;
     std::vector<TestAirport> airports;
 };
 
-// Creates the world from the test tables before each test and removes it
-// after; the recorder takes the model's event requests.
-class WorldTest : public ::testing::Test
+class NoticeLog : public NoticeSink
 {
-protected:
-    // Tests may change the tables here before the world is created.
-    virtual void ShapeTables(TestTables&) {}
+public:
+    void ShowNotice(int32_t notice) override { notices.push_back(notice); }
+    void GameOver(int32_t reason) override { gameOvers.push_back(reason); }
+    std::vector<int32_t> notices;
+    std::vector<int32_t> gameOvers;
+};
 
-    void SetUp() override
+class TestWorld
+{
+public:
+    TestWorld() = default;
+    ~TestWorld() { Destroy(); }
+    TestWorld(const TestWorld&) = delete;
+    TestWorld& operator=(const TestWorld&) = delete;
+
+    // Creates the process's world from these tables, or from table bytes
+    // (the shipped entries); false with the reason.
+    bool Create(const TestTables& tables, std::string* error)
     {
-        TestTables tables;
-        ShapeTables(tables);
-        std::string error;
-        ASSERT_TRUE(tables.CreateWorld(&error)) << error;
-        Enviroment::SetGameSeed(7);
-        Enviroment::SetEventHooks(&hooks);
-        SRand(12345);
+        return Create(tables.ModelBytes(), tables.AirportBytes(), error);
+    }
+    bool Create(const std::vector<uint8_t>& models, const std::vector<uint8_t>& airports, std::string* error)
+    {
+        _models = models;
+        _airports = airports;
+        _created =
+            Enviroment::Create(_models.data(), _models.size(), _airports.data(), _airports.size(), error);
+        return _created;
     }
 
-    void TearDown() override
+    // A scheduler with the game's event classes over the world, or over
+    // stand-in subjects whose event classes the caller registered.
+    void StartScheduler(EventSubjects* subjects = nullptr)
     {
-        Enviroment::SetEventHooks(nullptr);
+        if (!subjects)
+            EventRegistry::Install();
+        _simulation = std::make_unique<TimeSimulation>();
+        TimeSimulation::SetSubjects(subjects ? subjects : Enviroment::Instance());
+        _subjects = subjects;
+    }
+    TimeSimulation& Scheduler() { return *_simulation; }
+    // A fresh scheduler, as a new program has before it loads a save.
+    void RestartScheduler()
+    {
+        _simulation.reset();
+        _simulation = std::make_unique<TimeSimulation>();
+    }
+
+    // Notices and game ends go to `sink` until the world is taken down.
+    void SendNoticesTo(NoticeSink* sink)
+    {
+        NoticeSink* previous = SetNoticeSink(sink);
+        if (!_sinkSet)
+            _previousSink = previous;
+        _sinkSet = true;
+    }
+
+    // A fresh program on the same tables: scheduler and world gone, the world
+    // made again and a new scheduler, ready to load a save.
+    bool Restart(std::string* error)
+    {
+        _simulation.reset();
         Enviroment::Destroy();
+        _created =
+            Enviroment::Create(_models.data(), _models.size(), _airports.data(), _airports.size(), error);
+        if (_created)
+            StartScheduler(_subjects);
+        return _created;
     }
 
-    Company& company() { return *Enviroment::GetCompany(); }
-    Statistics& stats() { return *Enviroment::GetStatistics(); }
+    // Takes down what was made and puts back the sink that was installed.
+    void Destroy()
+    {
+        _simulation.reset();
+        if (_subjects)
+            TimeSimulation::SetSubjects(nullptr);
+        if (_sinkSet)
+            SetNoticeSink(_previousSink);
+        _sinkSet = false;
+        if (_created)
+        {
+            Enviroment::SetEventHooks(nullptr);
+            Enviroment::Destroy();
+        }
+        _created = false;
+    }
 
-    RecordingHooks hooks;
-    FakeClock clock{1000};
-    const Time start{1959, 0, 1};
+private:
+    std::vector<uint8_t> _models;
+    std::vector<uint8_t> _airports;
+    bool _created = false;
+    std::unique_ptr<TimeSimulation> _simulation;
+    EventSubjects* _subjects = nullptr;
+    bool _sinkSet = false;
+    NoticeSink* _previousSink = nullptr;
 };

@@ -114,30 +114,30 @@ TEST_F(SchedulerTest, AdvanceTurnsRealTimeIntoGameTime)
 {
     // 2.5 s at one game minute per second: 2 minutes 30 seconds.
     _clock.Advance(2500);
-    _simulation->Advance();
-    EXPECT_EQ(3500u, _simulation->GetLastAdvanceTick());
+    _testWorld.Scheduler().Advance();
+    EXPECT_EQ(3500u, _testWorld.Scheduler().GetLastAdvanceTick());
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 1, 0, 2, 30));
     // Always recomputed from the synchronisation point, never accumulated.
     _clock.Advance(17);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 1, 0, 2, 31));
     EXPECT_TRUE(TimeSimulation::GetLastEventGameTime().Equals(START));
 
     // After more than five seconds without an advance the clock resumes from
     // where it stood.
     _clock.Advance(5001);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 1, 0, 2, 31));
     EXPECT_EQ(_clock.Now(), TimeSimulation::GetLastEventTick());
     _clock.Advance(1000);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 1, 0, 3, 31));
 
     // Exactly five seconds still counts.
     TimeSimulation::SetSpeed(3600);
     TimeSimulation::Synchronise();
     _clock.Advance(5000);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 1, 5, 3, 31));
 }
 
@@ -147,7 +147,7 @@ TEST_F(SchedulerTest, AdvanceAtExtremeSpeedsAndAcrossTheTickWrap)
     TimeSimulation::SetSpeed(518400);
     TimeSimulation::Synchronise();
     _clock.Advance(5000);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 31, 0, 0, 0));
 
     // Paused: nothing moves whatever the tick count does.
@@ -156,7 +156,7 @@ TEST_F(SchedulerTest, AdvanceAtExtremeSpeedsAndAcrossTheTickWrap)
     for (int i = 0; i < 10; ++i)
     {
         _clock.Advance(900);
-        _simulation->Advance();
+        _testWorld.Scheduler().Advance();
     }
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 31, 0, 0, 0));
 
@@ -165,7 +165,7 @@ TEST_F(SchedulerTest, AdvanceAtExtremeSpeedsAndAcrossTheTickWrap)
     _clock.Set(0xFFFFFC18u); // 1000 ms before the wrap
     TimeSimulation::Synchronise();
     _clock.Advance(3000);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(1959, 0, 31, 0, 3, 0));
 }
 
@@ -174,11 +174,11 @@ TEST_F(SchedulerTest, ReachingTheFinalYearEndsTheGame)
     TimeSimulation::SetCurrGameTime(Time(2002, 11, 31, 23, 59, 0));
     TimeSimulation::Synchronise();
     _clock.Advance(59000 / 60); // 59 game seconds at speed 60 are 983 ms
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(2002, 11, 31, 23, 59, 58));
     EXPECT_TRUE(_notices.gameOvers.empty());
     _clock.Advance(100);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_EQ(2003, TimeSimulation::GetCurrGameTime()._year);
     EXPECT_EQ(std::vector<int32_t>({Notices::GAME_OVER_FINAL_YEAR}), _notices.gameOvers);
     EXPECT_EQ(41, Notices::GAME_OVER_FINAL_YEAR);
@@ -186,7 +186,7 @@ TEST_F(SchedulerTest, ReachingTheFinalYearEndsTheGame)
     // Without a sink the end is simply not reported.
     SetNoticeSink(nullptr);
     _clock.Advance(100);
-    _simulation->Advance();
+    _testWorld.Scheduler().Advance();
     EXPECT_EQ(1u, _notices.gameOvers.size());
 }
 
@@ -441,8 +441,7 @@ TEST_F(SchedulerTest, SaveAndLoadRoundTripWithReferencesAndOwnFields)
     const auto before = snapshot();
 
     // Into a fresh scheduler, through the bytes a save really goes through.
-    delete _simulation;
-    _simulation = new TimeSimulation();
+    _testWorld.RestartScheduler();
     ConfigBlock stored;
     stored.SetRaw(block.GetRaw());
     EXPECT_TRUE(TimeSimulation::Load(stored));
@@ -472,8 +471,7 @@ TEST_F(SchedulerTest, SaveAndLoadRoundTripWithReferencesAndOwnFields)
     // Saving the loaded queue gives a queue that loads the same again.
     ConfigBlock again;
     TimeSimulation::Save(again);
-    delete _simulation;
-    _simulation = new TimeSimulation();
+    _testWorld.RestartScheduler();
     EXPECT_TRUE(TimeSimulation::Load(again));
     EXPECT_EQ(60, TimeSimulation::GetEventCount());
 }
@@ -582,11 +580,11 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
         block.PutBlock(key, saved);
         return block;
     };
-    const ConfigBlock sound = SavedChain([](ConfigBlock&, int32_t) {});
-    EXPECT_FALSE(TimeSimulation::Load(withTime(sound, "_curr_game_time", Time(1960, 0, 100))));
+    const ConfigBlock intact = SavedChain([](ConfigBlock&, int32_t) {});
+    EXPECT_FALSE(TimeSimulation::Load(withTime(intact, "_curr_game_time", Time(1960, 0, 100))));
     EXPECT_EQ(0, TimeSimulation::GetEventCount()) << "a damaged clock loads no events";
     TimeSimulation::Reset();
-    EXPECT_FALSE(TimeSimulation::Load(withTime(sound, "_last_event_game_time", Time(-3, 0, 1))));
+    EXPECT_FALSE(TimeSimulation::Load(withTime(intact, "_last_event_game_time", Time(-3, 0, 1))));
     TimeSimulation::Reset();
     // The speeds of the cycle and of the keys '1', '2', '3' load; faster or
     // negative ones are damage.
@@ -599,7 +597,7 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
     for (const auto& c : speeds)
     {
         TimeSimulation::Reset();
-        ConfigBlock at = sound;
+        ConfigBlock at = intact;
         at.Put("_game_speed", c.speed);
         EXPECT_EQ(c.loads, TimeSimulation::Load(at)) << c.speed;
         if (c.loads)
@@ -608,15 +606,15 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
         }
     }
     TimeSimulation::Reset();
-    ConfigBlock negative = sound;
+    ConfigBlock negative = intact;
     negative.Put("_max_event_id", int32_t(-700));
     EXPECT_FALSE(TimeSimulation::Load(negative)) << "new events would get negative ids and end the chain";
     TimeSimulation::Reset();
-    ConfigBlock exhausted = sound;
+    ConfigBlock exhausted = intact;
     exhausted.Put("_max_event_id", std::numeric_limits<int32_t>::max());
     EXPECT_FALSE(TimeSimulation::Load(exhausted)) << "the next id would overflow";
     TimeSimulation::Reset();
-    ConfigBlock zero = sound;
+    ConfigBlock zero = intact;
     zero.Put("_max_event_id", int32_t(0));
     EXPECT_FALSE(TimeSimulation::Load(zero)) << "an event of id 0 would end the saved chain";
 
@@ -632,7 +630,7 @@ TEST_F(SchedulerTest, AClockOrEventTimeThatIsNoDateIsDamage)
 
     // Any byte but 0 in the event flag means yes, as it always has.
     TimeSimulation::Reset();
-    ConfigBlock flagged = sound;
+    ConfigBlock flagged = intact;
     flagged.Put("has_events", uint8_t(9));
     EXPECT_TRUE(TimeSimulation::Load(flagged));
     EXPECT_EQ(std::vector<int32_t>({100, 101, 102}), PendingTags());

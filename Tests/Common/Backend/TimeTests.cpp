@@ -54,6 +54,52 @@ TEST(Time, AddCarriesOneUnitPerField)
     ExpectTime(base, 1959, 5, 10, 12, 0, 0);
 }
 
+TEST(Time, AddDaysLandsOnARealDateHoweverFar)
+{
+    struct Case
+    {
+        Time from;
+        int32_t days;
+        Time wanted;
+    };
+    const Case cases[] = {
+        {Time(1959, 0, 1), 90, Time(1959, 3, 1)},   // not 29 February
+        {Time(1959, 0, 1), 91, Time(1959, 3, 2)},   // not 30 February
+        {Time(1959, 0, 1), 365, Time(1960, 0, 1)},  // no leap years
+        {Time(1959, 0, 1), 3650, Time(1969, 0, 1)}, // ten years
+        {Time(1959, 0, 31), 28, Time(1959, 1, 28)},
+        {Time(1959, 0, 31), 29, Time(1959, 2, 1)},
+        {Time(1959, 11, 31, 23, 59, 59), 1, Time(1960, 0, 1, 23, 59, 59)},
+        {Time(1959, 4, 10, 6, 30, 0), 0, Time(1959, 4, 10, 6, 30, 0)},
+        // Dates past the end of their month count from the day they stand for.
+        {Time(1959, 1, 31), 0, Time(1959, 2, 3)},
+        {Time(1959, 11, 35), 1, Time(1960, 0, 5)},
+        {Time(1959, 2, 0), 1, Time(1959, 2, 1)},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(::testing::Message() << c.from._year << "-" << c.from._month << "-" << c.from._day << " + "
+                                          << c.days);
+        const Time t = c.from.AddDays(c.days);
+        ExpectTime(t, c.wanted._year, c.wanted._month, c.wanted._day, c.wanted._hour, c.wanted._minute,
+                   c.wanted._second);
+    }
+}
+
+TEST(Time, FirstMomentAfterIsTheNextRealClockReading)
+{
+    ExpectTime(Time(1959, 4, 10, 6, 30, 0).FirstMomentAfter(), 1959, 4, 10, 6, 30, 1);
+    ExpectTime(Time(1959, 11, 31, 23, 59, 59).FirstMomentAfter(), 1960, 0, 1, 0, 0, 0);
+    // No real reading lies between day 35 of December and the new year.
+    ExpectTime(Time(1959, 11, 35).FirstMomentAfter(), 1960, 0, 1, 0, 0, 0);
+    ExpectTime(Time(1959, 1, 31, 12, 0, 0).FirstMomentAfter(), 1959, 2, 1, 0, 0, 0);
+    ExpectTime(Time(1959, 1, 28, 24, 0, 0).FirstMomentAfter(), 1959, 2, 1, 0, 0, 0);
+    ExpectTime(Time(1959, 1, 20, 30, 0, 0).FirstMomentAfter(), 1959, 1, 21, 0, 0, 0);
+    ExpectTime(Time(1959, 2, 0, 5, 0, 0).FirstMomentAfter(), 1959, 2, 1, 0, 0, 0);
+    for (const Time& t : {Time(1959, 11, 35), Time(1959, 1, 31, 12, 0, 0), Time(1959, 2, 0, 5, 0, 0)})
+        EXPECT_TRUE(t.FirstMomentAfter().IsAfter(t));
+}
+
 TEST(Time, SubtractBorrowsOnlyFromPositiveFields)
 {
     ExpectTime(Time(1960, 0, 1, 0, 0, 0).Subtract(0, 0, 0, 0, 0, 1), 1960, 0, 1, 0, 0, -1);
@@ -149,19 +195,19 @@ TEST(Time, FormatDateUsesTheRegionalOrder)
     SetLocaleDateOrder(nullptr);
 }
 
-TEST(Time, SoundMomentsAreThoseTheArithmeticProduces)
+TEST(Time, PlausibleMomentsAreThoseTheArithmeticProduces)
 {
-    EXPECT_TRUE(Time(1959, 0, 1).IsSoundMoment());
-    EXPECT_TRUE(Time(2100, 11, 99, 99, 99, 99).IsSoundMoment());
-    EXPECT_TRUE(Time(1960, 1, 31).IsSoundMoment()) << "31 February is a moment the arithmetic reaches";
-    EXPECT_TRUE(Time(1959, 0, 31).Add(0, 0, 31, 0, 0, 0).IsSoundMoment()) << "so is 0 February";
+    EXPECT_TRUE(Time(1959, 0, 1).IsPlausibleMoment());
+    EXPECT_TRUE(Time(2100, 11, 99, 99, 99, 99).IsPlausibleMoment());
+    EXPECT_TRUE(Time(1960, 1, 31).IsPlausibleMoment()) << "31 February is a moment the arithmetic reaches";
+    EXPECT_TRUE(Time(1959, 0, 31).Add(0, 0, 31, 0, 0, 0).IsPlausibleMoment()) << "so is 0 February";
     const Time unsound[] = {Time(1958, 11, 31), Time(2101, 0, 1),          Time(1960, -1, 1),
                             Time(1960, 12, 1),  Time(1960, 0, -1),         Time(1960, 0, 100),
                             Time(1960, 0, 1, 100, 0, 0), Time(1960, 0, 1, 0, -60, 0), Time(1960, 0, 1, 0, 0, -1),
                             Time()};
     for (const Time& t : unsound)
-        EXPECT_FALSE(t.IsSoundMoment()) << t._year << "-" << t._month << "-" << t._day << " " << t._hour << ":"
-                                      << t._minute << ":" << t._second;
+        EXPECT_FALSE(t.IsPlausibleMoment()) << t._year << "-" << t._month << "-" << t._day << " " << t._hour
+                                            << ":" << t._minute << ":" << t._second;
     EXPECT_TRUE(Time().IsUnset());
     EXPECT_FALSE(Time(0, 0, 0, 0, 0, 1).IsUnset());
 }

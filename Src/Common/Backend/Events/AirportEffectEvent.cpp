@@ -47,11 +47,15 @@ void AirportEffectEvent::Save(ConfigBlock& block) const
     block.Put("_size", _size);
 }
 
-bool AirportEffectEvent::IsSound() const
+bool AirportEffectEvent::IsPlausible() const
 {
-    return ScheduledEvent::IsSound() && AirportDetails::IsCampaignSize(_size) && _repeat >= 0 && _repeat <= 12 &&
-           std::all_of(std::begin(_effect), std::end(_effect), [](int32_t v)
-                       { return v >= -AirportDetails::MAX_SOUND_BONUS && v <= AirportDetails::MAX_SOUND_BONUS; });
+    return ScheduledEvent::IsPlausible() && AirportDetails::IsCampaignSize(_size) && _repeat >= 0 &&
+           _repeat <= 12 &&
+           std::all_of(std::begin(_effect), std::end(_effect),
+                       [](int32_t v) {
+                           return v >= -AirportDetails::MAX_PLAUSIBLE_BONUS &&
+                                  v <= AirportDetails::MAX_PLAUSIBLE_BONUS;
+                       });
 }
 
 void AirportEffectEvent::Load(const ConfigBlock& block)

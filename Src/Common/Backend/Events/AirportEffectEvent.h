@@ -22,7 +22,7 @@ public:
     int Execute() override;
     void Save(ConfigBlock& block) const override;
     void Load(const ConfigBlock& block) override;
-    bool IsSound() const override;
+    bool IsPlausible() const override;
 
     // The demand values towards the six neighbours when the campaign started.
     int32_t _effect[6] = {};

@@ -25,9 +25,9 @@ void AirportGrowthEvent::Save(ConfigBlock& block) const
     block.Put("_size", _size);
 }
 
-bool AirportGrowthEvent::IsSound() const
+bool AirportGrowthEvent::IsPlausible() const
 {
-    return ScheduledEvent::IsSound() && AirportDetails::IsCampaignSize(_size);
+    return ScheduledEvent::IsPlausible() && AirportDetails::IsCampaignSize(_size);
 }
 
 void AirportGrowthEvent::Load(const ConfigBlock& block)

@@ -20,7 +20,7 @@ public:
     int Execute() override;
     void Save(ConfigBlock& block) const override;
     void Load(const ConfigBlock& block) override;
-    bool IsSound() const override;
+    bool IsPlausible() const override;
 
     // The campaign size, added to the efficiency every year.
     int32_t _size = 0;

@@ -11,9 +11,9 @@ ScheduledEvent* DailyEvent::Create()
     return new DailyEvent();
 }
 
-bool DailyEvent::IsSound() const
+bool DailyEvent::IsPlausible() const
 {
-    return ScheduledEvent::IsSound() && _time._day >= 1 && _time._day <= Statistics::MONTH_DAYS;
+    return ScheduledEvent::IsPlausible() && _time._day >= 1 && _time._day <= Statistics::MONTH_DAYS;
 }
 
 int DailyEvent::Execute()

@@ -20,5 +20,5 @@ public:
 
     int Execute() override;
     // The day indexes the month's history: it is a day of a month.
-    bool IsSound() const override;
+    bool IsPlausible() const override;
 };

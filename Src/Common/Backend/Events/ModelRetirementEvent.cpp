@@ -24,9 +24,9 @@ void ModelRetirementEvent::Save(ConfigBlock& block) const
     block.Put("m", _model);
 }
 
-bool ModelRetirementEvent::IsSound() const
+bool ModelRetirementEvent::IsPlausible() const
 {
-    return ScheduledEvent::IsSound() && _model >= 0 && _model < AVAIL_MODELS;
+    return ScheduledEvent::IsPlausible() && _model >= 0 && _model < AVAIL_MODELS;
 }
 
 void ModelRetirementEvent::Load(const ConfigBlock& block)

@@ -34,9 +34,9 @@ void ModelWithdrawalEvent::Save(ConfigBlock& block) const
     block.Put("m", _model);
 }
 
-bool ModelWithdrawalEvent::IsSound() const
+bool ModelWithdrawalEvent::IsPlausible() const
 {
-    return ScheduledEvent::IsSound() && _model >= 0 && _model < AVAIL_MODELS;
+    return ScheduledEvent::IsPlausible() && _model >= 0 && _model < AVAIL_MODELS;
 }
 
 void ModelWithdrawalEvent::Load(const ConfigBlock& block)

@@ -22,7 +22,7 @@ public:
     int Execute() override;
     void Save(ConfigBlock& block) const override;
     void Load(const ConfigBlock& block) override;
-    bool IsSound() const override;
+    bool IsPlausible() const override;
 
     // The plane model concerned (index into the model table).
     int32_t _model = 0;

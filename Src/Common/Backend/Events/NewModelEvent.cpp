@@ -27,9 +27,9 @@ void NewModelEvent::Save(ConfigBlock& block) const
     block.Put("m", _model);
 }
 
-bool NewModelEvent::IsSound() const
+bool NewModelEvent::IsPlausible() const
 {
-    return ScheduledEvent::IsSound() && _model >= 0 && _model < AVAIL_MODELS;
+    return ScheduledEvent::IsPlausible() && _model >= 0 && _model < AVAIL_MODELS;
 }
 
 void NewModelEvent::Load(const ConfigBlock& block)

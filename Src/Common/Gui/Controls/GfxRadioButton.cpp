@@ -7,40 +7,26 @@
 
 GfxRadioButton::GfxRadioButton(RadioGroup* group, bool checked, const char* imagename, int16_t x, int16_t y,
                                Window* parent, Callback* callback)
-    : BasicRadioButton(group, checked, callback), _x(x), _y(y), _parent(parent)
+    : BasicRadioButton(group, checked, callback), _x(x), _y(y), _parent(parent), _looks(imagename, 3)
 {
-    ASSERT(imagename);
     ASSERT(_parent);
-    _imageName = imagename;
-    _strip = new Bitmap(imagename);
-    const Rect r = _strip->GetImgRect();
-    const int32_t w = r.extent.x / 3;
-    _unchecked = new Bitmap(*_strip, 0, 0, w, r.extent.y);
-    _checkedLook = new Bitmap(*_strip, w, 0, w, r.extent.y);
-    _disabled = new Bitmap(*_strip, 2 * w, 0, w, r.extent.y);
 }
 
-GfxRadioButton::~GfxRadioButton()
-{
-    delete _unchecked;
-    delete _checkedLook;
-    delete _disabled;
-    delete _strip;
-}
+GfxRadioButton::~GfxRadioButton() = default;
 
 void GfxRadioButton::DrawChecked()
 {
-    _checkedLook->Draw(_parent, _x, _y, SRCCOPY);
+    _looks.Look(CHECKED)->Draw(_parent, _x, _y, SRCCOPY);
 }
 
 void GfxRadioButton::DrawUnchecked()
 {
-    _unchecked->Draw(_parent, _x, _y, SRCCOPY);
+    _looks.Look(UNCHECKED)->Draw(_parent, _x, _y, SRCCOPY);
 }
 
 void GfxRadioButton::DrawDisabled()
 {
-    _disabled->Draw(_parent, _x, _y, SRCCOPY);
+    _looks.Look(DISABLED)->Draw(_parent, _x, _y, SRCCOPY);
 }
 
 bool GfxRadioButton::HitTest(int16_t x, int16_t y)
@@ -50,18 +36,18 @@ bool GfxRadioButton::HitTest(int16_t x, int16_t y)
 
 int32_t GfxRadioButton::GetLookWidth() const
 {
-    return _unchecked->GetImgRect().extent.x;
+    return _looks.Width();
 }
 
 int32_t GfxRadioButton::GetLookHeight() const
 {
-    return _unchecked->GetImgRect().extent.y;
+    return _looks.Height();
 }
 
 void GfxRadioButton::Describe(ScreenDump& dump) const
 {
     ScreenDump::Button button;
-    button.bitmap = _imageName;
+    button.bitmap = _looks.Name();
     button.x = _x;
     button.y = _y;
     button.width = GetLookWidth();

@@ -8,6 +8,7 @@
 #pragma once
 
 #include "Common/Gui/Controls/BasicRadioButton.h"
+#include "Wkr/Gui/LookStrip.h"
 
 #include <string>
 
@@ -32,12 +33,12 @@ public:
     int32_t GetLookHeight() const;
 
 private:
+    static constexpr int32_t UNCHECKED = 0;
+    static constexpr int32_t CHECKED = 1;
+    static constexpr int32_t DISABLED = 2;
+
     int16_t _x;
     int16_t _y;
     Window* _parent;
-    std::string _imageName;
-    Bitmap* _strip;
-    Bitmap* _unchecked;
-    Bitmap* _checkedLook;
-    Bitmap* _disabled;
+    LookStrip _looks;
 };

@@ -9,40 +9,26 @@
 
 PopupItem::PopupItem(Window* window, int16_t x, int16_t y, const char* imagename, Action action,
                      bool disabled)
-    : _window(window), _x(x), _y(y), _action(std::move(action)), _disabled(disabled)
+    : _window(window), _x(x), _y(y), _looks(imagename, 3), _action(std::move(action)), _disabled(disabled)
 {
     ASSERT(_window);
-    ASSERT(imagename);
-    _imageName = imagename;
-    _strip = new Bitmap(imagename);
-    const Rect r = _strip->GetImgRect();
-    const int32_t w = r.extent.x / 3;
-    _normal = new Bitmap(*_strip, 0, 0, w, r.extent.y);
-    _highlight = new Bitmap(*_strip, w, 0, w, r.extent.y);
-    _disabledLook = new Bitmap(*_strip, 2 * w, 0, w, r.extent.y);
 }
 
-PopupItem::~PopupItem()
-{
-    delete _normal;
-    delete _highlight;
-    delete _disabledLook;
-    delete _strip;
-}
+PopupItem::~PopupItem() = default;
 
 int32_t PopupItem::GetLookWidth() const
 {
-    return _normal->GetImgRect().extent.x;
+    return _looks.Width();
 }
 
 int32_t PopupItem::GetHeight() const
 {
-    return _normal->GetImgRect().extent.y;
+    return _looks.Height();
 }
 
 int32_t PopupItem::GetImageWidth() const
 {
-    return _strip->GetImgRect().extent.x;
+    return _looks.StripWidth();
 }
 
 bool PopupItem::Contains(int16_t x, int16_t y) const
@@ -52,8 +38,7 @@ bool PopupItem::Contains(int16_t x, int16_t y) const
 
 void PopupItem::Draw()
 {
-    Bitmap* look = _disabled ? _disabledLook : (_highlighted ? _highlight : _normal);
-    look->Draw(_window, _x, _y, SRCCOPY);
+    _looks.Look(_disabled ? 2 : (_highlighted ? 1 : 0))->Draw(_window, _x, _y, SRCCOPY);
 }
 
 void PopupItem::Track(int16_t x, int16_t y)

@@ -7,6 +7,8 @@
 // what lay beneath it after closing.
 #pragma once
 
+#include "Wkr/Gui/LookStrip.h"
+
 #include <cstdint>
 #include <functional>
 #include <string>
@@ -42,7 +44,7 @@ public:
     int32_t GetHeight() const;
     // The width of the whole strip the looks are cut from.
     int32_t GetImageWidth() const;
-    const std::string& GetImageName() const { return _imageName; }
+    const std::string& GetImageName() const { return _looks.Name(); }
 
 private:
     void Track(int16_t x, int16_t y);
@@ -50,11 +52,8 @@ private:
     Window* _window;
     int16_t _x;
     int16_t _y;
-    std::string _imageName;
-    Bitmap* _strip;
-    Bitmap* _normal;
-    Bitmap* _highlight;
-    Bitmap* _disabledLook;
+    // Normal, highlighted and disabled.
+    LookStrip _looks;
     Action _action;
     bool _disabled;
     bool _highlighted = false;

@@ -11,16 +11,9 @@
 #include <utility>
 
 PopupMenu::PopupMenu(int16_t x, int16_t y, const char* imagename, Window* window)
-    : _x(x), _y(y), _window(window), _menuTop(y)
+    : _x(x), _y(y), _window(window), _looks(imagename, 2), _menuTop(y)
 {
-    ASSERT(imagename);
     ASSERT(_window);
-    _imageName = imagename;
-    _strip = new Bitmap(imagename);
-    const Rect r = _strip->GetImgRect();
-    const int32_t w = r.extent.x / 2;
-    _closedLook = new Bitmap(*_strip, 0, 0, w, r.extent.y);
-    _openLook = new Bitmap(*_strip, w, 0, w, r.extent.y);
 }
 
 PopupMenu::~PopupMenu()
@@ -28,19 +21,16 @@ PopupMenu::~PopupMenu()
     for (PopupItem* item : _items)
         delete item;
     delete _backbuffer;
-    delete _closedLook;
-    delete _openLook;
-    delete _strip;
 }
 
 int32_t PopupMenu::GetButtonWidth() const
 {
-    return _closedLook->GetImgRect().extent.x;
+    return _looks.Width();
 }
 
 int32_t PopupMenu::GetButtonHeight() const
 {
-    return _closedLook->GetImgRect().extent.y;
+    return _looks.Height();
 }
 
 PopupItem* PopupMenu::AddItem(const char* imagename, PopupItem::Action action, bool disabled)
@@ -92,12 +82,12 @@ void PopupMenu::Draw()
         return;
     if (_state == State::Open)
     {
-        _openLook->Draw(_window, _x, _y, SRCCOPY);
+        _looks.Look(1)->Draw(_window, _x, _y, SRCCOPY);
         for (PopupItem* item : _items)
             item->Draw();
         return;
     }
-    _closedLook->Draw(_window, _x, _y, SRCCOPY);
+    _looks.Look(0)->Draw(_window, _x, _y, SRCCOPY);
     if (_restore)
     {
         _window->Blit(_backbuffer, 0, 0, _menuWidth, _menuHeight, _x, _menuTop, SRCCOPY);
@@ -174,7 +164,7 @@ void PopupMenu::Enable()
 void PopupMenu::Describe(ScreenDump& dump) const
 {
     ScreenDump::Button button;
-    button.bitmap = _imageName;
+    button.bitmap = _looks.Name();
     button.x = _x;
     button.y = _y;
     button.width = GetButtonWidth();

@@ -66,10 +66,8 @@ private:
     int16_t _x;
     int16_t _y;
     Window* _window;
-    std::string _imageName;
-    Bitmap* _strip;
-    Bitmap* _closedLook;
-    Bitmap* _openLook;
+    // Closed and open.
+    LookStrip _looks;
     std::vector<PopupItem*> _items;
     State _state = State::Closed;
     int16_t _menuTop;

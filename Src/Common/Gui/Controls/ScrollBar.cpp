@@ -8,38 +8,6 @@
 
 #include <algorithm>
 
-void ScrollBar::Looks::Load(const char* imagename, int32_t count)
-{
-    ASSERT(imagename);
-    name = imagename;
-    strip = new Bitmap(imagename);
-    const Rect r = strip->GetImgRect();
-    const int32_t w = r.extent.x / count;
-    for (int32_t i = 0; i < count; ++i)
-        look[i] = new Bitmap(*strip, i * w, 0, w, r.extent.y);
-}
-
-void ScrollBar::Looks::Release()
-{
-    for (Bitmap*& b : look)
-    {
-        delete b;
-        b = nullptr;
-    }
-    delete strip;
-    strip = nullptr;
-}
-
-int32_t ScrollBar::Looks::Width() const
-{
-    return look[0]->GetImgRect().extent.x;
-}
-
-int32_t ScrollBar::Looks::Height() const
-{
-    return look[0]->GetImgRect().extent.y;
-}
-
 ScrollBar::ScrollBar(int16_t x, int16_t y, Window* window, ScrollableList* child, const char* upImage,
                      const char* downImage, const char* trackImage, const char* thumbImage, bool liveScroll)
     : _x(x), _y(y), _window(window), _child(child), _liveScroll(liveScroll)
@@ -57,13 +25,7 @@ ScrollBar::ScrollBar(int16_t x, int16_t y, Window* window, ScrollableList* child
     UpdateThumb();
 }
 
-ScrollBar::~ScrollBar()
-{
-    _up.Release();
-    _down.Release();
-    _track.Release();
-    _thumb.Release();
-}
+ScrollBar::~ScrollBar() = default;
 
 bool ScrollBar::IsActive() const
 {
@@ -138,11 +100,11 @@ void ScrollBar::Draw()
     const int32_t trackTop = GetTrackTop();
     const int32_t upLook = !active ? 2 : (_upPressed && _upInside ? 1 : 0);
     const int32_t downLook = !active ? 2 : (_downPressed && _downInside ? 1 : 0);
-    _up.look[upLook]->Draw(_window, _x, _y, SRCCOPY);
-    _track.look[_trackPressed ? 1 : 0]->Draw(_window, _x, trackTop, SRCCOPY);
-    _down.look[downLook]->Draw(_window, _x, trackTop + _trackHeight, SRCCOPY);
+    _up.Look(upLook)->Draw(_window, _x, _y, SRCCOPY);
+    _track.Look(_trackPressed ? 1 : 0)->Draw(_window, _x, trackTop, SRCCOPY);
+    _down.Look(downLook)->Draw(_window, _x, trackTop + _trackHeight, SRCCOPY);
     const int32_t thumbLook = !active ? 2 : (_dragging ? 1 : 0);
-    _thumb.look[thumbLook]->Draw(_window, _x + 3, trackTop + _thumbOffset, SRCCOPY);
+    _thumb.Look(thumbLook)->Draw(_window, _x + 3, trackTop + _thumbOffset, SRCCOPY);
 }
 
 bool ScrollBar::Update()
@@ -257,7 +219,7 @@ void ScrollBar::Describe(ScreenDump& dump) const
     const int32_t trackTop = GetTrackTop();
     const int32_t downTop = trackTop + _trackHeight;
     ScreenDump::Button up;
-    up.bitmap = _up.name;
+    up.bitmap = _up.Name();
     up.x = _x;
     up.y = _y;
     up.width = _up.Width();
@@ -265,7 +227,7 @@ void ScrollBar::Describe(ScreenDump& dump) const
     up.enabled = active;
     dump.buttons.push_back(up);
     ScreenDump::Button down;
-    down.bitmap = _down.name;
+    down.bitmap = _down.Name();
     down.x = _x;
     down.y = downTop;
     down.width = _down.Width();

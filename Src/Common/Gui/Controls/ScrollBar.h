@@ -12,6 +12,7 @@
 // thumb pages toward the tap when it is released there.
 #pragma once
 
+#include "Wkr/Gui/LookStrip.h"
 #include "Wkr/Gui/Widget.h"
 
 #include <string>
@@ -49,17 +50,6 @@ public:
     bool IsDragging() const { return _dragging; }
 
 private:
-    struct Looks
-    {
-        std::string name;
-        Bitmap* strip = nullptr;
-        Bitmap* look[3] = {};
-        void Load(const char* imagename, int32_t count);
-        void Release();
-        int32_t Width() const;
-        int32_t Height() const;
-    };
-
     bool InUp(int16_t x, int16_t y) const;
     bool InDown(int16_t x, int16_t y) const;
     bool OnTrack(int16_t x, int16_t y) const;
@@ -74,10 +64,10 @@ private:
     int16_t _y;
     Window* _window;
     ScrollableList* _child;
-    Looks _up;
-    Looks _down;
-    Looks _track;
-    Looks _thumb;
+    LookStrip _up;
+    LookStrip _down;
+    LookStrip _track;
+    LookStrip _thumb;
     bool _liveScroll;
     int32_t _arrowHeight;
     int32_t _downHeight;

@@ -11,30 +11,23 @@
 
 SpeedSlider::SpeedSlider(int16_t x, int16_t y, Window* window, const char* panelImage, const char* knobImage,
                          const int32_t* stops, int32_t count, Callback* callback)
-    : _x(x), _y(y), _window(window), _panel(new Bitmap(panelImage)), _knobStrip(new Bitmap(knobImage)),
-      _stops(stops), _count(count), _callback(callback)
+    : _x(x), _y(y), _window(window), _panel(new Bitmap(panelImage)), _knob(knobImage, 3), _stops(stops),
+      _count(count), _callback(callback)
 {
     ASSERT(count > 1 && "a slider needs two stops at least");
     ASSERT(callback && "the slider reports its changes");
-    // Normal and pressed are the first two thirds of the strip.
-    const int32_t look = _knobStrip->GetImgRect().extent.x / 3;
-    _knob = new Bitmap(*_knobStrip, 0, 0, look, _knobStrip->GetImgRect().extent.y);
-    _knobPressed = new Bitmap(*_knobStrip, look, 0, look, _knobStrip->GetImgRect().extent.y);
 }
 
 SpeedSlider::~SpeedSlider()
 {
     delete _callback;
-    delete _knobPressed;
-    delete _knob;
-    delete _knobStrip;
     delete _panel;
 }
 
 void SpeedSlider::Draw()
 {
     _panel->Draw(_window, _x, _y, SRCCOPY);
-    (_dragging ? _knobPressed : _knob)->Draw(_window, _x + _stops[_position], _y, SRCCOPY);
+    _knob.Look(_dragging ? 1 : 0)->Draw(_window, _x + _stops[_position], _y, SRCCOPY);
 }
 
 void SpeedSlider::Describe(ScreenDump& dump) const
@@ -43,8 +36,8 @@ void SpeedSlider::Describe(ScreenDump& dump) const
     knob.bitmap = "sr_ScrollVertical_bar.bmp";
     knob.x = _x + _stops[_position];
     knob.y = _y;
-    knob.width = _knob->GetImgRect().extent.x;
-    knob.height = _knob->GetImgRect().extent.y;
+    knob.width = _knob.Width();
+    knob.height = _knob.Height();
     dump.buttons.push_back(knob);
 }
 
@@ -62,7 +55,7 @@ bool SpeedSlider::Inside(int16_t x, int16_t y) const
 
 int32_t SpeedSlider::NearestStop(int16_t x) const
 {
-    const int32_t centre = _knob->GetImgRect().extent.x / 2;
+    const int32_t centre = _knob.Width() / 2;
     int32_t best = 0;
     for (int32_t i = 1; i < _count; ++i)
     {

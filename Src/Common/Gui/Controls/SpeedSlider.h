@@ -8,6 +8,7 @@
 // can also set the position itself, without the callback.
 #pragma once
 
+#include "Wkr/Gui/LookStrip.h"
 #include "Wkr/Gui/Widget.h"
 
 #include <cstdint>
@@ -46,9 +47,8 @@ private:
     int16_t _y;
     Window* _window;
     Bitmap* _panel;
-    Bitmap* _knobStrip;
-    Bitmap* _knob;
-    Bitmap* _knobPressed;
+    // Normal and pressed are the first two thirds of the strip.
+    LookStrip _knob;
     const int32_t* _stops;
     int32_t _count;
     Callback* _callback;

@@ -1,7 +1,7 @@
 #include "Common/Gui/Forms/AboutForm.h"
 
-#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/AppIdentity.h"
+#include "Common/Gui/Controls/GfxResources.h"
 #include "WinCE/Bitmap.h"
 #include "WinCE/BitmapFont.h"
 #include "WinCE/OffscreenWindow.h"

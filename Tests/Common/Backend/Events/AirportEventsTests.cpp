@@ -1,6 +1,6 @@
 // Airport incidents, reopening, the offers' expiry and the airport
 // bookkeeping events.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
 
 #include "Common/Backend/Events/AirportEffectEvent.h"
 #include "Common/Backend/Events/AirportGrowthEvent.h"

@@ -1,7 +1,8 @@
 // The calendar and bookkeeping events: the start of a game, the credit
 // installment, the economy swings, the model market and the registry.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
 
+#include "Common/Backend/BankActions.h"
 #include "Common/Backend/EventFactory.h"
 #include "Common/Backend/Events/CreditInstallmentEvent.h"
 #include "Common/Backend/Events/DailyEvent.h"
@@ -14,7 +15,6 @@
 #include "Common/Backend/Events/NewModelEvent.h"
 #include "Common/Backend/Events/OfficeRentEvent.h"
 #include "Common/Backend/Events/YearlyEvent.h"
-#include "Common/Backend/BankActions.h"
 #include "Common/Backend/Notices.h"
 
 #include <algorithm>

@@ -1,20 +1,20 @@
 // CarefulPlayer: a stand-in for the player in whole-game tests and
 // benchmarks. It queues every notice the events raise and, when asked,
-// answers them the usual careful way: it repairs damaged planes, replaces a
-// crashed plane with the cheapest model that flies its route (or shuts the
-// route down), takes every agency offer, pays food-poisoning settlements and
-// flies every charity and VIP offer with the first plane that can. It also
-// counts the notices and the events fired, and keeps the first game-over
-// reason.
+// answers them through the backend's NoticePlayer the usual careful way: it
+// repairs damaged planes, replaces a crashed plane with the cheapest model
+// that flies its route (or shuts the route down), takes every agency offer,
+// pays food-poisoning settlements and flies every charity and VIP offer with
+// the first plane that can. Smuggling offers and the bank's rate questions
+// it leaves alone. It also counts the notices and the events fired, and
+// keeps the first game-over reason. A test that plays differently changes
+// `Answers` and `AnswerTo`, or looks at each outcome in `Answered`.
 #pragma once
 
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/EventListener.h"
-#include "Common/Backend/NoticeActions.h"
+#include "Common/Backend/NoticePlayer.h"
 #include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/Notices.h"
-#include "Common/Backend/Plane.h"
-#include "Common/Backend/Route.h"
 #include "Common/Backend/ScheduledEvent.h"
 #include "Common/Backend/TimeSimulation.h"
 
@@ -25,6 +25,15 @@
 class CarefulPlayer : public NoticeSink, public EventListener
 {
 public:
+    struct Pending
+    {
+        int32_t number;
+        Plane* plane;
+        AirportDetails* airport;
+    };
+
+    virtual ~CarefulPlayer() = default;
+
     void ShowNotice(int32_t notice) override
     {
         queue.push_back({notice, Enviroment::GetDialogPlane(), Enviroment::GetDialogAirport()});
@@ -45,36 +54,28 @@ public:
         const Time today = TimeSimulation::GetCurrGameTime();
         for (const Pending& n : now)
         {
-            if (n.number == Notices::PLANE_DAMAGE)
-                NoticeActions::RepairPlane(n.plane, today);
-            else if (n.number == Notices::PLANE_CRASH)
-            {
-                const int32_t distance = n.plane->HasRoute() ? n.plane->GetRoute()->Distance() : 0;
-                const int32_t model = Enviroment::CheapestModelFor(distance);
-                if (model < 0 || !NoticeActions::ReplaceCrashedPlane(n.plane, model, "Phoenix", today))
-                    NoticeActions::ShutDownCrashedPlane(n.plane, today);
-            }
-            else if (n.number == Notices::AGENCY_OFFER)
-                NoticeActions::AcceptAgencyOffer(n.plane, NoticeActions::DrawAgencyOffer(n.plane), today);
-            else if (n.number == Notices::FOOD_POISONING)
-                NoticeActions::PayFoodPoisoningSettlement(n.plane);
-            else if (n.number == Notices::CHARITY_OFFER || n.number == Notices::VIP_OFFER)
-            {
-                const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(n.airport);
-                if (!planes.empty())
-                    NoticeActions::AssignSpecialFlight(n.airport, planes.front());
-            }
+            if (Answers(n.number))
+                Answered(n, NoticePlayer::Play(n.number, n.plane, n.airport, AnswerTo(n.number), today),
+                         today);
         }
     }
 
-    struct Pending
-    {
-        int32_t number;
-        Plane* plane;
-        AirportDetails* airport;
-    };
     std::vector<Pending> queue;
     std::map<int32_t, int> notices;
     std::map<int32_t, int64_t> fired;
     int32_t gameOver = 0;
+
+protected:
+    virtual bool Answers(int32_t notice) const
+    {
+        return notice != Notices::SMUGGLING_OFFER && notice != Notices::CHANGE_RATE &&
+               notice != Notices::CREDIT_FINE;
+    }
+    virtual NoticePlayer::Answer AnswerTo(int32_t notice) const
+    {
+        NoticePlayer::Answer answer = NoticePlayer::Usual(notice);
+        answer.model = NoticePlayer::CHEAPEST_MODEL;
+        return answer;
+    }
+    virtual void Answered(const Pending&, const NoticePlayer::Outcome&, const Time&) {}
 };

@@ -1,5 +1,5 @@
 // The flight cycle and the plane incidents, with the notices' answers.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
 
 #include "Common/Backend/EventListener.h"
 #include "Common/Backend/Events/AgencyContractEndEvent.h"

@@ -1,10 +1,11 @@
 // Whole-game save and load: every class of pending event comes back with its
 // references and fields, and a loaded game saves to the same bytes.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
 
 #include "Common/Backend/EventFactory.h"
 #include "Common/Backend/Events/AirportEffectEvent.h"
 #include "Common/Backend/Events/AirportGrowthEvent.h"
+#include "Common/Backend/Events/AirportReopenEvent.h"
 #include "Common/Backend/Events/ModelRetirementEvent.h"
 #include "Common/Backend/Events/ModelWithdrawalEvent.h"
 #include "Common/Backend/Events/NewModelEvent.h"
@@ -101,17 +102,8 @@ protected:
     // A fresh program: the world made again from the tables, a new scheduler.
     void Restart()
     {
-        delete _simulation;
-        _simulation = nullptr;
-        Enviroment::Destroy();
-        TestTables tables;
-        const std::vector<uint8_t> models = tables.ModelBytes();
-        const std::vector<uint8_t> airports = tables.AirportBytes();
         std::string error;
-        ASSERT_TRUE(
-            Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error));
-        EventRegistry::Install();
-        _simulation = new TimeSimulation();
+        ASSERT_TRUE(world.Restart(&error)) << error;
     }
 
     Plane* first = nullptr;
@@ -207,7 +199,7 @@ TEST_F(GameStateTest, ResumingAfterAStopNeverTurnsGameTimeBack)
     TimeSimulation::SetSpeed(3600);
     TimeSimulation::Synchronise();
     clock.Advance(3000);
-    _simulation->Advance();
+    world.Scheduler().Advance();
     const Time reached = TimeSimulation::GetCurrGameTime();
     EXPECT_TRUE(reached.Equals(Time(1959, 0, 1, 3, 0, 0)));
 
@@ -215,6 +207,28 @@ TEST_F(GameStateTest, ResumingAfterAStopNeverTurnsGameTimeBack)
     clock.Advance(60000);
     GameState::ResumeSimulation();
     clock.Advance(1000);
-    _simulation->Advance();
+    world.Scheduler().Advance();
     EXPECT_TRUE(TimeSimulation::GetCurrGameTime().Equals(Time(1959, 0, 1, 4, 0, 0)));
+}
+
+// Bad weather late in December reopens on "day 35": the running clock passes
+// that date at the turn of the year, so a headless run fires it there too,
+// and the clock never jumps past the new year's own events.
+TEST_F(GameStateTest, AnEventPastTheEndOfItsMonthFiresAtTheTurnOfTheMonth)
+{
+    ASSERT_TRUE(GameState::NewGame("Turn of Year", 10));
+    AirportDetails* home = company().FindDetails(10);
+    ASSERT_NE(nullptr, home);
+    const Time reopening(1959, 11, 35);
+    Enviroment::Events().ScheduleAirportEvent(AirportReopenEvent::TYPE, home, reopening);
+
+    const Time newYear(1960, 0, 1);
+    GameState::RunUntil(newYear.FirstMomentAfter());
+    const Time now = TimeSimulation::GetCurrGameTime();
+    EXPECT_TRUE(now.Equals(Time(1960, 0, 1, 0, 0, 1))) << now._year << "-" << now._month + 1 << "-" << now._day;
+    for (int32_t slot = 0; slot < TimeSimulation::GetEventCount(); ++slot)
+    {
+        const ScheduledEvent* event = TimeSimulation::GetEvent(slot);
+        EXPECT_TRUE(event->_time.IsAfter(newYear)) << "type " << event->GetType() << " still waits";
+    }
 }

@@ -2,7 +2,7 @@
 // commands: affordability, the research question, the demand screen's
 // route marks, the bank's amounts and the credit operations with their
 // installment events.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
 
 #include "Common/Backend/BankActions.h"
 #include "Common/Backend/Events/CreditInstallmentEvent.h"

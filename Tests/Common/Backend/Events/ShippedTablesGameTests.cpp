@@ -12,6 +12,7 @@
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/ScheduledEvent.h"
 #include "Common/Backend/ShippedEntries.h"
+#include "Common/Backend/TestWorld.h"
 #include "Common/Backend/TimeSimulation.h"
 #include "WinCE/Random.h"
 #include "WinCE/TickCount.h"
@@ -31,12 +32,11 @@ TEST(ShippedTablesGame, AWholeGameRunsToTheFinalYear)
         GTEST_SKIP() << "the world tables are not in Data/Entries";
     FakeClock clock(5000);
     std::string error;
-    ASSERT_TRUE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error))
-        << error;
-    EventRegistry::Install();
-    TimeSimulation* simulation = new TimeSimulation();
+    TestWorld world;
+    ASSERT_TRUE(world.Create(models, airports, &error)) << error;
+    world.StartScheduler();
     CarefulPlayer player;
-    NoticeSink* previous = SetNoticeSink(&player);
+    world.SendNoticesTo(&player);
     SRand(31);
 
     const int32_t home = 0;
@@ -84,9 +84,4 @@ TEST(ShippedTablesGame, AWholeGameRunsToTheFinalYear)
     EXPECT_GT(player.fired[1], 20000) << "planes fly all along";
     EXPECT_GT(company.GetPlaneCount(), 0);
     ::testing::Test::RecordProperty("events", std::to_string(events));
-
-    SetNoticeSink(previous);
-    delete simulation;
-    Enviroment::SetEventHooks(nullptr);
-    Enviroment::Destroy();
 }

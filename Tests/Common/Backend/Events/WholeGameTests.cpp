@@ -3,7 +3,8 @@
 // amounts between events, a seeded generator, and a player who answers every
 // notice at once. Every event class must have fired, and the game must end
 // with the final-year game over.
-#include "EventTestWorld.h"
+#include "../WorldFixtures.h"
+#include "CarefulPlayer.h"
 
 #include "Common/Backend/BankActions.h"
 #include "Common/Backend/EventListener.h"
@@ -17,103 +18,36 @@ using namespace events_test;
 
 namespace
 {
-struct Notice
-{
-    int32_t number;
-    Plane* plane;
-    AirportDetails* airport;
-};
-
-// Answers notices the way a sensible, slightly greedy player would.
-class Player : public NoticeSink, public EventListener
+// Answers notices the way a sensible, slightly greedy player would: the
+// careful answers, but smuggling taken and the lowest installment rate; a
+// plane that cannot be repaired is renewed, and planes left without a route
+// get one back.
+class Player : public CarefulPlayer
 {
 public:
-    void ShowNotice(int32_t notice) override
-    {
-        queue.push_back({notice, Enviroment::GetDialogPlane(), Enviroment::GetDialogAirport()});
-        ++notices[notice];
-    }
-    void GameOver(int32_t reason) override
-    {
-        if (gameOver == 0)
-            gameOver = reason;
-    }
     void OnEvent(ScheduledEvent* event) override
     {
-        ++fired[event->GetType()];
+        CarefulPlayer::OnEvent(event);
         monthStarted = monthStarted || event->GetType() == 203;
     }
 
     // The answers to the notices of the event that has just fired.
     void Answer()
     {
-        std::vector<Notice> now;
-        now.swap(queue);
-        const Time today = TimeSimulation::GetCurrGameTime();
         if (monthStarted)
-            TendFleet(today);
+            TendFleet(TimeSimulation::GetCurrGameTime());
         monthStarted = false;
-        for (const Notice& n : now)
-        {
-            switch (n.number)
-            {
-            case Notices::PLANE_DAMAGE:
-                if (!NoticeActions::RepairPlane(n.plane, today))
-                    Renew(n.plane, today);
-                break;
-            case Notices::PLANE_CRASH:
-                ReplaceCrashed(n.plane, today);
-                break;
-            case Notices::SMUGGLING_OFFER:
-                NoticeActions::AcceptSmuggling(n.plane, NoticeActions::DrawSmugglingOffer(n.plane));
-                break;
-            case Notices::AGENCY_OFFER:
-                NoticeActions::AcceptAgencyOffer(n.plane, NoticeActions::DrawAgencyOffer(n.plane), today);
-                break;
-            case Notices::CHARITY_OFFER:
-            case Notices::VIP_OFFER:
-            {
-                const std::vector<Plane*> planes = NoticeActions::PlanesForSpecialFlight(n.airport);
-                if (!planes.empty())
-                    NoticeActions::AssignSpecialFlight(n.airport, planes.front());
-                break;
-            }
-            case Notices::FOOD_POISONING:
-                NoticeActions::PayFoodPoisoningSettlement(n.plane);
-                break;
-            case Notices::CHANGE_RATE:
-                BankActions::SetRate(1, today);
-                break;
-            default:
-                break;
-            }
-        }
+        CarefulPlayer::Answer();
     }
 
     // The cheapest model on sale that the company can afford and that
     // reaches `distance`, or -1.
     static int32_t ModelFor(int32_t distance)
     {
-        int32_t best = -1;
-        for (int32_t m = 0; m < Enviroment::GetModelCount(); ++m)
-        {
-            const PlaneModel model = Enviroment::GetPlaneModel(m);
-            if (Enviroment::GetModelAvailability(m) != Enviroment::MODEL_ON_SALE ||
-                model._range < static_cast<uint32_t>(distance) ||
-                model._price > Enviroment::GetCompany()->GetCash())
-                continue;
-            if (best < 0 || model._price < Enviroment::GetPlaneModel(best)._price)
-                best = m;
-        }
-        return best;
-    }
-
-    void ReplaceCrashed(Plane* plane, const Time& today)
-    {
-        const int32_t distance = plane->HasRoute() ? plane->GetRoute()->Distance() : 0;
-        const int32_t model = ModelFor(distance);
-        if (model < 0 || !NoticeActions::ReplaceCrashedPlane(plane, model, "Phoenix", today))
-            NoticeActions::ShutDownCrashedPlane(plane, today);
+        const int32_t model = Enviroment::CheapestModelFor(distance);
+        return model >= 0 && Enviroment::GetPlaneModel(model)._price <= Enviroment::GetCompany()->GetCash()
+                   ? model
+                   : -1;
     }
 
     // A plane that cannot be repaired is sold and a new one flies its route.
@@ -159,19 +93,37 @@ public:
 
     std::vector<std::pair<int32_t, int32_t>> routes;
     bool monthStarted = false;
-    std::vector<Notice> queue;
-    std::map<int32_t, int> notices;
-    std::map<int32_t, int64_t> fired;
-    int32_t gameOver = 0;
+
+protected:
+    bool Answers(int32_t notice) const override { return notice != Notices::CREDIT_FINE; }
+    NoticePlayer::Answer AnswerTo(int32_t notice) const override
+    {
+        NoticePlayer::Answer answer = CarefulPlayer::AnswerTo(notice);
+        if (notice == Notices::SMUGGLING_OFFER)
+            answer.take = true;
+        if (notice == Notices::CHANGE_RATE)
+            answer.rate = 1;
+        return answer;
+    }
+    void Answered(const Pending& notice, const NoticePlayer::Outcome& outcome, const Time& today) override
+    {
+        if (notice.number == Notices::PLANE_DAMAGE && std::string(outcome.result) != "repaired")
+            Renew(notice.plane, today);
+    }
 };
 
 class WholeGameTest : public EventsTest
 {
 protected:
+    // The test tables withdraw every model before 2000; one stays on sale to
+    // the end, so a crashed plane can always be replaced and the company
+    // never loses its last plane for want of a model to buy.
+    void ShapeTables(TestTables& tables) override { tables.models[AVAIL_MODELS - 1].withdrawal = 2010; }
+
     void SetUp() override
     {
         EventsTest::SetUp();
-        SetNoticeSink(&player);
+        world.SendNoticesTo(&player);
     }
     void TearDown() override
     {
@@ -240,9 +192,13 @@ TEST_F(WholeGameTest, AGameFrom1959To2003FiresEveryEventClass)
     }
     EXPECT_EQ("", missing.str()) << events << " events fired";
     RecordProperty("fired", counts.str());
-    // The calendar: 44 years of new years, the last one ending the game.
+    // The calendar: 44 years of new years, the last one ending the game, and
+    // every month from February 1959 to December 2002. The month of January
+    // 2003 shares its moment with the game's end, and events of one moment
+    // have no set order among themselves.
     EXPECT_EQ(44, player.fired[204]);
-    EXPECT_EQ(44 * 12, player.fired[203]);
+    EXPECT_GE(player.fired[203], 44 * 12 - 1);
+    EXPECT_LE(player.fired[203], 44 * 12);
     EXPECT_GT(player.notices[Notices::PLANE_CRASH], 0);
 }
 
@@ -266,15 +222,8 @@ TEST_F(WholeGameTest, SavingAndLoadingInTheMiddleChangesNothing)
     const std::vector<uint8_t> straight = GameState::SaveBytes();
 
     // A fresh program loads the midway save and plays the same ten years.
-    delete _simulation;
-    Enviroment::Destroy();
-    TestTables tables;
-    const std::vector<uint8_t> models = tables.ModelBytes();
-    const std::vector<uint8_t> airports = tables.AirportBytes();
     std::string error;
-    ASSERT_TRUE(Enviroment::Create(models.data(), models.size(), airports.data(), airports.size(), &error));
-    EventRegistry::Install();
-    _simulation = new TimeSimulation();
+    ASSERT_TRUE(world.Restart(&error)) << error;
     ASSERT_TRUE(GameState::LoadBytes(midway.data(), midway.size(), &error)) << error;
     EXPECT_EQ(midway, GameState::SaveBytes());
     TimeSimulation::SetEventListener(&player);

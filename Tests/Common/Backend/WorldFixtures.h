@@ -1,30 +1,51 @@
-// A world for the event tests: the model's test tables, the real event
-// classes and hooks, a scheduler on a fake clock and a recorder of notices.
+// GoogleTest fixtures on the one test world (TestWorld.h).
+//
+// WorldTest: the world from the test tables before each test, the model's
+// event requests taken by a recorder instead of a scheduler. EventsTest: the
+// same world with the real event classes, a scheduler on a fake clock, a
+// started game with money for a few planes, and a log of the notices. Each
+// lets a test shape the tables before the world is made.
 #pragma once
 
-#include "../TestWorld.h"
-#include "Common/Backend/Events/EventRegistry.h"
 #include "Common/Backend/GameState.h"
-#include "Common/Backend/NoticeSink.h"
 #include "Common/Backend/Plane.h"
 #include "Common/Backend/ScheduledEvent.h"
-#include "Common/Backend/TimeSimulation.h"
+#include "TestWorld.h"
+#include "WinCE/Random.h"
+#include "WinCE/TickCount.h"
 
 #include <gtest/gtest.h>
 
-#include <vector>
+class WorldTest : public ::testing::Test
+{
+protected:
+    // Tests may change the tables here before the world is created.
+    virtual void ShapeTables(TestTables&) {}
+
+    void SetUp() override
+    {
+        TestTables tables;
+        ShapeTables(tables);
+        std::string error;
+        ASSERT_TRUE(world.Create(tables, &error)) << error;
+        Enviroment::SetGameSeed(7);
+        Enviroment::SetEventHooks(&hooks);
+        SRand(12345);
+    }
+
+    void TearDown() override { world.Destroy(); }
+
+    Company& company() { return *Enviroment::GetCompany(); }
+    Statistics& stats() { return *Enviroment::GetStatistics(); }
+
+    TestWorld world;
+    RecordingHooks hooks;
+    FakeClock clock{1000};
+    const Time start{1959, 0, 1};
+};
 
 namespace events_test
 {
-class NoticeLog : public NoticeSink
-{
-public:
-    void ShowNotice(int32_t notice) override { notices.push_back(notice); }
-    void GameOver(int32_t reason) override { gameOvers.push_back(reason); }
-    std::vector<int32_t> notices;
-    std::vector<int32_t> gameOvers;
-};
-
 class EventsTest : public ::testing::Test
 {
 protected:
@@ -36,25 +57,17 @@ protected:
         TestTables tables;
         ShapeTables(tables);
         std::string error;
-        ASSERT_TRUE(tables.CreateWorld(&error)) << error;
+        ASSERT_TRUE(world.Create(tables, &error)) << error;
         Enviroment::SetGameSeed(7);
-        EventRegistry::Install();
-        _simulation = new TimeSimulation();
-        TimeSimulation::SetSubjects(Enviroment::Instance());
-        _previousSink = SetNoticeSink(&log);
+        world.StartScheduler();
+        world.SendNoticesTo(&log);
         SRand(12345);
         Enviroment::NewGame();
         // Enough for a few planes and routes.
         company().Earn(20000000, false);
     }
 
-    void TearDown() override
-    {
-        delete _simulation;
-        SetNoticeSink(_previousSink);
-        Enviroment::SetEventHooks(nullptr);
-        Enviroment::Destroy();
-    }
+    void TearDown() override { world.Destroy(); }
 
     Company& company() { return *Enviroment::GetCompany(); }
 
@@ -102,11 +115,8 @@ protected:
         return plane;
     }
 
+    TestWorld world;
     NoticeLog log;
     FakeClock clock{1000};
-    TimeSimulation* _simulation = nullptr;
-
-private:
-    NoticeSink* _previousSink = nullptr;
 };
 } // namespace events_test
