@@ -38,7 +38,11 @@ SpecialOfferForm::SpecialOfferForm(int32_t number)
         AddText("on .");
         AddText(date);
         AddText("They will pay:");
-        AddAmount("$" + std::to_string(details ? details->_event_value : 0));
+        // Appended rather than "$" + text: GCC 12 warns falsely of an
+        // overlapping copy in that form in Release builds.
+        std::string amount = "$";
+        amount += std::to_string(details ? details->_event_value : 0);
+        AddAmount(amount);
         return;
     }
     AddText(CityPossessive(from));
