@@ -19,8 +19,8 @@ public:
 
     bool HasHighScore() const { return _highScore; }
     int64_t GetWorth() const { return _worth; }
-    // How far the reason lines move up (the spec of the screen: a high score
-    // lifts them by 30, a reason of two lines lowers them by 10).
+    // How far the reason lines move up: a high score lifts them by 30 to make
+    // room for the worth panel, and a reason of two lines sits 10 lower.
     static int32_t ReasonOffset(bool highScore, bool thirdLine);
 
 protected:
