@@ -24,6 +24,8 @@
 #include "WinCE/RegistryStore.h"
 #include "WinCE/TempFolder.h"
 
+#include "BenchGame.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -33,32 +35,10 @@ namespace
 {
 constexpr int32_t FLEET = 100;
 
-void RunScript(HostScript& script, const char* commands)
-{
-    std::istringstream in(commands);
-    std::string error;
-    script.Run(in, &error);
-}
-
 void PlanesListRefresh(benchmark::State& state, bool flip)
 {
-    TempFolder folder;
-    RegistryStore::UseFile(folder / "registry.sqlite3");
+    BenchGame game;
     {
-        RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
-    }
-    DataFile::UseFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
-    HeadlessHost host(5000);
-    host.SetEchoMessages(false);
-    SetHost(&host);
-    GfxResources::Init();
-    {
-        auto app = std::make_unique<SkyreachApp>();
-        app->Init();
-        auto script = std::make_unique<HostScript>(host, *app);
-        RunScript(*script, "wait 25\ntap 1 100\ntap 1 100\n");
-        GameState::NewGame("Bench Air", 7);
-        app->GetMainMenu()->SetGameActive(true);
         Company* company = Enviroment::GetCompany();
         const int32_t model = Enviroment::CheapestModelFor(0);
         company->Earn(FLEET * Enviroment::GetPlaneModel(model)._price, false);
@@ -70,10 +50,10 @@ void PlanesListRefresh(benchmark::State& state, bool flip)
         const std::vector<int32_t> destinations = FleetRules::Destinations(*first, company->GetHomeAirport());
         if (!destinations.empty())
             FleetRules::SetUpRoute(first, company->GetHomeAirport(), destinations.front(), 1, 1, now);
-        CentralFormChanger* navigation = app->GetMainMenu()->GetNavigation();
+        CentralFormChanger* navigation = game.Navigation();
         navigation->ChangeForm(Screens::PLANES);
         navigation->Show();
-        RunScript(*script, "wait 75\n");
+        game.Run("wait 75\n");
         auto* form = static_cast<PlanesForm*>(navigation->GetScreen());
         bool stopped = false;
         for (auto _ : state)
@@ -92,13 +72,7 @@ void PlanesListRefresh(benchmark::State& state, bool flip)
             form->GetList()->Update();
         }
         state.counters["planes"] = FLEET;
-        script.reset();
-        app.reset();
     }
-    GfxResources::Release();
-    SetHost(nullptr);
-    DataFile::Destroy();
-    RegistryStore::UseFile("");
 }
 
 void BM_PlanesListRefreshUnchanged(benchmark::State& state)

@@ -17,6 +17,8 @@
 #include "WinCE/RegistryStore.h"
 #include "WinCE/TempFolder.h"
 
+#include "BenchGame.h"
+
 #include <benchmark/benchmark.h>
 
 #include <memory>
@@ -26,21 +28,10 @@ namespace
 {
 void BM_ChangeScreen(benchmark::State& state)
 {
-    TempFolder folder;
-    RegistryStore::UseFile(folder / "registry.sqlite3");
+    BenchGame game;
     {
-        RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
-    }
-    DataFile::UseFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
-    HeadlessHost host(5000);
-    host.SetEchoMessages(false);
-    SetHost(&host);
-    GfxResources::Init();
-    {
-        SkyreachApp app;
-        app.Init();
-        GameState::NewGame("Bench Air", 7);
-        CentralFormChanger* navigation = app.GetMainMenu()->GetNavigation();
+        SkyreachApp& app = game.App();
+        CentralFormChanger* navigation = game.Navigation();
         std::vector<int32_t> numbers;
         for (int32_t n = 1; n <= Screens::LAST_SCREEN; ++n)
         {
@@ -61,12 +52,7 @@ void BM_ChangeScreen(benchmark::State& state)
             app.Step(false);
         }
         state.counters["screens"] = static_cast<double>(numbers.size());
-        app.SaveGame();
     }
-    GfxResources::Release();
-    SetHost(nullptr);
-    DataFile::Destroy();
-    RegistryStore::UseFile("");
 }
 BENCHMARK(BM_ChangeScreen)->Unit(benchmark::kMicrosecond);
 } // namespace

@@ -72,12 +72,7 @@ AdvertisingForm::AdvertisingForm(int32_t number) : SRForm(number, LAYOUT)
 void AdvertisingForm::ChooseSize(int32_t size)
 {
     _chosen = size;
-    GfxButton* ok = GetButton(OK);
-    if (!ok->IsEnabled())
-    {
-        ok->Enable();
-        ok->Draw();
-    }
+    SetButtonEnabled(OK, true);
 }
 
 void AdvertisingForm::OnButton(int32_t id)

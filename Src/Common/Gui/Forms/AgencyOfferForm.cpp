@@ -10,25 +10,18 @@
 
 namespace
 {
-constexpr ScreenButton BUTTONS[] = {
-    {NoticeForm::ACCEPT, "sr_Accept_button.bmp", 24, 238},
-    {NoticeForm::REJECT, "sr_Reject_button.bmp", 136, 238},
-};
-
 NoticeForm::KeptTerms<NoticeActions::AgencyTerms> s_kept;
 } // namespace
 
-AgencyOfferForm::AgencyOfferForm(int32_t number) : NoticeForm(number, "Offer", BUTTONS)
+AgencyOfferForm::AgencyOfferForm(int32_t number) : NoticeForm(number, "Offer", ACCEPT_REJECT)
 {
     const Plane* plane = Enviroment::GetDialogPlane();
     const Route* route = plane ? plane->GetRoute() : nullptr;
     if (route)
     {
         _planeId = plane->_id;
-        const Time now = TimeSimulation::GetCurrGameTime();
-        if (!s_kept.Holds(_planeId, now))
-            s_kept.Keep(_planeId, now, NoticeActions::DrawAgencyOffer(plane));
-        _terms = s_kept.terms;
+        _terms = s_kept.For(_planeId, TimeSimulation::GetCurrGameTime(),
+                            [plane] { return NoticeActions::DrawAgencyOffer(plane); });
     }
     const int32_t source = route ? route->_source : -1;
     AddText("from:");

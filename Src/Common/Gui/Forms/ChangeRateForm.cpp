@@ -61,17 +61,6 @@ const ScreenLayout& LayoutOf(int32_t number)
            "the rate screens are 10 and 11");
     return number == Screens::CHANGE_RATE ? RATE_LAYOUT : FINE_LAYOUT;
 }
-
-void SetButtonEnabled(GfxButton* button, bool enabled)
-{
-    if (button->IsEnabled() == enabled)
-        return;
-    if (enabled)
-        button->Enable();
-    else
-        button->Disable();
-    button->Draw();
-}
 } // namespace
 
 ChangeRateForm::ChangeRateForm(int32_t number)
@@ -122,8 +111,8 @@ void ChangeRateForm::ShowRate()
     // The cash may have fallen since the rate was set: the rate shown stays
     // within what it pays.
     _rate = std::clamp<int64_t>(_rate, 1, highest);
-    SetButtonEnabled(GetButton(UP), _rate < highest);
-    SetButtonEnabled(GetButton(DOWN), _rate > 1);
+    SetButtonEnabled(UP, _rate < highest);
+    SetButtonEnabled(DOWN, _rate > 1);
     char text[40];
     SetFont(GfxResources::GetFont(GfxResources::FONT_YELLOW), false);
     GfxResources::GetBitmap(GfxResources::BMP_PROCENT_PANEL1)->Draw(this, RATE_X, RATE_Y, SRCCOPY);

@@ -49,17 +49,6 @@ const ScreenLayout& LayoutOf(int32_t number)
            "credit amounts are 8 and 9");
     return number == Screens::OBTAIN_CREDIT ? OBTAIN_LAYOUT : REPAY_LAYOUT;
 }
-
-void SetButtonEnabled(GfxButton* button, bool enabled)
-{
-    if (button->IsEnabled() == enabled)
-        return;
-    if (enabled)
-        button->Enable();
-    else
-        button->Disable();
-    button->Draw();
-}
 } // namespace
 
 CreditAmountForm::CreditAmountForm(int32_t number) : SRForm(number, LayoutOf(number))
@@ -118,9 +107,9 @@ void CreditAmountForm::PaintContent()
 
 void CreditAmountForm::ShowAmount()
 {
-    SetButtonEnabled(GetButton(UP), _range.CanRaise(_amount));
-    SetButtonEnabled(GetButton(DOWN), _range.CanLower(_amount));
-    SetButtonEnabled(GetButton(OK), _amount > 0);
+    SetButtonEnabled(UP, _range.CanRaise(_amount));
+    SetButtonEnabled(DOWN, _range.CanLower(_amount));
+    SetButtonEnabled(OK, _amount > 0);
     GfxResources::GetBitmap(GfxResources::BMP_AMOUNT_PANEL)->Draw(this, AMOUNT_X, AMOUNT_Y, SRCCOPY);
     char text[40];
     std::snprintf(text, sizeof(text), "$ %" PRId64, _amount);

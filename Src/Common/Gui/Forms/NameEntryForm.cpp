@@ -56,13 +56,5 @@ bool NameEntryForm::OnIdle()
 
 void NameEntryForm::UpdateOk()
 {
-    GfxButton* ok = GetButton(_place.okButton);
-    const bool named = _field->GetTextLength() > 0;
-    if (named == ok->IsEnabled())
-        return;
-    if (named)
-        ok->Enable();
-    else
-        ok->Disable();
-    ok->Draw();
+    SetButtonEnabled(_place.okButton, _field->GetTextLength() > 0);
 }

@@ -53,6 +53,14 @@ public:
             terms = drawn;
         }
         void Forget() { held = false; }
+        // The terms kept for this plane at this moment, drawn afresh by
+        // `draw` when none are.
+        template <class Draw> const Terms& For(int32_t plane, const Time& now, Draw draw)
+        {
+            if (!Holds(plane, now))
+                Keep(plane, now, draw());
+            return terms;
+        }
     };
 
     // The button ids of the notice family.
@@ -69,6 +77,11 @@ public:
         PROCEED,
         CANCEL,
         FREE,
+    };
+    // Accept and Reject of the offers a route's plane receives.
+    static constexpr ScreenButton ACCEPT_REJECT[] = {
+        {ACCEPT, "sr_Accept_button.bmp", 24, 238},
+        {REJECT, "sr_Reject_button.bmp", 136, 238},
     };
     // The rows of the text lines: the first at this y, then one every
     // LINE_STEP pixels (LINE_STEP_TIGHT for the longest notices), so that

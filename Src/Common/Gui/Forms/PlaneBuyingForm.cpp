@@ -96,15 +96,7 @@ bool PlaneBuyingForm::MayBuy() const
 
 void PlaneBuyingForm::UpdateBuy()
 {
-    GfxButton* buy = GetButton(BUY);
-    const bool may = MayBuy();
-    if (may == buy->IsEnabled())
-        return;
-    if (may)
-        buy->Enable();
-    else
-        buy->Disable();
-    buy->Draw();
+    SetButtonEnabled(BUY, MayBuy());
 }
 
 bool PlaneBuyingForm::OnIdle()

@@ -142,6 +142,19 @@ GfxButton* SRForm::GetButton(int32_t id) const
     return nullptr;
 }
 
+void SRForm::SetButtonEnabled(int32_t id, bool enabled)
+{
+    GfxButton* button = GetButton(id);
+    ASSERT(button && "no such button on this screen");
+    if (button->IsEnabled() == enabled)
+        return;
+    if (enabled)
+        button->Enable();
+    else
+        button->Disable();
+    button->Draw();
+}
+
 void SRForm::SetMenuReturn(bool set)
 {
     s_menuReturn = set;

@@ -144,6 +144,8 @@ public:
     bool IsFramed() const { return _layout.top == ScreenLayout::Top::FRAMED; }
     // The button of the layout with this id, or null.
     GfxButton* GetButton(int32_t id) const;
+    // Enables or disables the button and redraws it when that changed it.
+    void SetButtonEnabled(int32_t id, bool enabled);
     int32_t GetMelodyRequest() const { return _melody; }
 
     // The main menu sets this when it is shown; the next screen then draws
