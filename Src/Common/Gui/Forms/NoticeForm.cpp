@@ -13,6 +13,7 @@
 #include "Common/LocaleDate.h"
 #include "WinCE/Assert.h"
 
+#include <algorithm>
 #include <cinttypes>
 #include <cstdarg>
 #include <cstdio>
@@ -292,9 +293,10 @@ int32_t NoticeForm::LineY(int32_t index, int32_t count)
 {
     // The block of lines is centred on the frame's free middle, between the
     // title and the buttons.
-    const int32_t step = count > 7 ? LINE_STEP_TIGHT : LINE_STEP;
-    const int32_t middle = (FIRST_LINE_Y - 10 + LAST_LINE_LIMIT) / 2;
-    return middle - (count - 1) * step / 2 + index * step;
+    const int32_t room = LINES_BOTTOM - LINE_HEIGHT - LINES_TOP;
+    const int32_t step = count > 1 ? std::min(LINE_STEP, room / (count - 1)) : LINE_STEP;
+    const int32_t block = (count - 1) * step + LINE_HEIGHT;
+    return LINES_TOP + (LINES_BOTTOM - LINES_TOP - block) / 2 + index * step;
 }
 
 std::string NoticeForm::AirportPlace(int32_t airport)

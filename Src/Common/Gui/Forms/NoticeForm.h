@@ -83,13 +83,13 @@ public:
         {ACCEPT, "sr_Accept_button.bmp", 24, 238},
         {REJECT, "sr_Reject_button.bmp", 136, 238},
     };
-    // The rows of the text lines: the first at this y, then one every
-    // LINE_STEP pixels (LINE_STEP_TIGHT for the longest notices), so that
-    // all of them lie inside the frame above the buttons.
-    static constexpr int32_t FIRST_LINE_Y = 80;
+    // The text lines stand one LINE_STEP apart, closer when there are too
+    // many for that, centred in the window between its title band (LINES_TOP)
+    // and the buttons (LINES_BOTTOM, where the last line must end).
+    static constexpr int32_t LINES_TOP = 72;
+    static constexpr int32_t LINES_BOTTOM = 186;
+    static constexpr int32_t LINE_HEIGHT = 12;
     static constexpr int32_t LINE_STEP = 15;
-    static constexpr int32_t LINE_STEP_TIGHT = 12;
-    static constexpr int32_t LAST_LINE_LIMIT = 180;
     static constexpr int32_t TITLE_Y = 53;
 
     // One line as drawn: its text and its font.

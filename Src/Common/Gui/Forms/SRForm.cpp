@@ -267,7 +267,13 @@ void SRForm::PaintFrame()
             DrawTopBar(true);
         Blit(SharedFrame(), 0, 0, WIDTH, FRAME_TOP, 0, 0, SRCCOPY);
         background->DrawPart(this, 0, FRAME_TOP, Rect{{0, FRAME_TOP}, {WIDTH, FRAME_BOTTOM - FRAME_TOP}}, SRCCOPY);
-        Blit(SharedFrame(), 0, FRAME_BOTTOM, WIDTH, HEIGHT - FRAME_BOTTOM, 0, FRAME_BOTTOM, SRCCOPY);
+        // A dialog with buttons of its own below the window takes a plain
+        // bottom strip: the covered screen's buttons would show between them.
+        if (HasButtonsBelowWindow())
+            background->DrawPart(this, 0, FRAME_BOTTOM, Rect{{0, FRAME_BOTTOM}, {WIDTH, HEIGHT - FRAME_BOTTOM}},
+                                 SRCCOPY);
+        else
+            Blit(SharedFrame(), 0, FRAME_BOTTOM, WIDTH, HEIGHT - FRAME_BOTTOM, 0, FRAME_BOTTOM, SRCCOPY);
         GfxResources::GetWindowFrame()->Draw(this, 0, FRAME_TOP, ROP_DEFAULT);
         return;
     }
@@ -278,6 +284,16 @@ void SRForm::PaintFrame()
     else if (_layout.top == ScreenLayout::Top::BACK)
         top = GfxResources::BMP_SCREEN_TOP_REV;
     GfxResources::GetBitmap(top)->Draw(this, 0, 0, SRCCOPY);
+}
+
+bool SRForm::HasButtonsBelowWindow() const
+{
+    for (const auto& entry : _buttons)
+    {
+        if (entry.second->GetY() >= FRAME_BOTTOM)
+            return true;
+    }
+    return false;
 }
 
 void SRForm::SaveStrips()
@@ -308,7 +324,9 @@ void SRForm::Paint()
     _widgets.Draw();
     if (_layout.top == ScreenLayout::Top::TOP_BAR)
         DrawTopBar(false);
-    if (_stripsPending)
+    // A dialog keeps the strips of the screen it covers, so the next dialog
+    // shows that screen too, never this one's buttons.
+    if (_stripsPending && !IsFramed())
     {
         _stripsPending = false;
         SaveStrips();

@@ -191,6 +191,7 @@ protected:
 private:
     void PaintFrame();
     void SaveStrips();
+    bool HasButtonsBelowWindow() const;
 
     int32_t _number;
     ScreenLayout _layout;

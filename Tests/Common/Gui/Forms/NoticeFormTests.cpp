@@ -287,8 +287,8 @@ TEST_F(NoticeTest, EveryInformationalNoticeShowsItsTitleAndLines)
         EXPECT_EQ(89, ok->GetX());
         EXPECT_EQ(189, ok->GetY());
         const int32_t count = static_cast<int32_t>(expected.size());
-        EXPECT_GT(NoticeForm::LineY(0, count), NoticeForm::TITLE_Y + 12) << "the lines start below the title";
-        EXPECT_LE(NoticeForm::LineY(count - 1, count), NoticeForm::LAST_LINE_LIMIT)
+        EXPECT_GE(NoticeForm::LineY(0, count), NoticeForm::LINES_TOP) << "the lines start below the title band";
+        EXPECT_LE(NoticeForm::LineY(count - 1, count) + NoticeForm::LINE_HEIGHT, ok->GetY())
             << "and end above the button";
         Press(NoticeForm::OK);
         EXPECT_EQ(Screens::PLANES, Shown()) << "Ok returns to the covered screen";
