@@ -8,11 +8,6 @@
 
 #include <string>
 
-namespace
-{
-NoticeForm::KeptTerms<NoticeActions::AgencyTerms> s_kept;
-} // namespace
-
 AgencyOfferForm::AgencyOfferForm(int32_t number) : NoticeForm(number, "Offer", ACCEPT_REJECT)
 {
     const Plane* plane = Enviroment::GetDialogPlane();
@@ -20,8 +15,13 @@ AgencyOfferForm::AgencyOfferForm(int32_t number) : NoticeForm(number, "Offer", A
     if (route)
     {
         _planeId = plane->_id;
-        _terms = s_kept.For(_planeId, TimeSimulation::GetCurrGameTime(),
-                            [plane] { return NoticeActions::DrawAgencyOffer(plane); });
+        const auto& kept = KeptTerms(number, _planeId, TimeSimulation::GetCurrGameTime(),
+                                     [plane]
+                                     {
+                                         const NoticeActions::AgencyTerms drawn = NoticeActions::DrawAgencyOffer(plane);
+                                         return std::array<int64_t, 3>{drawn.tickets, drawn.discount, 0};
+                                     });
+        _terms = {static_cast<int32_t>(kept[0]), static_cast<int32_t>(kept[1])};
     }
     const int32_t source = route ? route->_source : -1;
     AddText("from:");
@@ -43,7 +43,7 @@ void AgencyOfferForm::OnButton(int32_t id)
     }
     if (id == ACCEPT || id == REJECT)
     {
-        s_kept.Forget();
+        Kept() = KeptOffer{};
         Back();
     }
 }

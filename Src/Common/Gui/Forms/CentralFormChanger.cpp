@@ -9,6 +9,7 @@
 #include "Common/Backend/Route.h"
 #include "Common/Backend/TimeSimulation.h"
 #include "Common/Gui/Controls/GfxResources.h"
+#include "Common/Gui/Forms/NoticeForm.h"
 #include "Common/Gui/Forms/SRForm.h"
 #include "Common/Gui/Forms/ScreenFactory.h"
 #include "WinCE/Assert.h"
@@ -29,6 +30,75 @@ Company* TheCompany()
 bool IsScreenNumber(int32_t n)
 {
     return n >= 0 && n <= Screens::LAST_SCREEN;
+}
+
+bool IsNotice(int32_t n)
+{
+    return n >= Screens::FIRST_NOTICE && n <= Screens::LAST_NOTICE;
+}
+
+// The subject of the notice Resume returns to: the dialog subject slots the
+// event set (planes and airport details by identifier) and the offer the
+// notice drew, so that a notice open when the game was left comes back after
+// a restart about the same subject and with the same terms.
+void SaveNoticeSubject(int32_t notice, ConfigBlock& block)
+{
+    const Company* company = TheCompany();
+    const Plane* plane = Enviroment::GetDialogPlane();
+    const AirportDetails* airport = Enviroment::GetDialogAirport();
+    const bool planeKnown = plane && company && company->PositionOf(plane) >= 0;
+    const bool airportKnown = airport && company && company->PositionOf(airport) >= 0;
+    block.Put("dp", planeKnown ? plane->_id : -1);
+    block.Put("da", airportKnown ? airport->_id : -1);
+    block.Put("dm", Enviroment::GetDialogModel());
+    const NoticeForm::KeptOffer& kept = NoticeForm::Kept();
+    if (kept.Holds(notice, kept.planeId, TimeSimulation::GetCurrGameTime()))
+    {
+        block.Put("kp", kept.planeId);
+        block.Put("kt0", kept.terms[0]);
+        block.Put("kt1", kept.terms[1]);
+        block.Put("kt2", kept.terms[2]);
+    }
+}
+
+// Sets the dialog subject slots and the kept offer from a saved notice
+// subject; false with the reason when they name nothing of this game. Game
+// time is the saved moment again, which is when the offer was drawn.
+bool LoadNoticeSubject(int32_t notice, const ConfigBlock& block, std::string* reason)
+{
+    const Company* company = TheCompany();
+    int32_t planeId = -1;
+    int32_t airportId = -1;
+    int32_t model = -1;
+    block.Get("dp", planeId);
+    block.Get("da", airportId);
+    block.Get("dm", model);
+    Plane* plane = planeId >= 0 && company ? company->FindPlane(planeId) : nullptr;
+    AirportDetails* airport = airportId >= 0 && company ? company->FindDetailsById(airportId) : nullptr;
+    if ((planeId >= 0 && !plane) || (airportId >= 0 && !airport))
+    {
+        *reason = "the open notice names a plane or an airport the company does not have";
+        return false;
+    }
+    if (model < -1 || model >= Enviroment::GetModelCount())
+    {
+        *reason = "the open notice names a plane model out of range";
+        return false;
+    }
+    Enviroment::SetDialogPlane(plane);
+    Enviroment::SetDialogAirport(airport);
+    Enviroment::SetDialogModel(model);
+    NoticeForm::KeptOffer kept;
+    if (block.Get("kp", kept.planeId))
+    {
+        block.Get("kt0", kept.terms[0]);
+        block.Get("kt1", kept.terms[1]);
+        block.Get("kt2", kept.terms[2]);
+        kept.notice = notice;
+        kept.at = TimeSimulation::GetCurrGameTime();
+    }
+    NoticeForm::Kept() = kept;
+    return true;
 }
 } // namespace
 
@@ -186,6 +256,7 @@ void CentralFormChanger::ResetState()
     _cpid = _cadid = 0;
     ClearCurrentRoute();
     _gameEnded = false;
+    NoticeForm::Kept() = NoticeForm::KeptOffer{};
 }
 
 void CentralFormChanger::Save(ConfigBlock& block) const
@@ -218,6 +289,12 @@ void CentralFormChanger::Save(ConfigBlock& block) const
         }
         else
             block.Put("_cr_pid", _crPid);
+    }
+    if (IsNotice(_rf))
+    {
+        ConfigBlock notice;
+        SaveNoticeSubject(_rf, notice);
+        block.PutBlock("n", notice);
     }
 }
 
@@ -258,6 +335,9 @@ bool CentralFormChanger::Load(const ConfigBlock& block, std::string* error)
         else
             _hasRoute = block.Get("_cr_pid", _crPid);
     }
+    ConfigBlock notice;
+    if (reason.empty() && IsNotice(_rf) && block.GetBlock("n", notice))
+        LoadNoticeSubject(_rf, notice, &reason);
     if (reason.empty() && lenient.Mangled() > 0)
         reason = "a value has the wrong size";
     if (reason.empty())

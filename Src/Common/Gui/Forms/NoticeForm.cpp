@@ -265,6 +265,12 @@ const PlaneModel* DialogModel(PlaneModel* storage)
 }
 } // namespace
 
+NoticeForm::KeptOffer& NoticeForm::Kept()
+{
+    static KeptOffer kept;
+    return kept;
+}
+
 NoticeForm::NoticeForm(int32_t number) : SRForm(number, LayoutOf(InformationalTitle(number), OK_BUTTON))
 {
     ASSERT(IsInformational(number) && "an informational notice needs its table row");

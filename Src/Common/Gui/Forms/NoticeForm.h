@@ -18,6 +18,7 @@
 #include "Common/Backend/Time.h"
 #include "Common/Gui/Forms/SRForm.h"
 
+#include <array>
 #include <cstdint>
 #include <span>
 #include <string>
@@ -30,38 +31,36 @@ class Route;
 class NoticeForm : public SRForm
 {
 public:
-    // The terms an offer notice drew, kept until the offer is answered: a
+    // The terms an offer notice drew, kept until the offer is answered. A
     // notice left through the main menu and resumed (game time stood still
-    // meanwhile) is built again for the same plane at the same moment, and
-    // shows the very terms it showed before instead of drawing new ones.
-    template <class Terms> struct KeptTerms
+    // meanwhile) is built again for the same plane at the same moment and
+    // shows the very terms it showed before instead of drawing new ones; the
+    // navigation state saves them with the game, so that holds across a
+    // restart of the program too.
+    struct KeptOffer
     {
-        bool held = false;
+        int32_t notice = 0; // none is kept while 0
         int32_t planeId = -1;
         Time at;
-        Terms terms;
+        std::array<int64_t, 3> terms{};
 
-        bool Holds(int32_t plane, const Time& now) const
+        bool Holds(int32_t number, int32_t plane, const Time& now) const
         {
-            return held && planeId == plane && at.Equals(now);
-        }
-        void Keep(int32_t plane, const Time& now, const Terms& drawn)
-        {
-            held = true;
-            planeId = plane;
-            at = now;
-            terms = drawn;
-        }
-        void Forget() { held = false; }
-        // The terms kept for this plane at this moment, drawn afresh by
-        // `draw` when none are.
-        template <class Draw> const Terms& For(int32_t plane, const Time& now, Draw draw)
-        {
-            if (!Holds(plane, now))
-                Keep(plane, now, draw());
-            return terms;
+            return notice != 0 && notice == number && planeId == plane && at.Equals(now);
         }
     };
+    // The one offer kept (only one notice is open at a time).
+    static KeptOffer& Kept();
+    // The terms kept for offer `number` to `plane` now, drawn afresh by
+    // `draw` (returning the three terms) when none are.
+    template <class Draw>
+    static const std::array<int64_t, 3>& KeptTerms(int32_t number, int32_t plane, const Time& now, Draw draw)
+    {
+        KeptOffer& kept = Kept();
+        if (!kept.Holds(number, plane, now))
+            kept = KeptOffer{number, plane, now, draw()};
+        return kept.terms;
+    }
 
     // The button ids of the notice family.
     enum Button

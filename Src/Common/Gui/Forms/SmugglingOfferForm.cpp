@@ -8,11 +8,6 @@
 
 #include <string>
 
-namespace
-{
-NoticeForm::KeptTerms<NoticeActions::SmugglingTerms> s_kept;
-} // namespace
-
 SmugglingOfferForm::SmugglingOfferForm(int32_t number) : NoticeForm(number, "Smuggling Offer", ACCEPT_REJECT)
 {
     const Plane* plane = Enviroment::GetDialogPlane();
@@ -20,8 +15,14 @@ SmugglingOfferForm::SmugglingOfferForm(int32_t number) : NoticeForm(number, "Smu
     if (route)
     {
         _planeId = plane->_id;
-        _terms = s_kept.For(_planeId, TimeSimulation::GetCurrGameTime(),
-                            [plane] { return NoticeActions::DrawSmugglingOffer(plane); });
+        const auto& kept = KeptTerms(number, _planeId, TimeSimulation::GetCurrGameTime(),
+                                     [plane]
+                                     {
+                                         const NoticeActions::SmugglingTerms drawn =
+                                             NoticeActions::DrawSmugglingOffer(plane);
+                                         return std::array<int64_t, 3>{drawn.base, drawn.factor, drawn.payment};
+                                     });
+        _terms = {kept[0], static_cast<int32_t>(kept[1]), kept[2]};
     }
     AddText("Just before " + (plane ? plane->_name : std::string()) + "'s");
     AddText("departure from:");
@@ -38,7 +39,7 @@ void SmugglingOfferForm::OnButton(int32_t id)
         NoticeActions::AcceptSmuggling(Enviroment::GetCompany()->FindPlane(_planeId), _terms);
     if (id == ACCEPT || id == REJECT)
     {
-        s_kept.Forget();
+        Kept() = KeptOffer{};
         Back();
     }
 }

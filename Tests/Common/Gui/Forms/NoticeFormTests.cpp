@@ -491,6 +491,60 @@ TEST_F(NoticeTest, AnOfferResumedFromTheMenuKeepsItsTerms)
     EXPECT_TRUE(plane->GetRoute()->HasAgency());
 }
 
+// A notice open when the program is left comes back after the restart about
+// the same subject, and an offer with the same terms, which Accept then
+// signs: nothing is drawn afresh and nothing is lost.
+TEST_F(NoticeTest, ANoticeOpenWhenTheProgramIsLeftComesBackTheSameAfterARestart)
+{
+    struct Case
+    {
+        int32_t notice;
+        bool offer;
+    };
+    const Case cases[] = {
+        {Screens::AGENCY_OFFER, true},
+        {Screens::SMUGGLING_OFFER, true},
+        {Screens::STAFF_STRIKE, false},
+        {Screens::NEW_MODEL, false},
+    };
+    for (const Case& c : cases)
+    {
+        SCOPED_TRACE(c.notice);
+        Enviroment::SetDialogPlane(plane);
+        Enviroment::SetDialogAirport(company->FindDetails(home));
+        Enviroment::SetDialogModel(FlyingModel());
+        Open(c.notice);
+        ASSERT_EQ(c.notice, Shown());
+        const std::vector<std::string> shown = Lines();
+        app->GetMainMenu()->SetGameActive(true);
+        Stop();
+        Start();
+        Run("wait 25\ntap 1 100\ntap 1 100\nwait 50\npress sr_Resume_button.bmp\nwait 100\n");
+        navigation = app->GetMainMenu()->GetNavigation();
+        company = Enviroment::GetCompany();
+        plane = company->GetPlane(0);
+        ASSERT_EQ(c.notice, Shown());
+        EXPECT_EQ(shown, Lines());
+        if (!c.offer)
+        {
+            Press(NoticeForm::OK);
+            continue;
+        }
+        const int64_t cashBefore = company->GetCash();
+        Press(NoticeForm::ACCEPT);
+        EXPECT_EQ(cashBefore, company->GetCash());
+        if (c.notice == Screens::AGENCY_OFFER)
+        {
+            EXPECT_EQ("buy " + std::to_string(plane->GetRoute()->_agency_tickets) + " tickets for each flight",
+                      shown.at(4));
+        }
+        else
+        {
+            EXPECT_EQ("paid: $ " + std::to_string(plane->GetRoute()->SmugglingPayment()), shown.back());
+        }
+    }
+}
+
 // The plane screens warn before selling a plane down for a special flight:
 // Cancel keeps the flight, Proceed gives it up and goes on to the sale. The
 // route screens' notice frees the plane with Free.
