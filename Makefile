@@ -13,7 +13,7 @@ FUZZ_TARGETS ?=
 # (/usr/local unless CMAKE_ARGS set CMAKE_INSTALL_PREFIX). DESTDIR is honoured.
 PREFIX     ?=
 
-.PHONY: all deps configure build run test install deb bench asan fuzz release contact-sheet clean
+.PHONY: all deps configure build run test install deb bench asan fuzz release contact-sheet screens clean
 
 # Our own builds treat warnings as errors; a user's or packager's plain
 # cmake build does not (SKYREACH_WERROR is off by default).
@@ -72,6 +72,18 @@ release: deps
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet-png
 	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
+
+# Every screen the player-bot meets in its whole games and its run through
+# every notice, as $(BUILD)/screens/NN-title.png, and one atlas of them all.
+# A record that no longer matches (the tests then fail) does not stop the
+# pictures: they are for looking at what changed.
+screens: build
+	rm -rf $(BUILD)/screens
+	-SKYREACH_SCREENS=$(abspath $(BUILD))/screens $(BUILD)/skyreach_tests \
+	  --gtest_filter='BotGameTest.*:NoticeRunTest.*' >$(BUILD)/screens.log 2>&1 || \
+	  echo "Some bot tests failed: see $(BUILD)/screens.log"
+	/usr/bin/python3 Tools/Atlas/make_atlas.py $(BUILD)/screens $(BUILD)/screens-atlas.png
+	@echo "Screens: $(BUILD)/screens/, atlas: $(BUILD)/screens-atlas.png"
 
 clean:
 	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)

@@ -3,6 +3,10 @@
 #include "Common/Backend/Notices.h"
 #include "WinCE/Host/HostScript.h"
 
+#include <cctype>
+#include <cstdio>
+#include <cstdlib>
+#include <filesystem>
 #include <initializer_list>
 
 namespace
@@ -10,6 +14,10 @@ namespace
 // The idle steps after a press or a key, long enough for the navigation
 // form to build the next screen and for that screen to paint.
 constexpr const char* SETTLE = "wait 75";
+
+// The cash the bot keeps before it spends on advertising or an office.
+constexpr int64_t ADVERTISING_CASH = 2000000;
+constexpr int64_t OFFICE_CASH = 5000000;
 
 const ScreenDump::Button* FindButton(const ScreenDump& screen, const std::string& bitmap)
 {
@@ -33,27 +41,35 @@ bool IsGameOver(int32_t number)
 }
 } // namespace
 
-PlayerBot::PlayerBot(HostScript& script) : _script(script)
+PlayerBot::PlayerBot(HostScript& script) : _script(&script)
 {
 }
 
 ScreenDump PlayerBot::Look() const
 {
-    return _script.Describe();
+    return _script->Describe();
 }
 
 bool PlayerBot::Do(const std::string& line)
 {
     std::string error;
-    if (_script.Execute(line, &error))
+    if (_script->Execute(line, &error))
         return true;
     _failure = line + ": " + error;
     return false;
 }
 
+bool PlayerBot::Settle()
+{
+    if (!Do(SETTLE))
+        return false;
+    Observe(Look());
+    return true;
+}
+
 bool PlayerBot::Press(const std::string& bitmap)
 {
-    return Do("press " + bitmap) && Do(SETTLE);
+    return Do("press " + bitmap) && Settle();
 }
 
 bool PlayerBot::PressInTurn(const ScreenDump& screen, int32_t notice,
@@ -84,7 +100,7 @@ bool PlayerBot::ChooseFirstRow(const ScreenDump& screen)
     if (screen.items.empty())
         return false;
     const std::string row = "choose " + screen.items.front().label;
-    return Do(row) && Do(SETTLE) && Do(row) && Do(SETTLE);
+    return Do(row) && Settle() && Do(row) && Settle();
 }
 
 bool PlayerBot::BuyReplacement(const ScreenDump& screen)
@@ -157,5 +173,327 @@ bool PlayerBot::SkipToNextNotice(const ScreenDump& screen)
 {
     if (!screen.topBar.shown)
         return false;
-    return Do("key start") && Do(SETTLE);
+    return Do("key start") && Settle();
+}
+
+bool PlayerBot::Go(const char* entry)
+{
+    if (!Do("press sr_Go_button.bmp") || !Do("wait 50"))
+        return false;
+    if (Offers(Look(), entry))
+        return Press(entry);
+    // The screen's own entry is disabled: the bot is there already.
+    return Do("press sr_Go_button.bmp") && Do("wait 50");
+}
+
+int64_t PlayerBot::Figure(const ScreenDump& screen, const std::string& prefix)
+{
+    for (const ScreenDump::Text& text : screen.texts)
+    {
+        if (text.text.compare(0, prefix.size(), prefix) != 0)
+            continue;
+        const size_t digit = text.text.find_first_of("0123456789", prefix.size());
+        if (digit == std::string::npos)
+            return -1;
+        return std::stoll(text.text.substr(digit));
+    }
+    return -1;
+}
+
+int32_t PlayerBot::Year(const ScreenDump& screen)
+{
+    // The date ends with the year whatever the locale's order of the rest.
+    const std::string& date = screen.topBar.date;
+    if (!screen.topBar.shown || date.size() < 4)
+        return 0;
+    return std::atoi(date.substr(date.size() - 4).c_str());
+}
+
+bool PlayerBot::StartNewGame(const std::string& company, const std::string& home)
+{
+    if (!Press("sr_NewGame_button.bmp"))
+        return false;
+    // With a game on, the menu asks first whether to give it up.
+    if (Look().screen == Screens::NEW_GAME && !Press("sr_Yes_button.bmp"))
+        return false;
+    if (!Do("type " + company) || !Press("sr_Ok_button.bmp"))
+        return false;
+    ScreenDump screen = Look();
+    std::string row = screen.items.empty() ? std::string() : screen.items.front().label;
+    for (const ScreenDump::Item& item : screen.items)
+    {
+        if (item.label == home)
+            row = home;
+    }
+    // A row already selected is picked by its first tap, another by its second.
+    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORT_SELECTION; ++tap)
+    {
+        if (!Do("choose " + row) || !Settle())
+            return false;
+    }
+    return Look().screen == Screens::PLANES;
+}
+
+bool PlayerBot::Resume()
+{
+    return Press("sr_Resume_button.bmp");
+}
+
+bool PlayerBot::BuyPlaneOnRoute()
+{
+    if (!Go("sr_Popup1Planes_button.bmp") || !Press("sr_BuyNew_button.bmp"))
+        return false;
+    // Once round the market (the list wraps round), noting the cheapest seat
+    // that can be bought, then forward again to it.
+    const auto modelShown = [this]
+    {
+        for (const ScreenDump::Text& text : Look().texts)
+        {
+            if (text.text.rfind("Model:", 0) == 0)
+                return text.text;
+        }
+        return std::string();
+    };
+    const std::string first = modelShown();
+    int best = -1;
+    double bestSeat = 0;
+    for (int model = 0; model < 120; ++model)
+    {
+        const ScreenDump screen = Look();
+        const int64_t price = Figure(screen, "Price:");
+        const int64_t seats = Figure(screen, "Capacity:");
+        if (Offers(screen, "sr_Buy_button.bmp") && price > 0 && seats > 0)
+        {
+            const double seat = static_cast<double>(price) / static_cast<double>(seats);
+            if (best < 0 || seat < bestSeat)
+            {
+                best = model;
+                bestSeat = seat;
+            }
+        }
+        if (!Press("sr_NextCont_button.bmp"))
+            return false;
+        if (modelShown() == first)
+            break;
+    }
+    if (best < 0)
+    {
+        Press("sr_Cancel_button.bmp");
+        return false;
+    }
+    for (int model = 0; model < best; ++model)
+    {
+        if (!Press("sr_NextCont_button.bmp"))
+            return false;
+    }
+    if (!Press("sr_Buy_button.bmp") || !Do("type Liner " + std::to_string(++_planesBought)) ||
+        !Press("sr_Ok_button.bmp"))
+        return false;
+    // The new plane's details: set up its route.
+    if (!Do("press sr_Opts_button.bmp") || !Do("wait 50") || !Press("sr_Popup7SetUp_button.bmp"))
+        return false;
+    ScreenDump screen = Look();
+    if (screen.screen == Screens::STARTING_AIRPORT && !screen.items.empty())
+    {
+        if (!Do("choose " + screen.items.front().label) || !Settle())
+            return false;
+        screen = Look();
+        if (screen.screen == Screens::STARTING_AIRPORT &&
+            (!Do("choose " + screen.items.front().label) || !Settle()))
+            return false;
+        screen = Look();
+    }
+    if (screen.screen == Screens::DESTINATION_AIRPORT && !screen.items.empty())
+    {
+        const std::string destination = screen.items.front().label;
+        if (!Do("choose " + destination) || !Settle())
+            return false;
+        if (Look().screen == Screens::DESTINATION_AIRPORT && !Press("sr_Ok_button.bmp"))
+            return false;
+        _destinations.push_back(destination);
+        screen = Look();
+    }
+    if (screen.screen == Screens::ROUTE_SETTINGS && !Press("sr_Ok_button.bmp"))
+        return false;
+    // Whatever the set-up came to (no destination in reach, say), the
+    // screen's Ok or Cancel leads back towards the planes list.
+    for (int step = 0; step < 4 && Look().screen != Screens::PLANES; ++step)
+    {
+        screen = Look();
+        if (!screen.topBar.shown && !Offers(screen, "sr_Ok_button.bmp") && !Offers(screen, "sr_Cancel_button.bmp"))
+            break;
+        if (!Press(Offers(screen, "sr_Ok_button.bmp") ? "sr_Ok_button.bmp" : "sr_Cancel_button.bmp"))
+            return false;
+    }
+    return true;
+}
+
+bool PlayerBot::OpenOption(const char* entry)
+{
+    if (!Do("press sr_Opts_button.bmp") || !Do("wait 50"))
+        return false;
+    if (Offers(Look(), entry))
+        return Press(entry);
+    // Not offered here: the pop-up closes again.
+    Do("press sr_Opts_button.bmp");
+    Do("wait 50");
+    return false;
+}
+
+bool PlayerBot::InvestInAirport(int64_t cash)
+{
+    if (_destinations.empty())
+        return true;
+    const std::string airport = _destinations[_invested++ % _destinations.size()];
+    if (!Go("sr_Popup1Airports_button.bmp"))
+        return false;
+    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
+    {
+        if (!Do("choose " + airport) || !Settle())
+            return false;
+    }
+    Observe(Look());
+    if (Look().screen != Screens::AIRPORT_DETAILS)
+        return false;
+    // Research (or the notice that it is not needed or not affordable).
+    if (OpenOption("sr_Popup8Research_button.bmp") &&
+        !Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
+        return false;
+    if (cash > ADVERTISING_CASH && OpenOption("sr_Popup8Advertise_button.bmp"))
+    {
+        // The smallest campaign the cash allows (the dearer ones are disabled).
+        int radio = 0;
+        for (const ScreenDump::Button& button : Look().buttons)
+        {
+            if (button.bitmap != "sr_Radio_Button.bmp")
+                continue;
+            ++radio;
+            if (button.enabled)
+                break;
+        }
+        if (radio > 0 && !Do("press sr_Radio_Button.bmp#" + std::to_string(radio)))
+            Do("press sr_Cancel_button.bmp");
+        if (!Settle())
+            return false;
+        _failure.clear();
+        if (Look().screen == Screens::ADVERTISING && !Press(Offers(Look(), "sr_Ok_button.bmp") ? "sr_Ok_button.bmp" : "sr_Cancel_button.bmp"))
+            return false;
+    }
+    if (cash > OFFICE_CASH && OpenOption("sr_Popup8Buy_button.bmp") &&
+        !Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
+        return false;
+    return Look().screen != Screens::AIRPORT_DETAILS || Press("sr_Ok_button.bmp");
+}
+
+bool PlayerBot::Borrow()
+{
+    if (!Go("sr_Popup1Bank_button.bmp") || !OpenOption("sr_Popup2Obtain_button.bmp"))
+        return _failure.empty();
+    // The amount starts at the most the bank gives, one hundredth a step:
+    // a tenth of it is taken.
+    for (int step = 0; step < 90; ++step)
+    {
+        if (!Do("press sr_ScrollDown_button.bmp"))
+            return false;
+    }
+    if (!Settle() || !Press("sr_Ok_button.bmp"))
+        return false;
+    // The rate comes next: one point more than offered, when allowed.
+    if (Look().screen != Screens::CHANGE_RATE)
+        return true;
+    if (Offers(Look(), "sr_ScrollUp_button.bmp") && !Press("sr_ScrollUp_button.bmp"))
+        return false;
+    return Press("sr_Ok_button.bmp");
+}
+
+bool PlayerBot::Repay()
+{
+    if (!Go("sr_Popup1Bank_button.bmp"))
+        return false;
+    if (OpenOption("sr_Popup2Repay_button.bmp") && !Press("sr_Ok_button.bmp"))
+        return false;
+    if (OpenOption("sr_Popup2Change_button.bmp"))
+    {
+        if (Offers(Look(), "sr_ScrollDown_button.bmp") && !Press("sr_ScrollDown_button.bmp"))
+            return false;
+        return Press("sr_Ok_button.bmp");
+    }
+    return _failure.empty();
+}
+
+bool PlayerBot::VisitStatistics()
+{
+    if (!Go("sr_Popup1Statistics_button.bmp") || !Press("sr_History_button.bmp") ||
+        !Press("sr_Radio_Button.bmp#3") || !Press("sr_Current_button.bmp"))
+        return false;
+    for (const char* page : {"sr_Popup3Account_button.bmp", "sr_Popup3Planes_button.bmp",
+                             "sr_Popup3Passenger_button.bmp", "sr_Popup3Map_button.bmp",
+                             "sr_Popup3Company_button.bmp"})
+    {
+        if (!Do("press sr_View_button.bmp") || !Do("wait 50") || !Press(page))
+            return false;
+        if (std::string(page) == "sr_Popup3Planes_button.bmp" &&
+            (!Do("press sr_SortBy_button.bmp") || !Do("wait 50") || !Press("sr_Popup5Profit_button.bmp")))
+            return false;
+    }
+    return true;
+}
+
+bool PlayerBot::VisitMenuScreens()
+{
+    // Menu > Main menu on the menu bar.
+    if (!Do("tap 20 310") || !Do("wait 50") || !Do("tap 30 268") || !Do("wait 100"))
+        return false;
+    Observe(Look());
+    if (!Press("sr_Options_button.bmp") || !Press("sr_Ok_button.bmp") || !Press("sr_Highscores_button.bmp") ||
+        !Do("key back") || !Settle())
+        return false;
+    return Resume();
+}
+
+bool PlayerBot::Retire()
+{
+    return Go("sr_Popup1Retire_button.bmp") && Press("sr_Yes_button.bmp");
+}
+
+void PlayerBot::Observe(const ScreenDump& screen)
+{
+    if (screen.screen != _lastScreen || screen.screen < 0)
+    {
+        ++_visits[screen.screen];
+        _lastScreen = screen.screen;
+    }
+    // The menu's own screens carry no number: their first text names them.
+    std::string key = std::to_string(screen.screen) + " " + screen.title;
+    if (screen.screen < 0)
+        key = std::to_string(screen.screen) + " " + screen.form + " / " +
+              (screen.texts.empty() ? std::string() : screen.texts.front().text);
+    if (_recorded[key])
+        return;
+    _recorded[key] = true;
+    Shoot(screen, key);
+    _record += "== " + key + "\n";
+    for (const ScreenDump::Text& text : screen.texts)
+        _record += "  " + text.text + "\n";
+}
+
+void PlayerBot::Shoot(const ScreenDump& screen, const std::string& key)
+{
+    const char* folder = std::getenv("SKYREACH_SCREENS");
+    if (!folder || !*folder)
+        return;
+    // "NN-title.png": the number first so that a listing follows the game's
+    // own order; the menu's screens (no number) come first as 00.
+    std::string name = key.substr(key.find(' ') + 1);
+    for (char& c : name)
+    {
+        if (!std::isalnum(static_cast<unsigned char>(c)))
+            c = '-';
+    }
+    char number[8];
+    std::snprintf(number, sizeof(number), "%02d-", screen.screen < 0 ? 0 : static_cast<int>(screen.screen));
+    std::filesystem::create_directories(folder);
+    std::string error;
+    if (!_script->Shot(std::string(folder) + "/" + number + name + ".png", &error))
+        _failure = error;
 }

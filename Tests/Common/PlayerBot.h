@@ -9,6 +9,13 @@
 // question of the bank, the end of the game) are walked through to the end.
 // Where a notice offers a choice the bot takes each answer in turn, so a long
 // run exercises them all. It counts what it saw and answered.
+//
+// It also manages an airline the way a player does, each step through the
+// screens: a new game from the main menu, planes bought and set up on routes,
+// airports researched, advertising and offices, the bank's credit and rate,
+// every statistics page and the options, retirement. And it keeps a record
+// of the screens it met (the first time of each number: its texts as the
+// dump gives them) for a test to compare with an expected one.
 #pragma once
 
 #include "WinCE/ScreenDump.h"
@@ -16,13 +23,18 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <vector>
 
 class HostScript;
 
 class PlayerBot
 {
 public:
+    // A bot with no program to play yet: Rebind gives it one.
+    PlayerBot() = default;
     explicit PlayerBot(HostScript& script);
+    // After a restart of the program the bot goes on with its new script.
+    void Rebind(HostScript& script) { _script = &script; }
 
     // What the device screen shows now.
     ScreenDump Look() const;
@@ -45,20 +57,78 @@ public:
     // Runs one script command line; false (keeping the message) on a failure.
     bool Do(const std::string& line);
 
+    // Management. Each starts on a screen where time runs (with the Go
+    // pop-up) and ends on one, but for the two that start at the main menu.
+    // From the main menu (past the splash screens): a new game for
+    // `company` at the home airport labelled `home` (the first one listed
+    // when there is no such row).
+    bool StartNewGame(const std::string& company, const std::string& home);
+    // From the main menu: back into the game.
+    bool Resume();
+    // Buys the model with the cheapest seat among those it can buy and sets
+    // it up on a route from home to the first destination it reaches;
+    // false when no model can be bought.
+    bool BuyPlaneOnRoute();
+    // Researches an airport its planes fly to (each in turn), advertises
+    // there and buys an office when `cash` allows.
+    bool InvestInAirport(int64_t cash);
+    // Takes a credit of a tenth of the most the bank gives and raises the
+    // rate by one point.
+    bool Borrow();
+    // Repays what the bank's repay screen offers and lowers the rate by one.
+    bool Repay();
+    // Visits every statistics page (and the history and sort choices).
+    bool VisitStatistics();
+    // Through the main menu: the options, the high scores, and back.
+    bool VisitMenuScreens();
+    // Retires, ending the game (Game over is then shown).
+    bool Retire();
+    // The game's year and cash as the top bar shows them (0 without one).
+    static int32_t Year(const ScreenDump& screen);
+    static int64_t Cash(const ScreenDump& screen) { return screen.topBar.cash; }
+    int32_t PlanesBought() const { return _planesBought; }
+
+    // The record of the screens met: each screen number (and title) once,
+    // with its texts. `Note` adds a line of the caller's own. With the
+    // environment's SKYREACH_SCREENS naming a folder, each of those screens
+    // is also written there as a PNG (`make screens`).
+    void Observe(const ScreenDump& screen);
+    void Note(const std::string& line) { _record += line + "\n"; }
+    const std::string& Record() const { return _record; }
+    // The screen numbers met, and how many times.
+    const std::map<int32_t, int>& Visits() const { return _visits; }
+
 private:
     // Presses one of `choices` on notice `notice`: each in turn, one per
     // showing of the notice, among those the screen offers enabled.
     bool PressInTurn(const ScreenDump& screen, int32_t notice, std::initializer_list<const char*> choices);
     bool Press(const std::string& bitmap);
+    // Lets the next screen come up, and notes it in the record.
+    bool Settle();
     // Picks the first row of the screen's list (two taps, as a player
     // selects and then picks a row).
     bool ChooseFirstRow(const ScreenDump& screen);
     bool BuyReplacement(const ScreenDump& screen);
 
-    HostScript& _script;
+    bool Go(const char* entry);
+    void Shoot(const ScreenDump& screen, const std::string& key);
+    // Opens the screen's options pop-up and takes `entry`; false (and the
+    // pop-up closed again) when it is not offered.
+    bool OpenOption(const char* entry);
+    // The `label` of a text on the screen that starts with `prefix`, as a
+    // number ("Price: $150000" gives 150000); -1 when there is none.
+    static int64_t Figure(const ScreenDump& screen, const std::string& prefix);
+
+    HostScript* _script = nullptr;
     std::map<int32_t, int> _answered;
     std::map<std::string, int> _answers;
     std::string _failure;
     int _planesBought = 0;
     int _modelsLookedAt = 0;
+    std::string _record;
+    std::map<int32_t, int> _visits;
+    std::map<std::string, bool> _recorded;
+    int32_t _lastScreen = -2;
+    std::vector<std::string> _destinations;
+    size_t _invested = 0;
 };
