@@ -8,6 +8,8 @@
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
+#include <sstream>
+#include <utility>
 
 namespace
 {
@@ -50,13 +52,20 @@ ScreenDump PlayerBot::Look() const
     return _script->Describe();
 }
 
-bool PlayerBot::Do(const std::string& line)
+bool PlayerBot::Do(const std::string& lines)
 {
-    std::string error;
-    if (_script->Execute(line, &error))
-        return true;
-    _failure = line + ": " + error;
-    return false;
+    std::istringstream in(lines);
+    std::string line;
+    while (std::getline(in, line))
+    {
+        std::string error;
+        if (!_script->Execute(line, &error))
+        {
+            _failure = line + ": " + error;
+            return false;
+        }
+    }
+    return true;
 }
 
 bool PlayerBot::Settle()
@@ -83,7 +92,8 @@ bool PlayerBot::PressInTurn(const ScreenDump& screen, int32_t notice,
         _failure = "notice " + std::to_string(notice) + " offers none of the expected buttons";
         return false;
     }
-    int turn = _answered[notice] % offered;
+    // A careful player always gives the first answer the notice offers.
+    int turn = _careful ? 0 : _answered[notice] % offered;
     for (const char* choice : choices)
     {
         if (!Offers(screen, choice) || turn-- > 0)
@@ -115,6 +125,7 @@ bool PlayerBot::BuyReplacement(const ScreenDump& screen)
     if (++_modelsLookedAt < 120 && Offers(screen, "sr_NextCont_button.bmp"))
         return Press("sr_NextCont_button.bmp");
     _modelsLookedAt = 0;
+    _replacementGivenUp = true;
     return Press("sr_Cancel_button.bmp");
 }
 
@@ -128,11 +139,21 @@ bool PlayerBot::Answer(const ScreenDump& screen)
     case Screens::PLANE_CRASH:
         return PressInTurn(screen, number, {"sr_Replace_button.bmp", "sr_ShutDown_button.bmp"});
     case Screens::SMUGGLING_OFFER:
+        if (_careful)
+            return PressInTurn(screen, number, {"sr_Reject_button.bmp"});
+        return PressInTurn(screen, number, {"sr_Accept_button.bmp", "sr_Reject_button.bmp"});
     case Screens::AGENCY_OFFER:
         return PressInTurn(screen, number, {"sr_Accept_button.bmp", "sr_Reject_button.bmp"});
     case Screens::CHARITY_OFFER:
     case Screens::VIP_OFFER:
+        // "No free plane" leads back to the offer: it is then let pass.
+        if (std::exchange(_noFreePlane, false))
+            return PressInTurn(screen, number, {"sr_Ok_button.bmp"});
         return PressInTurn(screen, number, {"sr_AssignPlane_button.bmp", "sr_Ok_button.bmp"});
+    case Screens::CHARITY_NO_PLANE:
+    case Screens::VIP_NO_PLANE:
+        _noFreePlane = true;
+        return PressInTurn(screen, number, {"sr_Ok_button.bmp"});
     case Screens::CHARITY_ASSIGN:
     case Screens::VIP_ASSIGN:
         // The first plane that fits flies; with none listed the flight is
@@ -144,6 +165,9 @@ bool PlayerBot::Answer(const ScreenDump& screen)
     case Screens::REPLACE_PLANE:
         // A plane of the fleet without a route takes the crashed plane's
         // route; otherwise a new one is bought for it.
+        // When no model could be bought the route is given up.
+        if (std::exchange(_replacementGivenUp, false))
+            return Press("sr_Cancel_button.bmp");
         if (!screen.items.empty() && ChooseFirstRow(screen) && Offers(Look(), "sr_Ok_button.bmp"))
             return Press("sr_Ok_button.bmp");
         return Press(Offers(screen, "sr_Buy_button.bmp") ? "sr_Buy_button.bmp" : "sr_Cancel_button.bmp");
@@ -289,22 +313,24 @@ bool PlayerBot::BuyPlaneOnRoute()
     if (!Press("sr_Buy_button.bmp") || !Do("type Liner " + std::to_string(++_planesBought)) ||
         !Press("sr_Ok_button.bmp"))
         return false;
-    // The new plane's details: set up its route.
-    if (!Do("press sr_Opts_button.bmp") || !Do("wait 50") || !Press("sr_Popup7SetUp_button.bmp"))
-        return false;
+    return SetUpRoute();
+}
+
+bool PlayerBot::SetUpRoute()
+{
+    if (!OpenOption("sr_Popup7SetUp_button.bmp"))
+        return _failure.empty();
     ScreenDump screen = Look();
-    if (screen.screen == Screens::STARTING_AIRPORT && !screen.items.empty())
+    // A row already selected is picked by its first tap, another by its second.
+    for (int tap = 0; tap < 2 && screen.screen == Screens::STARTING_AIRPORT && !screen.items.empty(); ++tap)
     {
         if (!Do("choose " + screen.items.front().label) || !Settle())
-            return false;
-        screen = Look();
-        if (screen.screen == Screens::STARTING_AIRPORT &&
-            (!Do("choose " + screen.items.front().label) || !Settle()))
             return false;
         screen = Look();
     }
     if (screen.screen == Screens::DESTINATION_AIRPORT && !screen.items.empty())
     {
+        // The first destination in reach that is not flown yet.
         const std::string destination = screen.items.front().label;
         if (!Do("choose " + destination) || !Settle())
             return false;
@@ -313,17 +339,64 @@ bool PlayerBot::BuyPlaneOnRoute()
         _destinations.push_back(destination);
         screen = Look();
     }
-    if (screen.screen == Screens::ROUTE_SETTINGS && !Press("sr_Ok_button.bmp"))
-        return false;
+    if (screen.screen == Screens::ROUTE_SETTINGS)
+    {
+        // A high ticket price and a medium service: the radio buttons are
+        // the price's three, then the service's three.
+        if (!Press("sr_Radio_Button.bmp#3") || !Press("sr_Radio_Button.bmp#5") || !Press("sr_Ok_button.bmp"))
+            return false;
+    }
     // Whatever the set-up came to (no destination in reach, say), the
-    // screen's Ok or Cancel leads back towards the planes list.
-    for (int step = 0; step < 4 && Look().screen != Screens::PLANES; ++step)
+    // screen's Ok or Cancel leads back towards the plane's details.
+    for (int step = 0; step < 4 && Look().screen != Screens::PLANE_DETAILS && Look().screen != Screens::PLANES; ++step)
     {
         screen = Look();
-        if (!screen.topBar.shown && !Offers(screen, "sr_Ok_button.bmp") && !Offers(screen, "sr_Cancel_button.bmp"))
+        if (!Offers(screen, "sr_Ok_button.bmp") && !Offers(screen, "sr_Cancel_button.bmp"))
             break;
         if (!Press(Offers(screen, "sr_Ok_button.bmp") ? "sr_Ok_button.bmp" : "sr_Cancel_button.bmp"))
             return false;
+    }
+    return Look().screen != Screens::PLANE_DETAILS || Press("sr_Ok_button.bmp");
+}
+
+bool PlayerBot::TendFleet()
+{
+    if (!Go("sr_Popup1Planes_button.bmp"))
+        return false;
+    const ScreenDump list = Look();
+    for (const ScreenDump::Item& plane : list.items)
+    {
+        if (Look().screen != Screens::PLANES)
+            break;
+        for (int tap = 0; tap < 2 && Look().screen == Screens::PLANES; ++tap)
+        {
+            if (!Do("choose " + plane.label) || !Settle())
+                return false;
+        }
+        const ScreenDump details = Look();
+        if (details.screen != Screens::PLANE_DETAILS)
+            continue;
+        bool done = false;
+        for (const ScreenDump::Text& text : details.texts)
+        {
+            if (text.text == "Status: Damaged" && OpenOption("sr_Popup7Repair_button.bmp"))
+            {
+                done = true;
+                if (!Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
+                    return false;
+            }
+            if (text.text == "Status: Not Assigned")
+            {
+                done = true;
+                if (!SetUpRoute())
+                    return false;
+            }
+        }
+        if (!_failure.empty())
+            return false;
+        if (Look().screen == Screens::PLANE_DETAILS && !Press("sr_Ok_button.bmp"))
+            return false;
+        (void)done;
     }
     return true;
 }

@@ -47,6 +47,11 @@ public:
     // false elsewhere.
     bool SkipToNextNotice(const ScreenDump& screen);
 
+    // A careful bot gives every notice its first answer (repair, replace,
+    // accept the agency, assign the special flight) instead of each in turn,
+    // and rejects smuggling.
+    void SetCareful(bool careful) { _careful = careful; }
+
     // How many times each notice number was shown and answered.
     const std::map<int32_t, int>& Answered() const { return _answered; }
     // How many times each answer (a notice number and a button) was given.
@@ -54,8 +59,8 @@ public:
     // The message of the last command that failed; empty when none did.
     const std::string& Failure() const { return _failure; }
 
-    // Runs one script command line; false (keeping the message) on a failure.
-    bool Do(const std::string& line);
+    // Runs script command lines; false (keeping the message) on a failure.
+    bool Do(const std::string& lines);
 
     // Management. Each starts on a screen where time runs (with the Go
     // pop-up) and ends on one, but for the two that start at the main menu.
@@ -69,6 +74,9 @@ public:
     // it up on a route from home to the first destination it reaches;
     // false when no model can be bought.
     bool BuyPlaneOnRoute();
+    // Goes through the planes list: a damaged plane is repaired, a plane
+    // without a route gets one.
+    bool TendFleet();
     // Researches an airport its planes fly to (each in turn), advertises
     // there and buys an office when `cash` allows.
     bool InvestInAirport(int64_t cash);
@@ -81,6 +89,10 @@ public:
     bool VisitStatistics();
     // Through the main menu: the options, the high scores, and back.
     bool VisitMenuScreens();
+    // From a plane's details: sets up a route from home to the first
+    // destination in reach, at a high price and medium service, and goes
+    // back to the planes list.
+    bool SetUpRoute();
     // Retires, ending the game (Game over is then shown).
     bool Retire();
     // The game's year and cash as the top bar shows them (0 without one).
@@ -125,6 +137,9 @@ private:
     std::string _failure;
     int _planesBought = 0;
     int _modelsLookedAt = 0;
+    bool _careful = false;
+    bool _noFreePlane = false;
+    bool _replacementGivenUp = false;
     std::string _record;
     std::map<int32_t, int> _visits;
     std::map<std::string, bool> _recorded;
