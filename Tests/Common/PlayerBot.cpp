@@ -563,7 +563,7 @@ void PlayerBot::Shoot(const ScreenDump& screen, const std::string& key)
         if (!std::isalnum(static_cast<unsigned char>(c)))
             c = '-';
     }
-    char number[8];
+    char number[16];
     std::snprintf(number, sizeof(number), "%02d-", screen.screen < 0 ? 0 : static_cast<int>(screen.screen));
     std::filesystem::create_directories(folder);
     std::string error;

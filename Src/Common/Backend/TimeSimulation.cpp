@@ -26,6 +26,7 @@ int32_t TimeSimulation::s_unpacked = 0;
 int32_t TimeSimulation::s_heap_capacity = 0;
 ScheduledEvent** TimeSimulation::_heap_top = nullptr;
 EventListener* TimeSimulation::_event_listener = nullptr;
+int64_t TimeSimulation::s_fired_total = 0;
 EventSubjects* TimeSimulation::s_subjects = nullptr;
 TimeSimulation* TimeSimulation::s_instance = nullptr;
 
@@ -277,6 +278,7 @@ int TimeSimulation::FireDue()
         return 0;
     ScheduledEvent* event = PopTop();
     event->Execute();
+    ++s_fired_total;
     // Read after Execute: the event may have changed screens, and with them
     // the listener.
     if (_event_listener != nullptr)
@@ -330,6 +332,7 @@ int TimeSimulation::SkipToNextNotice()
     {
         ScheduledEvent* event = PopTop();
         result = event->Execute();
+        ++s_fired_total;
         _curr_game_time = event->_time;
         Synchronise();
         delete event;

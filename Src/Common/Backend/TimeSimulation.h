@@ -105,6 +105,9 @@ public:
     // keep the numbering it was saved with.
     static void SetMaxEventId(int32_t id) { _max_event_id = id; }
 
+    // How many events have fired in this process, for the benchmarks' figures.
+    static int64_t FiredTotal() { return s_fired_total; }
+
     static void SetEventListener(EventListener* listener) { _event_listener = listener; }
     static EventListener* GetEventListener() { return _event_listener; }
 
@@ -154,6 +157,7 @@ private:
     static int32_t s_heap_capacity;
     static ScheduledEvent** _heap_top;
     static EventListener* _event_listener;
+    static int64_t s_fired_total;
     static EventSubjects* s_subjects;
     static TimeSimulation* s_instance;
 

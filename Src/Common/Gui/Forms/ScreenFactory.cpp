@@ -125,8 +125,21 @@ const ScreenFactory::Row* ScreenFactory::Find(int32_t number)
     return nullptr;
 }
 
+namespace
+{
+int64_t s_builtTotal = 0;
+} // namespace
+
 SRForm* ScreenFactory::Build(int32_t number)
 {
     const Row* row = Find(number);
-    return row ? row->build(number) : nullptr;
+    if (!row)
+        return nullptr;
+    ++s_builtTotal;
+    return row->build(number);
+}
+
+int64_t ScreenFactory::BuiltTotal()
+{
+    return s_builtTotal;
 }

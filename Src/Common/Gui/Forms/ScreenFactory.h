@@ -26,6 +26,8 @@ public:
     // The screen for `number`, shown by the caller; null when the number
     // builds nothing.
     static SRForm* Build(int32_t number);
+    // How many screens have been built in this process, for the benchmarks.
+    static int64_t BuiltTotal();
     // The row that covers `number`, or null.
     static const Row* Find(int32_t number);
 };
