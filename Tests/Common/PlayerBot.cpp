@@ -3,7 +3,9 @@
 #include "Common/Backend/Notices.h"
 #include "WinCE/Host/HostScript.h"
 
+#include <algorithm>
 #include <cctype>
+#include <cmath>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -168,8 +170,15 @@ bool PlayerBot::Answer(const ScreenDump& screen)
         // When no model could be bought the route is given up.
         if (std::exchange(_replacementGivenUp, false))
             return Press("sr_Cancel_button.bmp");
-        if (!screen.items.empty() && ChooseFirstRow(screen) && Offers(Look(), "sr_Ok_button.bmp"))
-            return Press("sr_Ok_button.bmp");
+        if (!screen.items.empty())
+        {
+            if (!Do("choose " + screen.items.front().label) || !Settle())
+                return false;
+            if (Look().screen != Screens::REPLACE_PLANE)
+                return true;
+            if (Offers(Look(), "sr_Ok_button.bmp"))
+                return Press("sr_Ok_button.bmp");
+        }
         return Press(Offers(screen, "sr_Buy_button.bmp") ? "sr_Buy_button.bmp" : "sr_Cancel_button.bmp");
     case Screens::PLANE_BUYING:
         return BuyReplacement(screen);
@@ -255,6 +264,7 @@ bool PlayerBot::StartNewGame(const std::string& company, const std::string& home
         if (!Do("choose " + row) || !Settle())
             return false;
     }
+    _home = row;
     return Look().screen == Screens::PLANES;
 }
 
@@ -265,7 +275,7 @@ bool PlayerBot::Resume()
 
 bool PlayerBot::BuyPlaneOnRoute()
 {
-    if (!Go("sr_Popup1Planes_button.bmp") || !Press("sr_BuyNew_button.bmp"))
+    if (!ReadHomeDemand() || !Go("sr_Popup1Planes_button.bmp") || !Press("sr_BuyNew_button.bmp"))
         return false;
     // Once round the market (the list wraps round), noting the cheapest seat
     // that can be bought, then forward again to it.
@@ -316,8 +326,64 @@ bool PlayerBot::BuyPlaneOnRoute()
     return SetUpRoute();
 }
 
+std::string PlayerBot::BestDestination(const ScreenDump& screen) const
+{
+    // A flight pays for its seats beyond about 45 % full, grows with the
+    // square root of its distance, and every leg spends twelve hours on the
+    // ground besides its time in the air: the best destination earns most
+    // per hour, as far as the home airport's demand tells.
+    std::string best = screen.items.front().label;
+    double bestScore = -1e18;
+    for (const ScreenDump::Item& row : screen.items)
+    {
+        const size_t comma = row.label.rfind(", ");
+        const auto known = _demand.find(comma == std::string::npos ? row.label : row.label.substr(comma + 2));
+        if (known == _demand.end() || _seats <= 0 || _speed <= 0)
+            continue;
+        const double passengers = std::min(known->second.first, _seats);
+        const double distance = known->second.second;
+        const double score = (6.6 * passengers - 3.0 * _seats) * std::sqrt(distance) /
+                             (720.0 + 60.0 * distance / _speed);
+        if (score > bestScore)
+        {
+            bestScore = score;
+            best = row.label;
+        }
+    }
+    return best;
+}
+
+bool PlayerBot::ReadHomeDemand()
+{
+    if (_home.empty() || !Go("sr_Popup1Airports_button.bmp"))
+        return _failure.empty();
+    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
+    {
+        if (!Do("choose " + _home) || !Settle())
+            return false;
+    }
+    if (Look().screen != Screens::AIRPORT_DETAILS || !Press("sr_Demand_button.bmp"))
+        return false;
+    // "City  demand (distance km)" or "(distance mls)", one line a neighbour.
+    _demand.clear();
+    for (const ScreenDump::Text& text : Look().texts)
+    {
+        const size_t gap = text.text.find("  ");
+        const size_t open = text.text.find(" (");
+        if (gap == std::string::npos || open == std::string::npos || open < gap)
+            continue;
+        const double demand = std::atof(text.text.c_str() + gap + 2);
+        const double distance = std::atof(text.text.c_str() + open + 2);
+        _demand[text.text.substr(0, gap)] = {demand, distance};
+    }
+    return Press("sr_Ok_button.bmp") && Press("sr_Ok_button.bmp");
+}
+
 bool PlayerBot::SetUpRoute()
 {
+    // The plane's seats and speed, for the choice of its destination.
+    _seats = static_cast<double>(Figure(Look(), "Capacity:"));
+    _speed = static_cast<double>(Figure(Look(), "Speed:"));
     if (!OpenOption("sr_Popup7SetUp_button.bmp"))
         return _failure.empty();
     ScreenDump screen = Look();
@@ -330,8 +396,7 @@ bool PlayerBot::SetUpRoute()
     }
     if (screen.screen == Screens::DESTINATION_AIRPORT && !screen.items.empty())
     {
-        // The first destination in reach that is not flown yet.
-        const std::string destination = screen.items.front().label;
+        const std::string destination = BestDestination(screen);
         if (!Do("choose " + destination) || !Settle())
             return false;
         if (Look().screen == Screens::DESTINATION_AIRPORT && !Press("sr_Ok_button.bmp"))

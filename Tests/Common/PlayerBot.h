@@ -23,6 +23,7 @@
 #include <cstdint>
 #include <map>
 #include <string>
+#include <utility>
 #include <vector>
 
 class HostScript;
@@ -123,6 +124,12 @@ private:
     bool BuyReplacement(const ScreenDump& screen);
 
     bool Go(const char* entry);
+    // Reads the home airport's demand toward each neighbour off its demand
+    // screen (the airports list, the home airport's details, Demand).
+    bool ReadHomeDemand();
+    // The destination row of the destination screen where the plane about to
+    // fly earns most, by the demand read; the first row when none is known.
+    std::string BestDestination(const ScreenDump& screen) const;
     void Shoot(const ScreenDump& screen, const std::string& key);
     // Opens the screen's options pop-up and takes `entry`; false (and the
     // pop-up closed again) when it is not offered.
@@ -145,5 +152,12 @@ private:
     std::map<std::string, bool> _recorded;
     int32_t _lastScreen = -2;
     std::vector<std::string> _destinations;
+    // The home airport's row label, and its demand by neighbour city:
+    // passengers a flight and distance.
+    std::string _home;
+    std::map<std::string, std::pair<double, double>> _demand;
+    // The seats and speed of the plane a route is being set up for.
+    double _seats = 0;
+    double _speed = 0;
     size_t _invested = 0;
 };
