@@ -106,19 +106,21 @@ bool BotGame::Restart(Result& result)
 
 bool BotGame::Manage(int32_t year, Result& result)
 {
-    // Three planes to start with, then one a year while the cash allows, up
-    // to ten; the fleet tended; one airport invested in; a credit in 1960,
-    // repaid in 1962; the statistics every fifth year; the menu's screens
-    // once.
+    // The fleet tended first (worn planes sold), then three planes to
+    // start with and one more a year while the cash allows, up to ten; one
+    // airport invested in; a credit in 1960, repaid in 1962; the statistics
+    // every fifth year; the menu's screens once.
+    if (!_bot.TendFleet())
+        return Fail(result, "tending the fleet");
     const int64_t cash = PlayerBot::Cash(_bot.Look());
-    const int wanted = _bot.PlanesBought() < 3 ? 3 - _bot.PlanesBought() : cash > 1500000 ? 1 : 0;
-    for (int i = 0; i < wanted && _bot.PlanesBought() < 10; ++i)
+    _bot.Note("-- " + std::to_string(year) + ": cash " + std::to_string(cash) + ", " +
+              std::to_string(_bot.Fleet()) + " planes");
+    const int wanted = _bot.Fleet() < 3 ? 3 - _bot.Fleet() : cash > 1500000 && _bot.Fleet() < 10 ? 1 : 0;
+    for (int i = 0; i < wanted; ++i)
     {
         if (!_bot.BuyPlaneOnRoute() && !_bot.Failure().empty())
             return Fail(result, "buying a plane");
     }
-    if (!_bot.TendFleet())
-        return Fail(result, "tending the fleet");
     if (!_bot.InvestInAirport(PlayerBot::Cash(_bot.Look())))
         return Fail(result, "investing in an airport");
     if (year == 1960 && !_bot.Borrow())

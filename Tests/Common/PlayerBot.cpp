@@ -22,6 +22,9 @@ constexpr const char* SETTLE = "wait 75";
 // The cash the bot keeps before it spends on advertising or an office.
 constexpr int64_t ADVERTISING_CASH = 2000000;
 constexpr int64_t OFFICE_CASH = 5000000;
+// A plane this old, or damaged this often, is sold.
+constexpr int64_t WORN_AGE = 15;
+constexpr int64_t WORN_DAMAGES = 10;
 
 const ScreenDump::Button* FindButton(const ScreenDump& screen, const std::string& bitmap)
 {
@@ -429,6 +432,7 @@ bool PlayerBot::TendFleet()
     if (!Go("sr_Popup1Planes_button.bmp"))
         return false;
     const ScreenDump list = Look();
+    _fleet = static_cast<int32_t>(list.items.size());
     for (const ScreenDump::Item& plane : list.items)
     {
         if (Look().screen != Screens::PLANES)
@@ -441,27 +445,31 @@ bool PlayerBot::TendFleet()
         const ScreenDump details = Look();
         if (details.screen != Screens::PLANE_DETAILS)
             continue;
-        bool done = false;
+        // A worn plane (old, or damaged often: its risks grow with both) is
+        // sold while others fly on; a new one is bought in its place later.
+        const bool worn = Figure(details, "Age:") >= WORN_AGE || Figure(details, "No. of damages:") >= WORN_DAMAGES;
+        if (worn && _fleet > 1 && OpenOption("sr_Popup7Sell_button.bmp"))
+        {
+            // A plane bound to a special flight warns first.
+            if (Offers(Look(), "sr_Proceed_button.bmp") && !Press("sr_Proceed_button.bmp"))
+                return false;
+            if (!Press("sr_Yes_button.bmp"))
+                return false;
+            --_fleet;
+            continue;
+        }
         for (const ScreenDump::Text& text : details.texts)
         {
-            if (text.text == "Status: Damaged" && OpenOption("sr_Popup7Repair_button.bmp"))
-            {
-                done = true;
-                if (!Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
-                    return false;
-            }
-            if (text.text == "Status: Not Assigned")
-            {
-                done = true;
-                if (!SetUpRoute())
-                    return false;
-            }
+            if (text.text == "Status: Damaged" && OpenOption("sr_Popup7Repair_button.bmp") &&
+                !Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
+                return false;
+            if (text.text == "Status: Not Assigned" && !SetUpRoute())
+                return false;
         }
         if (!_failure.empty())
             return false;
         if (Look().screen == Screens::PLANE_DETAILS && !Press("sr_Ok_button.bmp"))
             return false;
-        (void)done;
     }
     return true;
 }

@@ -75,9 +75,11 @@ public:
     // it up on a route from home to the first destination it reaches;
     // false when no model can be bought.
     bool BuyPlaneOnRoute();
-    // Goes through the planes list: a damaged plane is repaired, a plane
-    // without a route gets one.
+    // Goes through the planes list: a worn plane is sold, a damaged one
+    // repaired, one without a route gets one.
     bool TendFleet();
+    // The planes in the fleet when it was last tended.
+    int32_t Fleet() const { return _fleet; }
     // Researches an airport its planes fly to (each in turn), advertises
     // there and buys an office when `cash` allows.
     bool InvestInAirport(int64_t cash);
@@ -157,6 +159,7 @@ private:
     std::string _home;
     std::map<std::string, std::pair<double, double>> _demand;
     // The seats and speed of the plane a route is being set up for.
+    int32_t _fleet = 0;
     double _seats = 0;
     double _speed = 0;
     size_t _invested = 0;
