@@ -134,6 +134,8 @@ bool BotGame::Manage(int32_t year, Result& result)
         _menuVisited = true;
         if (!_bot.VisitMenuScreens())
             return Fail(result, "visiting the menu's screens");
+        if (!_bot.LookAround())
+            return Fail(result, "looking around");
     }
     return true;
 }

@@ -643,3 +643,36 @@ void PlayerBot::Shoot(const ScreenDump& screen, const std::string& key)
     if (!_script->Shot(std::string(folder) + "/" + number + name + ".png", &error))
         _failure = error;
 }
+
+bool PlayerBot::LookAround()
+{
+    // Time & Cash from the top bar's right part, the speed raised once.
+    if (!Do("tap 200 36") || !Settle())
+        return false;
+    if (Look().screen == Screens::TIME_AND_CASH && (!Do("key b") || !Press("sr_Ok_button.bmp")))
+        return false;
+    // The home airport's risks.
+    if (!_home.empty() && Go("sr_Popup1Airports_button.bmp"))
+    {
+        for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
+        {
+            if (!Do("choose " + _home) || !Settle())
+                return false;
+        }
+        if (Look().screen == Screens::AIRPORT_DETAILS &&
+            (!Press("sr_Risk_button.bmp") || !Press("sr_Ok_button.bmp") || !Press("sr_Ok_button.bmp")))
+            return false;
+    }
+    // The first plane's route.
+    if (!Go("sr_Popup1Planes_button.bmp") || Look().items.empty())
+        return _failure.empty();
+    for (int tap = 0; tap < 2 && Look().screen == Screens::PLANES; ++tap)
+    {
+        if (!Do("choose " + Look().items.front().label) || !Settle())
+            return false;
+    }
+    if (Look().screen == Screens::PLANE_DETAILS && OpenOption("sr_Popup7Edit_button.bmp") &&
+        !Press("sr_Ok_button.bmp"))
+        return false;
+    return Look().screen != Screens::PLANE_DETAILS || Press("sr_Ok_button.bmp");
+}

@@ -96,6 +96,9 @@ public:
     // destination in reach, at a high price and medium service, and goes
     // back to the planes list.
     bool SetUpRoute();
+    // Looks at what a player looks at now and then: Time & Cash (raising
+    // the speed), the home airport's risks, a plane's route.
+    bool LookAround();
     // Retires, ending the game (Game over is then shown).
     bool Retire();
     // The game's year and cash as the top bar shows them (0 without one).
