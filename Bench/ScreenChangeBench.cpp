@@ -28,33 +28,42 @@
 
 namespace
 {
+// Every number the factory builds a screen for.
+std::vector<int32_t> BuiltNumbers()
+{
+    std::vector<int32_t> numbers;
+    for (int32_t n = 1; n <= Screens::LAST_SCREEN; ++n)
+    {
+        if (ScreenFactory::Find(n))
+            numbers.push_back(n);
+    }
+    return numbers;
+}
+
+// One change: the changer builds in its idle step; the paint follows.
+void ChangeTo(BenchGame& game, int32_t number)
+{
+    CentralFormChanger* navigation = game.Navigation();
+    navigation->ChangeForm(number);
+    if (SRForm* shown = navigation->GetScreen())
+        shown->Hide();
+    for (int i = 0; i < 4 && (!navigation->GetScreen() || navigation->IsChangePending()); ++i)
+        game.App().Step(false);
+    game.App().Step(false);
+}
+
 void BM_ChangeScreen(benchmark::State& state)
 {
     BenchGame game;
+    const std::vector<int32_t> numbers = BuiltNumbers();
+    game.Navigation()->Show();
+    size_t next = 0;
+    for (auto _ : state)
     {
-        SkyreachApp& app = game.App();
-        CentralFormChanger* navigation = game.Navigation();
-        std::vector<int32_t> numbers;
-        for (int32_t n = 1; n <= Screens::LAST_SCREEN; ++n)
-        {
-            if (ScreenFactory::Find(n))
-                numbers.push_back(n);
-        }
-        navigation->Show();
-        size_t next = 0;
-        for (auto _ : state)
-        {
-            navigation->ChangeForm(numbers[next]);
-            next = (next + 1) % numbers.size();
-            // The changer builds in its idle step; the paint follows.
-            if (SRForm* shown = navigation->GetScreen())
-                shown->Hide();
-            for (int i = 0; i < 4 && (!navigation->GetScreen() || navigation->IsChangePending()); ++i)
-                app.Step(false);
-            app.Step(false);
-        }
-        state.counters["screens"] = static_cast<double>(numbers.size());
+        ChangeTo(game, numbers[next]);
+        next = (next + 1) % numbers.size();
     }
+    state.counters["screens"] = static_cast<double>(numbers.size());
 }
 BENCHMARK(BM_ChangeScreen)->Unit(benchmark::kMicrosecond);
 
@@ -64,15 +73,8 @@ BENCHMARK(BM_ChangeScreen)->Unit(benchmark::kMicrosecond);
 void BM_ChangeScreenMedianAndWorst(benchmark::State& state)
 {
     BenchGame game;
-    SkyreachApp& app = game.App();
-    CentralFormChanger* navigation = game.Navigation();
-    std::vector<int32_t> numbers;
-    for (int32_t n = 1; n <= Screens::LAST_SCREEN; ++n)
-    {
-        if (ScreenFactory::Find(n))
-            numbers.push_back(n);
-    }
-    navigation->Show();
+    const std::vector<int32_t> numbers = BuiltNumbers();
+    game.Navigation()->Show();
     std::vector<double> micros;
     size_t next = 0;
     int32_t worstScreen = 0;
@@ -82,12 +84,7 @@ void BM_ChangeScreenMedianAndWorst(benchmark::State& state)
         const int32_t number = numbers[next];
         next = (next + 1) % numbers.size();
         const auto start = std::chrono::steady_clock::now();
-        navigation->ChangeForm(number);
-        if (SRForm* shown = navigation->GetScreen())
-            shown->Hide();
-        for (int i = 0; i < 4 && (!navigation->GetScreen() || navigation->IsChangePending()); ++i)
-            app.Step(false);
-        app.Step(false);
+        ChangeTo(game, number);
         const double took =
             std::chrono::duration<double, std::micro>(std::chrono::steady_clock::now() - start).count();
         micros.push_back(took);
