@@ -87,6 +87,10 @@ void Application::OnInit()
     _mainForm->Show();
 }
 
+void Application::OnSuspend()
+{
+}
+
 void Application::Init()
 {
     if (_initialised)
@@ -207,6 +211,9 @@ void Application::Deliver(const HostEvent& event)
     case HostEvent::Raise:
         if (Host* host = GetHost())
             host->Raise();
+        break;
+    case HostEvent::Suspend:
+        OnSuspend();
         break;
     case HostEvent::None:
         break;

@@ -77,6 +77,11 @@ bool HeadlessHost::OpenDocument(const std::string& path)
     return true;
 }
 
+void HeadlessHost::StoreWritten(const std::string& path)
+{
+    _storeWrites.push_back(path);
+}
+
 void HeadlessHost::Push(const HostEvent& event)
 {
     std::lock_guard<std::mutex> guard(_queueLock);

@@ -37,6 +37,10 @@ bool Host::OpenDocument(const std::string& path)
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
 }
 
+void Host::StoreWritten(const std::string&)
+{
+}
+
 HostKeyTable Host::GetDefaultKeys() const
 {
     return HostKeyTable{HOSTKEY_UP, HOSTKEY_DOWN, HOSTKEY_LEFT, HOSTKEY_RIGHT,
