@@ -130,8 +130,10 @@ bool Application::Step(bool wait)
     {
         if (Host* host = GetHost())
         {
-            // After input, come back at once for the idle step that follows.
-            if (!dispatched)
+            // After input, come back at once for the idle step that follows;
+            // after an idle step that asked for a paint, for the paint (a
+            // host waiting for input would show the old screen until then).
+            if (!dispatched && !Form::HasPendingPaint())
                 host->WaitForEvent(busy);
         }
     }

@@ -30,9 +30,10 @@ bool HeadlessHost::PollEvent(HostEvent& event)
     return true;
 }
 
-void HeadlessHost::WaitForEvent(bool)
+void HeadlessHost::WaitForEvent(bool busy)
 {
     // Nothing arrives by waiting: the driver pushes input and moves the clock.
+    _waits.push_back(busy);
 }
 
 void HeadlessHost::Present(const uint32_t* pixels)

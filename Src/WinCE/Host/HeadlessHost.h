@@ -67,6 +67,8 @@ public:
     const std::vector<std::string>& OpenedDocuments() const { return _documents; }
     bool TextInputOn() const { return _textInput; }
     int RaiseCount() const { return _raiseCount; }
+    // How often the loop asked to wait for input (false) or idle time (true).
+    const std::vector<bool>& Waits() const { return _waits; }
     // The store files told of a lasting change, one entry a change.
     const std::vector<std::string>& StoreWrites() const { return _storeWrites; }
 
@@ -83,6 +85,7 @@ private:
     std::vector<Message> _messages;
     std::vector<std::string> _documents;
     std::vector<std::string> _storeWrites;
+    std::vector<bool> _waits;
     HostAnswer _answers[5];
     bool _echoMessages = true;
     bool _textInput = false;

@@ -24,6 +24,20 @@ mergeInto(LibraryManager.library, {
     dialogs: [],
     finalDialog: false,
 
+    // The canvas and its image, found at the first use: the program draws
+    // its first frame before its loop starts.
+    screen: function () {
+      var page = WebHostPage;
+      if (!page.canvas) {
+        page.canvas = document.getElementById('screen');
+        page.context = page.canvas.getContext('2d', { alpha: false });
+        page.image = page.context.createImageData(240, 320);
+        page.fit();
+        window.addEventListener('resize', page.fit);
+      }
+      return page;
+    },
+
     // Device-screen coordinates of a pointer event; outside the canvas they
     // run past its edges, as a captured stylus does.
     devicePoint: function (e) {
@@ -100,13 +114,7 @@ mergeInto(LibraryManager.library, {
 
   web_host_start__deps: ['$WebHostPage'],
   web_host_start: function () {
-    var page = WebHostPage;
-    page.canvas = document.getElementById('screen');
-    page.context = page.canvas.getContext('2d', { alpha: false });
-    page.image = page.context.createImageData(240, 320);
-    page.fit();
-    window.addEventListener('resize', page.fit);
-
+    var page = WebHostPage.screen();
     var canvas = page.canvas;
     canvas.addEventListener('pointerdown', function (e) {
       if (e.button !== 0 || page.pointer !== null) return;
@@ -163,7 +171,7 @@ mergeInto(LibraryManager.library, {
 
   web_host_present__deps: ['$WebHostPage'],
   web_host_present: function (rgba) {
-    var page = WebHostPage;
+    var page = WebHostPage.screen();
     page.image.data.set(HEAPU8.subarray(rgba, rgba + 240 * 320 * 4));
     page.context.putImageData(page.image, 0, 0);
     if (!Module['firstFrameAt']) Module['firstFrameAt'] = performance.now();
