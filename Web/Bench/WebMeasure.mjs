@@ -27,7 +27,8 @@ function sizes() {
   console.log(`folder: ${(raw / 1024).toFixed(0)} KiB, gzip ${(packed / 1024).toFixed(0)} KiB`);
 }
 
-// User and system time of the browser's process and all its children, in seconds.
+// User and system time of the processes below this one (the browser
+// playwright started and its children), in seconds.
 function browserCpu(rootPid) {
   const parents = new Map();
   const times = new Map();
@@ -42,14 +43,14 @@ function browserCpu(rootPid) {
   }
   let total = 0;
   for (const [pid, time] of times) {
-    for (let p = pid; p > 1; p = parents.get(p) ?? 0)
+    for (let p = parents.get(pid) ?? 0; p > 1; p = parents.get(p) ?? 0)
       if (p === rootPid) { total += time; break; }
   }
   return total;
 }
 
 async function cpuShare(game, what) {
-  const pid = game.browser.process().pid;
+  const pid = process.pid;
   const before = browserCpu(pid);
   const start = Date.now();
   await game.page.waitForTimeout(SECONDS * 1000);

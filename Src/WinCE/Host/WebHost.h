@@ -8,10 +8,10 @@
 // the page and keeps the store file in the browser's IndexedDB.
 //
 // A page cannot block, so the loop is turned inside out: `Run` hands the
-// browser one iteration of the application's loop per animation frame, and
-// only when one is due. After input the next iteration comes at the next
-// frame; while a form wants idle time it comes after the idle pace; when
-// the loop waits for input nothing runs at all until input arrives. A
+// browser one iteration of the application's loop when one is due. After
+// input the next iteration comes at the next animation frame; while a form
+// wants idle time it comes from a timer after the idle pace; when the loop
+// waits for input nothing runs at all until input arrives. A
 // message box cannot block either: an information box shows and the loop
 // stands still until the player closes it; an assertion or a fatal error
 // shows its text and the program ends, as a desktop run whose player
