@@ -4,6 +4,9 @@ BUILD      ?= build
 ASAN_BUILD ?= build-asan
 FUZZ_BUILD ?= build-fuzz
 RELEASE_BUILD ?= build-release
+WEB_BUILD  ?= build-web-cmake
+WEB_OUT    ?= build-web
+WEB_PORT   ?= 8000
 JOBS       ?= $(shell nproc)
 CMAKE_ARGS ?=
 FUZZ_SECONDS ?= 60
@@ -13,7 +16,8 @@ FUZZ_TARGETS ?=
 # (/usr/local unless CMAKE_ARGS set CMAKE_INSTALL_PREFIX). DESTDIR is honoured.
 PREFIX     ?=
 
-.PHONY: all deps configure build run test install deb bench asan fuzz release contact-sheet screens clean
+.PHONY: all deps configure build run test install deb bench asan fuzz release contact-sheet screens clean \
+        web web-serve web-test web-bench
 
 # Our own builds treat warnings as errors; a user's or packager's plain
 # cmake build does not (SKYREACH_WERROR is off by default).
@@ -69,6 +73,40 @@ release: deps
 	cmake -S . -B $(RELEASE_BUILD) -DCMAKE_BUILD_TYPE=Release -DSKYREACH_BENCH=OFF $(WERROR) $(LAUNCHER) $(CMAKE_ARGS)
 	cmake --build $(RELEASE_BUILD) -j $(JOBS) --target Skyreach skyreach-sim PackData lzrw
 
+# The browser build: the game compiled by Debian's emscripten into the static
+# folder $(WEB_OUT) (page, JS, wasm, the data file the native build packs, the
+# manual). emscripten's tools run on the system's node, which finds Debian's
+# JS modules (acorn) only through NODE_PATH when node comes from elsewhere.
+EMSCRIPTEN_ENV := NODE_PATH=/usr/share/nodejs
+SQLITE_AMALGAMATION := $(CURDIR)/Web/node_modules/better-sqlite3/deps/sqlite3
+
+# The npm packages of Web/ (the SQLite amalgamation, the browser test's
+# driver), as the lock file says; no install scripts run, nothing else is fetched.
+Web/node_modules/.package-lock.json: Web/package-lock.json
+	cd Web && npm ci --ignore-scripts --no-audit --no-fund
+
+web: configure Web/node_modules/.package-lock.json
+	cmake --build $(BUILD) -j $(JOBS) --target skyreach_data
+	$(EMSCRIPTEN_ENV) emcmake cmake -S Web -B $(WEB_BUILD) -DCMAKE_BUILD_TYPE=Release \
+	  -DSKYREACH_DATA_FILE=$(CURDIR)/$(BUILD)/Skyreach.dat -DSKYREACH_SQLITE_DIR=$(SQLITE_AMALGAMATION) \
+	  -DSKYREACH_WEB_OUTPUT=$(CURDIR)/$(WEB_OUT) $(WERROR) $(LAUNCHER) $(CMAKE_ARGS) >/dev/null
+	$(EMSCRIPTEN_ENV) cmake --build $(WEB_BUILD) -j $(JOBS)
+	@echo "The browser build is in $(WEB_OUT)/; make web-serve shows it."
+
+web-serve: web
+	node Web/serve.mjs $(WEB_OUT) $(WEB_PORT)
+
+# Debian's Chromium plays a new game in the page; its screens must equal the
+# headless program's shots of the same script.
+web-test: web
+	cmake --build $(BUILD) -j $(JOBS) --target Skyreach
+	SKYREACH_PROGRAM=$(CURDIR)/$(BUILD)/Skyreach SKYREACH_DATA=$(CURDIR)/$(BUILD)/Skyreach.dat \
+	  SKYREACH_WEB=$(CURDIR)/$(WEB_OUT) node --test Web/Tests/game.test.mjs
+
+# Sizes, the time to the first frame and the CPU the page costs.
+web-bench: web
+	node Web/Bench/WebMeasure.mjs $(WEB_OUT)
+
 contact-sheet: build
 	cmake --build $(BUILD) --target contact-sheet-png
 	@echo "Contact sheet: $(BUILD)/contact-sheet.png"
@@ -86,4 +124,4 @@ screens: build
 	@echo "Screens: $(BUILD)/screens/, atlas: $(BUILD)/screens-atlas.png"
 
 clean:
-	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD)
+	rm -rf $(BUILD) $(ASAN_BUILD) $(FUZZ_BUILD) $(RELEASE_BUILD) $(WEB_BUILD) $(WEB_OUT)

@@ -305,7 +305,42 @@ bool SkyreachApp::SaveGame()
         Enviroment::Destroy();
         _worldCreated = false;
     }
-    const std::vector<uint8_t> bytes = top.GetRaw();
+    return Store(top.GetRaw());
+}
+
+bool SkyreachApp::SaveProgress()
+{
+    if (_saved)
+        return true;
+    // The blocks of SaveGame, in its order, from the live game.
+    ConfigBlock top;
+    if (_mainform)
+    {
+        ConfigBlock block;
+        _mainform->Save(block);
+        top.PutBlock("MainForm", block);
+    }
+    {
+        ConfigBlock block;
+        TimeSimulation::Save(block);
+        top.PutBlock(GameState::SCHEDULER_KEY, block);
+    }
+    if (_worldCreated)
+    {
+        ConfigBlock block;
+        Enviroment::Save(block);
+        top.PutBlock(GameState::WORLD_KEY, block);
+    }
+    return Store(top.GetRaw());
+}
+
+void SkyreachApp::OnSuspend()
+{
+    SaveProgress();
+}
+
+bool SkyreachApp::Store(const std::vector<uint8_t>& bytes)
+{
     RegistryTransaction transaction;
     WritePreferences(bytes);
     const bool stored = transaction.Commit();

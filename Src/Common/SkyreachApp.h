@@ -49,11 +49,17 @@ public:
 
     bool OnIdle() override;
     void OnInit() override;
+    // Saves the game and plays on (SaveProgress).
+    void OnSuspend() override;
 
     // Saves the game and destroys the main form, the scheduler and the world.
     // Returns false when the store could not take the save (the previous save
     // is then still there, whole).
     bool SaveGame();
+    // Saves the same bytes SaveGame would save now, and the game goes on: a
+    // host that can be stopped without warning (a browser tab) asks for it.
+    // Nothing is written after SaveGame.
+    bool SaveProgress();
     // Restores the saved game (called by OnInit).
     void RestoreGame();
 
@@ -81,6 +87,9 @@ private:
     // A new world and scheduler after a damaged save; without `keepMainForm`
     // the main form is made anew too.
     void StartFresh(bool keepMainForm);
+    // Writes a whole save in one transaction; false (the player told) when
+    // the store refused it.
+    bool Store(const std::vector<uint8_t>& bytes);
 
     MainForm* _mainform = nullptr;
     bool _worldCreated = false;

@@ -87,6 +87,10 @@ void Application::OnInit()
     _mainForm->Show();
 }
 
+void Application::OnSuspend()
+{
+}
+
 void Application::Init()
 {
     if (_initialised)
@@ -126,8 +130,10 @@ bool Application::Step(bool wait)
     {
         if (Host* host = GetHost())
         {
-            // After input, come back at once for the idle step that follows.
-            if (!dispatched)
+            // After input, come back at once for the idle step that follows;
+            // after an idle step that asked for a paint, for the paint (a
+            // host waiting for input would show the old screen until then).
+            if (!dispatched && !Form::HasPendingPaint())
                 host->WaitForEvent(busy);
         }
     }
@@ -207,6 +213,9 @@ void Application::Deliver(const HostEvent& event)
     case HostEvent::Raise:
         if (Host* host = GetHost())
             host->Raise();
+        break;
+    case HostEvent::Suspend:
+        OnSuspend();
         break;
     case HostEvent::None:
         break;

@@ -35,6 +35,9 @@ public:
     // Creates and shows the main form. The default is a 160 x 160 form
     // titled "Form" with a caption.
     virtual void OnInit();
+    // The host warns that the program may be stopped without a Quit: the
+    // default keeps nothing, the game saves.
+    virtual void OnSuspend();
 
     // OnInit, then Step until the quit message; returns 0.
     int Run();

@@ -187,6 +187,11 @@ Form* Form::TakePendingPaint()
     return form;
 }
 
+bool Form::HasPendingPaint()
+{
+    return !PaintQueue().empty();
+}
+
 void Form::Invalidate()
 {
     if (!_hasWindow || _paintPending)

@@ -176,6 +176,7 @@ public:
     static Form* FormAt(int32_t x, int32_t y);
     // Forms waiting for a paint, oldest first; null when none.
     static Form* TakePendingPaint();
+    static bool HasPendingPaint();
 
 protected:
     // Draws the form's pixels (used by DeviceScreen through GetDC()).

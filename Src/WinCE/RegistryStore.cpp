@@ -2,6 +2,7 @@
 
 #include "WinCE/Assert.h"
 #include "WinCE/DebugOutput.h"
+#include "WinCE/Host/Host.h"
 
 #include <sqlite3.h>
 
@@ -189,6 +190,16 @@ void RegistryStore::CreateSchema()
         Exec("ROLLBACK");
         StopWith("Couldn't set up the preference store '" + _path + "': " + reason);
     }
+    Written();
+}
+
+void RegistryStore::Written()
+{
+    // Inside a transaction nothing has lasted yet: the outermost commit tells.
+    if (_depth > 0)
+        return;
+    if (Host* host = GetHost())
+        host->StoreWritten(_path);
 }
 
 void RegistryStore::Fail(const char* what)
@@ -306,7 +317,10 @@ long RegistryStore::DeleteKey(RegRoot root, const std::string& path)
         Fail("delete key");
         return ERROR_WRITE_FAULT;
     }
-    return sqlite3_changes(_db) > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    if (sqlite3_changes(_db) == 0)
+        return ERROR_FILE_NOT_FOUND;
+    Written();
+    return ERROR_SUCCESS;
 }
 
 bool RegistryStore::KeyPath(int64_t keyId, RegRoot* root, std::string* path)
@@ -376,6 +390,7 @@ long RegistryStore::SetValue(int64_t keyId, const std::string& name, uint32_t ty
         Fail(("write value '" + name + "'").c_str());
         return ERROR_WRITE_FAULT;
     }
+    Written();
     return ERROR_SUCCESS;
 }
 
@@ -389,7 +404,10 @@ long RegistryStore::DeleteValue(int64_t keyId, const std::string& name)
         Fail("delete value");
         return ERROR_WRITE_FAULT;
     }
-    return sqlite3_changes(_db) > 0 ? ERROR_SUCCESS : ERROR_FILE_NOT_FOUND;
+    if (sqlite3_changes(_db) == 0)
+        return ERROR_FILE_NOT_FOUND;
+    Written();
+    return ERROR_SUCCESS;
 }
 
 std::vector<std::string> RegistryStore::ValueNames(int64_t keyId)
@@ -423,6 +441,7 @@ bool RegistryStore::Commit()
         return false;
     }
     --_depth;
+    Written();
     return true;
 }
 

@@ -10,7 +10,9 @@
 //
 // Every single write is durable when it returns. A `RegistryTransaction`
 // groups writes (a whole saved game) so they land together or not at all,
-// even when the process dies in the middle.
+// even when the process dies in the middle. After each change that lasts
+// (the outermost commit, or a single write outside a transaction) the host
+// hears of it, so a host whose files are not lasting can copy the file.
 //
 // The default file is $XDG_DATA_HOME (else ~/.local/share)
 // "/Northgate Soft/Jet Warden/registry.sqlite3"; SKYREACH_REGISTRY=path
@@ -97,6 +99,8 @@ public:
 
 private:
     void Fail(const char* what);
+    // Tells the host of a change that lasts; nothing inside a transaction.
+    void Written();
     bool Exec(const char* sql);
     void CreateSchema();
     void CheckSchema();

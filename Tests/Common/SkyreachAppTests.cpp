@@ -476,3 +476,29 @@ TEST_F(HelpAndSounds, WaveResourcesPlayThroughTheHost)
     EXPECT_FALSE(WaveResource::Play(9124)) << "an unknown sound plays nothing";
     EXPECT_EQ((std::vector<int>{9123}), host->PlayedSounds());
 }
+
+// A browser tab may be closed without a Quit: when the host warns, the game
+// saves what SaveGame would save and plays on.
+TEST_F(SaveAndRestore, ASuspendSavesTheGameAndPlaysOn)
+{
+    Start();
+    app->GetMainMenu()->SetGameActive(true);
+    TimeSimulation::SetSpeed(1800);
+    ASSERT_TRUE(SkyreachApp::ReadPreferences().empty());
+    const size_t writesBefore = host->StoreWrites().size();
+    HostEvent suspend;
+    suspend.kind = HostEvent::Suspend;
+    host->Push(suspend);
+    script->Pump();
+    const std::vector<uint8_t> suspended = SkyreachApp::ReadPreferences();
+    ASSERT_FALSE(suspended.empty()) << "the warning saved the game";
+    EXPECT_EQ(writesBefore + 1, host->StoreWrites().size()) << "one lasting change for the host to copy";
+    ASSERT_NE(nullptr, app->GetMainMenu()) << "the game goes on";
+    EXPECT_TRUE(app->GetMainMenu()->IsVisible());
+
+    Stop();
+    EXPECT_EQ(suspended, SkyreachApp::ReadPreferences()) << "the same bytes as the save at the end";
+    Start();
+    EXPECT_TRUE(app->GetMainMenu()->IsGameActive());
+    EXPECT_EQ(1800, TimeSimulation::GetGameSpeed());
+}

@@ -50,6 +50,45 @@ TEST_F(ApplicationLoop, IdleGoesToTheActiveFormOnlyWhenNoInputWaits)
     EXPECT_EQ(2, form.idleCalls);
 }
 
+// A host that waits for input (the desktop's, the browser's) must not wait
+// while a paint is due: the screen would stay stale until the next input.
+TEST_F(ApplicationLoop, TheLoopWaitsOnlyWhenNothingIsDue)
+{
+    RecordingForm form("F", &log);
+    form.Show();
+    app->Step(false);
+    const struct
+    {
+        const char* what;
+        bool input;
+        bool idleResult;
+        bool invalidateInIdle;
+        std::vector<bool> waits;
+    } cases[] = {
+        {"input: back at once for the idle step", true, false, false, {}},
+        {"an idle step that wants more: wait for idle time", false, true, false, {true}},
+        {"an idle step with nothing to do: wait for input", false, false, false, {false}},
+        {"an idle step that asked for a paint: back at once", false, false, true, {}},
+    };
+    for (const auto& c : cases)
+    {
+        const size_t before = host->Waits().size();
+        form.idleResult = c.idleResult;
+        if (c.input)
+            host->Tap(10, 40);
+        const int idleBefore = form.idleCalls;
+        if (c.invalidateInIdle)
+            form.invalidateInIdle = true;
+        app->Step(true);
+        form.invalidateInIdle = false;
+        EXPECT_EQ(c.waits, std::vector<bool>(host->Waits().begin() + before, host->Waits().end())) << c.what;
+        EXPECT_EQ(c.input ? idleBefore : idleBefore + 1, form.idleCalls) << c.what;
+        // The next step paints (or idles) and leaves nothing pending.
+        app->Step(false);
+        EXPECT_FALSE(Form::HasPendingPaint()) << c.what;
+    }
+}
+
 TEST_F(ApplicationLoop, NoActiveFormMeansNoIdle)
 {
     EXPECT_FALSE(app->OnIdle());

@@ -49,11 +49,14 @@ public:
     bool OnIdle() override
     {
         ++idleCalls;
+        if (invalidateInIdle)
+            Invalidate();
         return idleResult;
     }
 
     int idleCalls = 0;
     bool idleResult = false;
+    bool invalidateInIdle = false;
 
 private:
     static std::string Point(int x, int y) { return std::to_string(x) + "," + std::to_string(y); }

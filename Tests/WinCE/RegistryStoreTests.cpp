@@ -1,4 +1,5 @@
 #include "WinCE/Assert.h"
+#include "WinCE/Host/HeadlessHost.h"
 #include "WinCE/Preferences.h"
 #include "WinCE/RegKey.h"
 #include "WinCE/RegValue.h"
@@ -118,6 +119,70 @@ TEST_F(RegistryStoreTest, ATransactionLandsWholeOnCommitAndNotAtAllOtherwise)
     EXPECT_EQ(Game(6, 5000), Restore());
     EXPECT_EQ(0u, Preferences::GetPreferenceSize(40));
     EXPECT_EQ(0, RegistryStore::Default().TransactionDepth());
+}
+
+// A host whose files do not last copies the store after every change that
+// lasts: once per outermost transaction, once per single write outside one,
+// never for a rollback or a write that changes nothing.
+TEST_F(RegistryStoreTest, TheHostHearsOfEachLastingChangeOnce)
+{
+    const std::vector<uint8_t> game = Game(3, 9000); // three pieces
+    const struct
+    {
+        const char* what;
+        void (*change)(const std::vector<uint8_t>& game);
+        size_t told;
+    } cases[] = {
+        {"a whole save in one transaction",
+         [](const std::vector<uint8_t>& g)
+         {
+             RegistryTransaction transaction;
+             Save(g);
+             EXPECT_TRUE(transaction.Commit());
+         },
+         1},
+        {"a save rolled back",
+         [](const std::vector<uint8_t>& g)
+         {
+             RegistryTransaction transaction;
+             Save(std::vector<uint8_t>(g.rbegin(), g.rend()));
+         },
+         0},
+        {"the same save again, which changes nothing", [](const std::vector<uint8_t>& g) { Save(g); }, 0},
+        {"one piece written alone", [](const std::vector<uint8_t>&) { Preferences::SetPreference("x", 1, 0); },
+         1},
+        {"a nested transaction inside an outer one",
+         [](const std::vector<uint8_t>& g)
+         {
+             RegistryTransaction outer;
+             {
+                 RegistryTransaction inner;
+                 Save(g);
+                 EXPECT_TRUE(inner.Commit());
+             }
+             EXPECT_TRUE(outer.Commit());
+         },
+         1},
+        {"a key deleted alone",
+         [](const std::vector<uint8_t>&)
+         { EXPECT_EQ(ERROR_SUCCESS, RegistryStore::Default().DeleteKey(HKEY_LOCAL_MACHINE, "Software\\Gone")); },
+         1},
+    };
+    {
+        int64_t id = 0;
+        ASSERT_EQ(ERROR_SUCCESS, RegistryStore::Default().OpenKey(HKEY_LOCAL_MACHINE, "Software\\Gone", true, &id));
+    }
+    HeadlessHost host;
+    SetHost(&host);
+    for (const auto& c : cases)
+    {
+        const size_t before = host.StoreWrites().size();
+        c.change(game);
+        EXPECT_EQ(c.told, host.StoreWrites().size() - before) << c.what;
+        for (size_t i = before; i < host.StoreWrites().size(); ++i)
+            EXPECT_EQ(_path, host.StoreWrites()[i]) << c.what;
+    }
+    SetHost(nullptr);
 }
 
 namespace

@@ -30,9 +30,10 @@ bool HeadlessHost::PollEvent(HostEvent& event)
     return true;
 }
 
-void HeadlessHost::WaitForEvent(bool)
+void HeadlessHost::WaitForEvent(bool busy)
 {
     // Nothing arrives by waiting: the driver pushes input and moves the clock.
+    _waits.push_back(busy);
 }
 
 void HeadlessHost::Present(const uint32_t* pixels)
@@ -75,6 +76,11 @@ bool HeadlessHost::OpenDocument(const std::string& path)
 {
     _documents.push_back(path);
     return true;
+}
+
+void HeadlessHost::StoreWritten(const std::string& path)
+{
+    _storeWrites.push_back(path);
 }
 
 void HeadlessHost::Push(const HostEvent& event)

@@ -2,9 +2,10 @@
 //
 // Time stands still until the driver advances the fake clock; input is what
 // the driver pushes; every presented frame, played sound and message box is
-// recorded so tests can assert on them. Message boxes are answered from
-// configuration (by default Abort for Abort/Retry/Ignore, Cancel where there
-// is one, otherwise Ok or No) and their text goes to stderr.
+// recorded so tests can assert on them, and so is every lasting change the
+// store reports. Message boxes are answered from configuration (by default
+// Abort for Abort/Retry/Ignore, Cancel where there is one, otherwise Ok or
+// No) and their text goes to stderr.
 #pragma once
 
 #include "WinCE/Host/Host.h"
@@ -39,6 +40,7 @@ public:
     bool IsKeyDown(uint16_t key) override;
     void Raise() override;
     bool OpenDocument(const std::string& path) override;
+    void StoreWritten(const std::string& path) override;
 
     // Driving the host.
     void AdvanceClock(uint32_t milliseconds) { _now += milliseconds; }
@@ -65,6 +67,10 @@ public:
     const std::vector<std::string>& OpenedDocuments() const { return _documents; }
     bool TextInputOn() const { return _textInput; }
     int RaiseCount() const { return _raiseCount; }
+    // How often the loop asked to wait for input (false) or idle time (true).
+    const std::vector<bool>& Waits() const { return _waits; }
+    // The store files told of a lasting change, one entry a change.
+    const std::vector<std::string>& StoreWrites() const { return _storeWrites; }
 
 private:
     HostEvent MakeEvent(HostEvent::Kind kind, int x, int y) const;
@@ -78,6 +84,8 @@ private:
     std::vector<int> _sounds;
     std::vector<Message> _messages;
     std::vector<std::string> _documents;
+    std::vector<std::string> _storeWrites;
+    std::vector<bool> _waits;
     HostAnswer _answers[5];
     bool _echoMessages = true;
     bool _textInput = false;

@@ -2,10 +2,12 @@
 
 #include "WinCE/TickCount.h"
 
+#ifndef __EMSCRIPTEN__
 #include <spawn.h>
 #include <sys/wait.h>
 
 extern char** environ;
+#endif
 
 namespace
 {
@@ -25,6 +27,11 @@ Host::~Host()
 
 bool Host::OpenDocument(const std::string& path)
 {
+#ifdef __EMSCRIPTEN__
+    // A page starts no programs; the browser host opens documents itself.
+    (void)path;
+    return false;
+#else
     // The desktop's opener decides which program shows the manual; we only
     // wait for the opener itself, which returns at once.
     const char* argv[] = {"xdg-open", path.c_str(), nullptr};
@@ -35,6 +42,11 @@ bool Host::OpenDocument(const std::string& path)
     if (waitpid(pid, &status, 0) != pid)
         return false;
     return WIFEXITED(status) && WEXITSTATUS(status) == 0;
+#endif
+}
+
+void Host::StoreWritten(const std::string&)
+{
 }
 
 HostKeyTable Host::GetDefaultKeys() const

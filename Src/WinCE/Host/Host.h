@@ -5,9 +5,10 @@
 // bar, the top form, the menu bar) and hands finished pixels to the host; the
 // host hands back input as device events (stylus in device-screen
 // coordinates, keys as device virtual-key codes, typed characters) and tells
-// the time. Two hosts exist: SdlHost shows a desktop window, HeadlessHost runs
-// without one for tests and scripts. Because all input and all time pass
-// through here, a session can be recorded and replayed.
+// the time. Three hosts exist: SdlHost shows a desktop window, HeadlessHost
+// runs without one for tests and scripts, WebHost draws into a browser page.
+// Because all input and all time pass through here, a session can be recorded
+// and replayed.
 #pragma once
 
 #include <cstddef>
@@ -64,6 +65,10 @@ struct HostEvent
         Quit,   // the window was closed
         Expose, // the window needs the last frame again
         Raise,  // a second start asked this instance to come to the front
+        // The program may be stopped soon without a Quit (a browser tab
+        // hidden, reloaded or closed): what must survive is saved now, and
+        // the program carries on if it is not stopped after all.
+        Suspend,
     };
     Kind kind = None;
     int16_t x = 0;
@@ -132,6 +137,12 @@ public:
 
     // The key table (up, down, left, right, A, B, C, start).
     virtual HostKeyTable GetDefaultKeys() const;
+
+    // The store file at `path` has just taken a change that must last (a
+    // whole transaction, or a single write outside one). A host whose files
+    // do not outlive the program by themselves (a browser page's) copies the
+    // file to lasting storage here; on the others files last already.
+    virtual void StoreWritten(const std::string& path);
 };
 
 // The host the platform layer talks to; set once at start.

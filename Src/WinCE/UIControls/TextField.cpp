@@ -23,7 +23,7 @@ TextField::TextField(int16_t x, int16_t y, int16_t width, int16_t height, Form* 
                 WS_CHILD_VISIBLE | ES_AUTOHSCROLL | ES_AUTOVSCROLL | (singleLine ? 0 : ES_MULTILINE) |
                     (editable ? 0 : ES_READONLY) | (numberOnly ? ES_NUMBER : 0) | extraStyle,
                 textColour, backgroundColour),
-      _maxLength(maxLength), _editable(editable), _singleLine(singleLine),
+      _maxLength(maxLength), _editable(editable),
       _numberOnly(numberOnly), _format{{PAD, PAD}, {width - 2 * PAD, height - 2 * PAD}}
 {
     ASSERT(maxLength >= 0 && "a text field holds at least nothing");

@@ -79,7 +79,6 @@ private:
     std::string _value;
     int32_t _maxLength;
     bool _editable;
-    bool _singleLine;
     bool _numberOnly;
     bool _modified = false;
     int32_t _selStart = 0;
