@@ -48,6 +48,10 @@ PLANE_LIMIT_CAREFUL = 4
 HOMES = [7, 14, 17, 42, 49, 53, 75, 104, 120, 130]
 SEEDS = [1, 2, 3]
 SHORT_SEEDS = [1]
+INCIDENT_SHARE_PER_LEG = 0.003
+# A plane with this many damages is worn: each one takes a tenth of its
+# value and makes the next more likely.
+WORN_DAMAGES = 6
 
 
 class Sim:
@@ -173,7 +177,9 @@ class Player:
         root = int(distance ** 0.5)
         per_leg = (6 * n * root - 6 * root // 10 * n - 3 * m["capacity"] * root) * self.cost_index / 1000
         legs = 525600 / (distance / m["speed"] * 60 + 720)
-        return per_leg * legs - 12 * m["upkeep"]
+        # Damages and crashes come with take-offs and cost a share of the
+        # price: about three thousandths of it a leg, as played games show.
+        return (per_leg - INCIDENT_SHARE_PER_LEG * m["price"]) * legs - 12 * m["upkeep"]
 
     def best_purchase(self, budget, sources):
         best = None
@@ -224,9 +230,11 @@ class Player:
 
     def worn(self, p):
         """Old, or of a model whose repairs are no longer offered, or left
-        damaged (the repair was refused for want of cash or service)."""
+        damaged (the repair was refused for want of cash or service), or
+        damaged often."""
         m = self.models[p["model"]]
-        return p["age"] >= 18 or m["market"] == "not sold" or p["damaged"]
+        return (p["age"] >= 18 or p["damages"] >= WORN_DAMAGES or m["market"] == "not sold"
+                or p["damaged"])
 
     # --- acting ---------------------------------------------------------
     def reserve(self):
@@ -290,9 +298,9 @@ class Player:
             if not bought:
                 return
             pid = bought[0]["plane"]
-            recs = self.sim.ask("route %d %d %d 1 1" % (pid, source, dest))
-            if any(r["kind"] == "refused" for r in recs):
-                raise RuntimeError("route refused: %r" % recs)
+            # An airport closed by an incident takes no new route: the plane
+            # waits for the next month's assignment.
+            self.sim.ask("route %d %d %d 1 1" % (pid, source, dest))
             self.read_report()
             self.look([])
             del flying
