@@ -22,7 +22,14 @@ real figures unchanged:
 2. The price of a seat follows the game's own price level: SEAT_PRICE_1959
    dollars at the starting index 200, scaled by the cost index of the
    model's first year, so a new type costs the same number of months of
-   ticket income whenever it appears.
+   ticket income whenever it appears. That number is about two: a full seat
+   on a 1000-km route takes about $1,900 of fares a month at the 1959 index
+   (a $37 ticket on some 52 legs). Shorter payback would make planes
+   trivial; longer leaves a small airline no margin, because the game's
+   damages come with the take-offs whatever the plane earns, and their
+   repairs cost a share of its price: about a third of it a year for a
+   plane flying from an airport of medium weather risk. The balance
+   harness (Tools/Balance) measures the result in whole games.
 3. A type's own price factor keeps the real market's order: its real list
    price per seat divided by the median of the models on sale in its first
    year, held between 0.6 and 1.6 so that no type is a bargain nobody else
@@ -45,7 +52,7 @@ ROOT = os.path.normpath(os.path.join(HERE, "..", ".."))
 FIRST_YEAR = 1959
 START_INDEX = 200
 MONTHLY_INDEX_RISE = 2
-SEAT_PRICE_1959 = 9000
+SEAT_PRICE_1959 = 3500
 FACTOR_LOW, FACTOR_HIGH = 0.6, 1.6
 
 # Passenger load factor of the scheduled airlines (share of seats sold),

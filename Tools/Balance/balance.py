@@ -48,10 +48,23 @@ PLANE_LIMIT_CAREFUL = 4
 HOMES = [7, 14, 17, 42, 49, 53, 75, 104, 120, 130]
 SEEDS = [1, 2, 3]
 SHORT_SEEDS = [1]
-INCIDENT_SHARE_PER_LEG = 0.003
+# The expected repair bill of one take-off as a share of the plane's price.
+# A departure from an airport of medium weather risk damages a plane about
+# four times in a thousand (none in the first two months of each year of its
+# age, half as often in the next four), and a repair costs about 16 % of the
+# price on average (4-23 %, or 10-59 % for one damage in ten); the share
+# allows for the damages that make the next more likely and for crashes.
+INCIDENT_SHARE_PER_LEG = 0.0008
+# A careful player sets up a route only where the researched demand fills at
+# least this share of the plane's seats, and buys a plane only when it
+# expects it to return at least this share of its price in a year.
+MIN_FILL = 0.6
+MIN_RETURN = 0.25
+# The expanding player researches up to this many new airports a year.
+EXPANDING_RESEARCH_PER_YEAR = 6
 # A plane with this many damages is worn: each one takes a tenth of its
 # value and makes the next more likely.
-WORN_DAMAGES = 6
+WORN_DAMAGES = 10
 
 
 class Sim:
@@ -120,6 +133,7 @@ class Player:
         self.world = world
         self.home = home
         self.known = {home}
+        self.wants_demand = False
         self.routes_out = {}
         self.models = {}
         self.cost_index = 200
@@ -134,6 +148,8 @@ class Player:
         self.fleet = {}  # decade -> {kind: plane-months}
         self.peak = (0, FIRST_YEAR)
         self.over = False
+        # Why the game ended: "final year" when it reached its last year.
+        self.ending = None
         self.demand = {}
 
     # --- looking -------------------------------------------------------
@@ -144,6 +160,7 @@ class Player:
                 self.incidents += 1
             elif k == "gameover":
                 self.over = True
+                self.ending = r["name"]
         recs = self.sim.ask("planes", "credit", "models all")
         self.planes = [r for r in recs if r["kind"] == "plane"]
         bank = [r for r in recs if r["kind"] == "bank"][0]
@@ -153,6 +170,10 @@ class Player:
         self.models = {r["model"]: r for r in recs if r["kind"] == "model"}
 
     def read_report(self):
+        # The airports the company has details for: a record left without
+        # routes and office for a year is dropped, and may be researched
+        # afresh.
+        self.demand = {}
         for r in self.sim.ask("report"):
             if r["kind"] == "company":
                 self.cost_index = r["cost_index"]
@@ -161,6 +182,7 @@ class Player:
             elif r["kind"] == "airport":
                 self.demand[r["airport"]] = {int(k): v for k, v in r["demand"].items()}
                 self.routes_out[r["airport"]] = r["routes_out"]
+        self.known = set(self.demand) | {self.home}
 
     # --- judging --------------------------------------------------------
     def estimate(self, model, source, dest, distance):
@@ -173,7 +195,9 @@ class Player:
         demand = self.demand.get(source, {}).get(dest)
         if demand is None:
             return None
-        n = min(m["capacity"], demand * 11 // 10)
+        if demand < MIN_FILL * m["capacity"]:
+            return None
+        n = min(m["capacity"], demand * 95 // 100)
         root = int(distance ** 0.5)
         per_leg = (6 * n * root - 6 * root // 10 * n - 3 * m["capacity"] * root) * self.cost_index / 1000
         legs = 525600 / (distance / m["speed"] * 60 + 720)
@@ -188,9 +212,12 @@ class Player:
                 if m["market"] != "on sale" or m["price"] > budget:
                     continue
                 value = self.estimate(model, source, dest, distance)
-                if value is None or value <= 0:
+                if value is None or value < MIN_RETURN * m["price"]:
                     continue
-                score = value / m["price"]
+                # The most money a year, not the best ratio: the careful
+                # player keeps few planes, so each should earn as much as
+                # its route allows; longer routes win ties through the fare.
+                score = value
                 if best is None or score > best[0]:
                     best = (score, model, source, dest)
         return best
@@ -210,23 +237,22 @@ class Player:
                     yield source, dest, distance
 
     def assign_idle(self):
-        """A plane left without a route (its route shut down) takes the best
-        free route it reaches, or is sold."""
-        for p in self.planes:
-            if p["from"] >= 0:
-                continue
-            sources = sorted(self.known) if self.expands else [self.home]
+        """Every plane left without a route (its route closed by a state of
+        emergency, or refused while an airport was closed) takes the best
+        free route it reaches, or is sold when none pays."""
+        idle = [p for p in self.planes if p["from"] < 0]
+        for p in idle:
             options = [(self.estimate(p["model"], s, d, dist) or -1, s, d)
-                       for s, d, dist in self.free_routes(sources)]
+                       for s, d, dist in self.free_routes(sorted(self.known))]
             options = [o for o in options if o[0] > 0]
+            recs = []
             if options:
                 _, s, d = max(options)
-                self.sim.ask("route %d %d %d 1 1" % (p["id"], s, d))
-            elif len(self.planes) > 1:
+                recs = self.sim.ask("route %d %d %d 1 1" % (p["id"], s, d))
+            if not options or (any(r["kind"] == "refused" for r in recs) and self.month == 11):
                 self.sim.ask("sell %d" % p["id"])
             self.read_report()
             self.look([])
-            return
 
     def worn(self, p):
         """Old, or of a model whose repairs are no longer offered, or left
@@ -248,34 +274,63 @@ class Player:
         if self.advertises:
             self.sim.ask("advertise %d 80" % self.home)
         if self.expands:
-            self.research_more()
+            self.research_more(EXPANDING_RESEARCH_PER_YEAR)
+        elif self.wants_demand:
+            # Demand wears away at every airport the company flies from; a
+            # careful player whose planes found no paying route this year
+            # researches one fresh airport among its home's neighbours.
+            self.research_more(1, [self.home])
+        self.wants_demand = False
 
-    def research_more(self):
-        for a in sorted(self.known):
-            for dest, _ in self.world.neighbours[a]:
-                if dest not in self.known and self.cash > 4 * self.reserve():
-                    recs = self.sim.ask("research %d" % dest)
-                    if not any(r["kind"] == "refused" for r in recs):
-                        self.known.add(dest)
-                        self.cash -= self.reserve()
-                    return
+    def research_more(self, count, around=None):
+        """Researches up to `count` airports among the neighbours of `around`
+        (by default every airport the company knows), while the cash covers
+        the reserve four times over: first airports it has no details for,
+        the largest first, then known airports that no route uses any more,
+        the most worn demand first (the game refuses a research while the
+        details are fresh; such a refusal is skipped)."""
+        used = {p["from"] for p in self.planes} | {p["to"] for p in self.planes}
+        fresh, worn = set(), set()
+        for a in around or sorted(self.known):
+            for d, _ in self.world.neighbours[a]:
+                if d not in self.known:
+                    fresh.add(d)
+                elif d not in used and d != self.home:
+                    worn.add(d)
+        order = sorted(fresh, key=lambda d: (-self.world.size[d], d))
+        order += sorted(worn, key=lambda d: (sum(self.demand.get(d, {}).values()), d))
+        for dest in order:
+            if count <= 0 or self.cash <= 4 * self.reserve():
+                return
+            recs = self.sim.ask("research %d" % dest)
+            if not any(r["kind"] == "refused" for r in recs):
+                count -= 1
+                self.read_report()
+                self.look([])
+
+    def pays(self, p):
+        """Whether a plane's route still pays: it earned more than it cost
+        over the last year, and the demand researched at its source still
+        fills enough of its seats to pay in the coming one."""
+        earned = p["profit"] - self.profit_mark.get(p["id"], p["profit"])
+        if p["id"] in self.profit_mark and earned < 0:
+            return False
+        distance = dict(self.world.neighbours[p["from"]]).get(p["to"])
+        value = self.estimate(p["model"], p["from"], p["to"], distance) if distance else None
+        return value is not None and value > 0
 
     def sell_bad(self):
-        # Selling the last plane ends the game: the fleet is renewed one
-        # plane at a time, each worn plane sold once another flies.
-        for p in self.planes:
-            if self.worn(p) and len(self.planes) > 1:
+        """Sells worn planes at once and, at the year's review, the planes
+        whose routes stopped paying (demand wears away with every incident
+        at an airport), so that the money they would lose stays in the
+        bank; a new plane then takes the best route the demand still fills."""
+        for p in list(self.planes):
+            review = self.month == 11 and p["from"] >= 0
+            if self.worn(p) or (review and not self.pays(p)):
                 self.sim.ask("sell %d" % p["id"])
                 self.profit_mark.pop(p["id"], None)
                 self.planes = [q for q in self.planes if q["id"] != p["id"]]
-            elif self.expands and self.month == 11 and len(self.planes) > 1:
-                earned = p["profit"] - self.profit_mark.get(p["id"], p["profit"])
-                if p["id"] in self.profit_mark and earned < 0:
-                    self.sim.ask("sell %d" % p["id"])
-                    self.profit_mark.pop(p["id"], None)
-                else:
-                    self.profit_mark[p["id"]] = p["profit"]
-            elif p["id"] not in self.profit_mark and self.month == 11:
+            elif review:
                 self.profit_mark[p["id"]] = p["profit"]
 
     def buy(self):
@@ -288,9 +343,9 @@ class Player:
                 self.sim.ask("credit %d" % self.limit)
                 self.look([])
                 budget = self.cash - self.reserve()
-            sources = sorted(self.known) if self.expands else [self.home]
-            choice = self.best_purchase(budget, sources)
+            choice = self.best_purchase(budget, sorted(self.known))
             if choice is None:
+                self.wants_demand = True
                 return
             _, model, source, dest = choice
             recs = self.sim.ask("buy %d" % model)
@@ -338,13 +393,16 @@ class Player:
                 self.assign_idle()
                 self.buy()
                 self.record_month()
-            if self.over:
+            if self.over and self.ending != "final year":
                 break
             worth_by_year[year + 1] = self.worth
+            if self.over:
+                break
             self.act_yearly()
+        survived = self.ending == "final year"
         return {
-            "survived": not self.over,
-            "final": self.worth if not self.over else min(self.worth, 0),
+            "survived": survived,
+            "final": self.worth if survived else min(self.worth, 0),
             "peak": self.peak,
             "worth_1993": worth_by_year.get(1993),
             "worth_2003": worth_by_year.get(2003),
