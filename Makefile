@@ -16,8 +16,8 @@ FUZZ_TARGETS ?=
 # (/usr/local unless CMAKE_ARGS set CMAKE_INSTALL_PREFIX). DESTDIR is honoured.
 PREFIX     ?=
 
-.PHONY: all deps configure build run test install deb bench asan fuzz release contact-sheet screens clean \
-        web web-serve web-test web-bench
+.PHONY: all deps configure build run test install deb bench balance balance-short asan fuzz release \
+        contact-sheet screens clean web web-serve web-test web-bench
 
 # Our own builds treat warnings as errors; a user's or packager's plain
 # cmake build does not (SKYREACH_WERROR is off by default).
@@ -56,6 +56,17 @@ deb: build
 bench: build
 	@if [ -x $(BUILD)/skyreach_bench ]; then $(BUILD)/skyreach_bench; fi
 	@cmake --build $(BUILD) --target bench-extra 2>/dev/null || true
+
+# The balance report: scripted players over many homes and seeds, and every
+# model's yearly return (Tools/Balance/balance.py). `balance-short` is the
+# quicker check CI runs; both fail when a balance goal is missed.
+BALANCE = python3 Tools/Balance/balance.py --sim $(BUILD)/skyreach-sim --data $(BUILD)/Skyreach.dat --jobs 2 --check
+
+balance: build
+	$(BALANCE)
+
+balance-short: build
+	$(BALANCE) --short
 
 asan: deps
 	cmake -S . -B $(ASAN_BUILD) -DCMAKE_BUILD_TYPE=Debug -DSKYREACH_SANITIZE=ON -DSKYREACH_BENCH=OFF $(WERROR) $(CMAKE_ARGS)

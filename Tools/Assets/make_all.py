@@ -10,7 +10,7 @@ import subprocess
 import sys
 
 HERE = os.path.dirname(os.path.abspath(__file__))
-STEPS = ["make_tables.py", "make_entries.py", "make_maps.py", "make_help.py", "make_sounds.py", "make_icons.py"]
+STEPS = ["make_tables.py", "make_models.py", "make_entries.py", "make_maps.py", "make_help.py", "make_sounds.py", "make_icons.py"]
 
 for step in STEPS:
     print("==", step)

@@ -5,7 +5,7 @@ airport_list.py with their coordinates from the OpenFlights airport data
 their six neighbours and the great-circle distances to them.
 
 The plane model table Data/Tables/planemodels.csv is written by
-make_models.py. Both tables are turned into the data-file entries by
+make_models.py from model_list.py. Both tables are turned into the data-file entries by
 make_entries.py.
 """
 
@@ -38,14 +38,16 @@ def load_coordinates():
 def main():
     coords_by_code = load_coordinates()
     codes = [a[0] for a in al.AIRPORTS]
-    missing = [c for c in codes if c not in coords_by_code]
+    # Airports that closed long ago carry their own coordinates.
+    given = {a[0]: a[6] for a in al.AIRPORTS if len(a) > 6}
+    missing = [c for c in codes if c not in coords_by_code and c not in given]
     if missing:
         sys.exit("no coordinates for " + " ".join(missing))
-    coords = [coords_by_code[c] for c in codes]
+    coords = [given.get(c) or coords_by_code[c] for c in codes]
     sizes = [a[5] for a in al.AIRPORTS]
     index = {c: i for i, c in enumerate(codes)}
-    long_links = [(index[a], index[b]) for a, b in al.LONG_LINKS]
-    links, dist = worldgeo.choose_neighbours(coords, sizes, long_links)
+    fixed_links = [(index[a], index[b]) for a, b in al.LONG_LINKS + al.SHORT_LINKS]
+    links, dist = worldgeo.choose_neighbours(coords, sizes, fixed_links)
 
     out = os.path.join(ROOT, "Data", "Tables", "airports.csv")
     os.makedirs(os.path.dirname(out), exist_ok=True)
@@ -54,7 +56,7 @@ def main():
         w.writerow(["index", "code", "continent", "short_name", "name", "country", "size",
                     "latitude", "longitude"]
                    + ["neighbour%d" % k for k in range(6)] + ["distance%d" % k for k in range(6)])
-        for i, (code, cont, short, name, country, size) in enumerate(al.AIRPORTS):
+        for i, (code, cont, short, name, country, size, *_) in enumerate(al.AIRPORTS):
             lat, lon = coords[i]
             w.writerow([i, code, al.CONTINENT_NAMES[cont], short, name, country, size,
                         "%.4f" % lat, "%.4f" % lon]

@@ -19,7 +19,8 @@ def choose_neighbours(coords, sizes, long_links, slots=6):
     """Picks `slots` neighbours for every airport.
 
     coords: list of (lat, lon); sizes: list of airport sizes; long_links:
-    list of (a, b) index pairs that must be linked both ways. The rest is
+    list of (a, b) index pairs that must be linked both ways (the
+    ocean links and the busiest short routes). The rest is
     chosen so that links are mutual wherever both ends still have room:
     first the nearest airports (up to four links each), then one longer hop
     to a larger airport 900-4000 km away, then the nearest again within 3000 km. Airports
@@ -38,6 +39,7 @@ def choose_neighbours(coords, sizes, long_links, slots=6):
     for a, b in long_links:
         assert b not in links[a], (a, b)
         link(a, b)
+        assert len(links[a]) <= slots and len(links[b]) <= slots, ("more fixed links than slots", a, b)
 
     pairs = sorted((dist[i][j], i, j) for i in range(n) for j in range(i + 1, n))
 

@@ -80,6 +80,8 @@ const SimCommands::Entry SimCommands::kEntries[] = {
      "an airport's six neighbours with distance and setup cost"},
     {"models", 0, 1, true, Use::LOOKS, &SimCommands::Models, "models [all]",
      "the models on sale (all: every model) with their figures"},
+    {"returns", 0, 1, false, Use::LOOKS, &SimCommands::Returns, "returns [MODEL]",
+     "each model's yearly return on its price in its first year, on its best route"},
     {"planes", 0, 0, true, Use::LOOKS, &SimCommands::Planes, "planes",
      "the fleet: age, value, damages, route settings"},
     {"save", 0, 0, true, Use::ACTS, &SimCommands::Save, "save",
@@ -87,6 +89,8 @@ const SimCommands::Entry SimCommands::kEntries[] = {
     {"load", 0, 0, false, Use::ACTS, &SimCommands::Load, "load", "loads the saved game"},
     {"cash", 1, 1, true, Use::ACTS, &SimCommands::Cash, "cash AMOUNT",
      "sets the cash (tests and benchmarks)"},
+    {"mark", 1, 1, false, Use::LOOKS, &SimCommands::Mark, "mark WORD",
+     "prints the word back (a program driving the tool sees where an answer ends)"},
 };
 
 SimCommands::SimCommands(SimSession& session) : _session(session), _command(nullptr)
@@ -542,6 +546,15 @@ void SimCommands::Models()
     SimReport::Models(_session, all);
 }
 
+void SimCommands::Returns()
+{
+    if (_command->words.size() > 1)
+        SimReport::Returns(_session, static_cast<int32_t>(Number(1, 0, Enviroment::GetModelCount() - 1, "a model")));
+    else
+        for (int32_t model = 0; model < Enviroment::GetModelCount(); ++model)
+            SimReport::Returns(_session, model);
+}
+
 void SimCommands::Planes()
 {
     SimReport::Planes(_session);
@@ -590,4 +603,9 @@ void SimCommands::Cash()
     else if (change < 0)
         company.Spend(-change, false);
     _session.Out().Line("cash").Int("cash", company.GetCash());
+}
+
+void SimCommands::Mark()
+{
+    _session.Out().Line("mark").Str("word", _command->words[1]);
 }

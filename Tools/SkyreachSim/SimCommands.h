@@ -72,10 +72,12 @@ private:
     void Airports();
     void Neighbours();
     void Models();
+    void Returns();
     void Planes();
     void Save();
     void Load();
     void Cash();
+    void Mark();
 
     // Argument helpers: a whole number within bounds, else a ScriptError.
     int64_t Number(size_t index, int64_t low, int64_t high, const char* what) const;

@@ -4,6 +4,7 @@
 #include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
+#include "Common/Backend/ModelReturn.h"
 #include "Common/Backend/Events/EventRegistry.h"
 #include "Common/Backend/GameState.h"
 #include "Common/Backend/Plane.h"
@@ -238,6 +239,38 @@ void SimReport::Models(SimSession& session, bool all)
             .Int("intro", info._intro_year)
             .Int("withdrawal", info._withdrawal_year);
     }
+}
+
+void SimReport::Returns(SimSession& session, int32_t model)
+{
+    const PlaneModel info = Enviroment::GetPlaneModel(model);
+    const int32_t index = Enviroment::BaseCostIndexIn(info._intro_year < Enviroment::FIRST_YEAR
+                                                          ? Enviroment::FIRST_YEAR
+                                                          : info._intro_year);
+    const ModelReturn::Figures best = ModelReturn::BestRoute(model, index, false);
+    const ModelReturn::Figures largest = ModelReturn::BestRoute(model, index, true);
+    SimOutput& out = session.Out();
+    out.Line("model_return")
+        .Int("model", model)
+        .Str("name", info._name)
+        .Int("intro", info._intro_year)
+        .Int("withdrawal", info._withdrawal_year)
+        .Int("price", info._price)
+        .Int("capacity", info._capacity)
+        .Int("price_per_seat", info._capacity > 0 ? info._price / info._capacity : 0)
+        .Int("cost_index", index)
+        .Int("from", best.source)
+        .Int("to", best.destination)
+        .Int("distance", best.distance)
+        .Int("passengers", best.passengers)
+        .Int("legs", best.legsPerYear)
+        .Int("yearly", best.yearlyNet)
+        .Int("percent", best.percent)
+        .Int("largest_from", largest.source)
+        .Int("largest_to", largest.destination)
+        .Int("largest_passengers", largest.passengers)
+        .Int("largest_yearly", largest.yearlyNet)
+        .Int("largest_percent", largest.percent);
 }
 
 void SimReport::Planes(SimSession& session)

@@ -28,6 +28,10 @@ public:
     static void Neighbours(SimSession& session, int32_t airport);
     // The models on sale, or with `all` every model with its market state.
     static void Models(SimSession& session, bool all);
+    // A model's yearly return on its price at the cost index of its first
+    // year: on its best route of the world, and on the best route between
+    // two airports of the largest size (a `model_return` line).
+    static void Returns(SimSession& session, int32_t model);
     static void Planes(SimSession& session);
     static void Bank(SimSession& session);
 

@@ -226,8 +226,14 @@ int main(int argc, char** argv)
             ScriptReader::Command command;
             try
             {
+                // Each command's output leaves at once, so that a program
+                // driving the game through a pipe sees the answer before it
+                // sends the next command.
                 while (reader.Next(command))
+                {
                     commands.Execute(command);
+                    std::fflush(stdout);
+                }
             }
             catch (const ScriptError& failure)
             {

@@ -46,7 +46,7 @@ endfunction()
 if(SKYREACH_SIM_DATA)
   foreach(scenario SimCarefulStartProfits SimRecklessBorrowingBankrupt SimFinalYearEndsGame SimSaveLoadChangesNothing
                    SimRegressionLog SimRefusalsAndErrors SimJsonAndDeterminism SimCalendarAndRouteCounts
-                   SimListingsAndHelp)
+                   SimListingsAndHelp SimReturnsAndMark)
     skyreach_sim_test(${scenario})
   endforeach()
 

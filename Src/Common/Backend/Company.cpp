@@ -208,7 +208,7 @@ void Company::MonthlyAirportChecks(const Time& date)
 {
     for (const auto& details : _airports)
         details->MonthlyAirportCheck(date);
-    Enviroment::RaiseCostIndex(2);
+    Enviroment::RaiseCostIndex(Enviroment::MONTHLY_EF_RISE);
     _cf += 1;
 
     // The economy draw: both tests share one r, so in practice both events or
@@ -501,7 +501,7 @@ void Company::OpenRoute(Plane* plane, int32_t source, int32_t destination, int32
     route->_service_level = serviceLevel;
     const int64_t cost = Route::SetupCost(source, destination);
     Spend(cost, true);
-    route->_monthly_fee = cost / 5;
+    route->_monthly_fee = Route::MonthlyFeeBase(cost);
     plane->SetRoute(std::move(route));
     ClearFlightCycle(plane);
     Enviroment::Events().SchedulePlaneEvent(WorldEventHooks::ROUTE_COST, plane, OneMonthAfter(now));

@@ -448,6 +448,11 @@ void Enviroment::RaiseCostIndex(int32_t n)
     World().ef += n;
 }
 
+int32_t Enviroment::BaseCostIndexIn(int32_t year)
+{
+    return START_EF + MONTHLY_EF_RISE * 12 * (year - FIRST_YEAR);
+}
+
 bool Enviroment::SwingEconomy(bool grows)
 {
     WorldState& w = World();

@@ -38,6 +38,8 @@ public:
     // 44 years of rises give.
     static constexpr int32_t MAX_PLAUSIBLE_EF = 10000;
     static constexpr int32_t FIRST_YEAR = 1959;
+    // The base cost index rises by this much at every month's airport checks.
+    static constexpr int32_t MONTHLY_EF_RISE = 2;
 
     // Availability states of a plane model.
     static constexpr uint8_t MODEL_UNSERVICED = 0; // neither sold nor serviced
@@ -99,6 +101,9 @@ public:
     static void SetSurcharge(int32_t value);
     static void ResetCostIndex();
     static void RaiseCostIndex(int32_t n);
+    // The base index on 1 January of `year` in a game without economy swings:
+    // the start value plus a rise for every month since the game began.
+    static int32_t BaseCostIndexIn(int32_t year);
     // The economy swings: while the surcharge is 0 it becomes plus (growing)
     // or minus (falling) half the index in force; false when a swing is
     // already on. Levelling out sets it back to 0.

@@ -59,6 +59,9 @@ public:
     int64_t TicketIncome(int64_t n) const;
     int64_t FlightCost(int64_t n, int32_t capacity) const;
     int64_t MonthlyFee() const;
+    // The monthly fee a route opened for `setupCost` keeps (before the cost
+    // index of each month is applied).
+    static int64_t MonthlyFeeBase(int64_t setupCost) { return setupCost / 5; }
 
     void SetAgency(int32_t tickets, int32_t reduction);
     void ClearAgency() { SetAgency(0, 0); }

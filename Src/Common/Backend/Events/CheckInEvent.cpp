@@ -22,6 +22,6 @@ int CheckInEvent::Execute()
     plane->_flight_state = Plane::PHASE_CHECK_IN;
     DepartureEvent* departure = new DepartureEvent();
     departure->_plane = plane;
-    EventCommon::Schedule(departure, EventCommon::AfterMinutes(_time, 60));
+    EventCommon::Schedule(departure, EventCommon::AfterMinutes(_time, EventCommon::CHECK_IN_MINUTES));
     return 0;
 }

@@ -39,6 +39,18 @@ public:
         Schedule(next, at);
     }
 
+    // The ground steps of the flight cycle: refuelling, then check-in, then
+    // the departure; after the landing, maintenance before the next refuel.
+    static constexpr int32_t REFUEL_MINUTES = 60;
+    static constexpr int32_t CHECK_IN_MINUTES = 60;
+    static constexpr int32_t MAINTENANCE_MINUTES = 600;
+    // One leg of a route from refuelling to the end of the maintenance after
+    // its landing: the time between two departures of an undisturbed plane.
+    static int32_t LegMinutes(int32_t flightMinutes)
+    {
+        return REFUEL_MINUTES + CHECK_IN_MINUTES + flightMinutes + MAINTENANCE_MINUTES;
+    }
+
     // `minutes` later, the minutes spread over days, hours and minutes.
     static Time AfterMinutes(const Time& from, int32_t minutes);
     // A duration (days, hours, minutes, seconds of a Time) later.

@@ -53,7 +53,7 @@ int LandingEvent::Execute()
     {
         RefuelEvent* refuel = new RefuelEvent();
         refuel->_plane = plane;
-        EventCommon::Schedule(refuel, EventCommon::AfterMinutes(_time, 600));
+        EventCommon::Schedule(refuel, EventCommon::AfterMinutes(_time, EventCommon::MAINTENANCE_MINUTES));
     }
     else
     {

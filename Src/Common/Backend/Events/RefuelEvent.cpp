@@ -22,6 +22,6 @@ int RefuelEvent::Execute()
     plane->_flight_state = Plane::PHASE_REFUEL;
     CheckInEvent* checkIn = new CheckInEvent();
     checkIn->_plane = plane;
-    EventCommon::Schedule(checkIn, EventCommon::AfterMinutes(_time, 60));
+    EventCommon::Schedule(checkIn, EventCommon::AfterMinutes(_time, EventCommon::REFUEL_MINUTES));
     return 0;
 }

@@ -5,6 +5,7 @@
 #include "Common/Backend/Enviroment.h"
 #include "Common/Backend/EventListener.h"
 #include "Common/Backend/Events/EventRegistry.h"
+#include "Common/Backend/FleetRules.h"
 #include "Common/Backend/GameState.h"
 #include "Common/Backend/NoticeActions.h"
 #include "Common/Backend/NoticeSink.h"
@@ -23,6 +24,27 @@
 #include <map>
 #include <string>
 #include <vector>
+
+namespace
+{
+// A state of emergency at an airport takes every plane off the routes that
+// touch it. Once the home airport is open again, a player sets each such
+// plane up on the first neighbour it may fly to, as the route screens offer.
+void RouteIdlePlanes(Company& company, int32_t home, const Time& now)
+{
+    if (!FleetRules::IsStartingAirport(home))
+        return;
+    for (int32_t i = 0; i < company.GetPlaneCount(); ++i)
+    {
+        Plane* plane = company.GetPlane(i);
+        if (plane->GetRoute() || plane->_damaged)
+            continue;
+        const std::vector<int32_t> destinations = FleetRules::Destinations(*plane, home);
+        if (!destinations.empty() && FleetRules::IsStartingAirport(home))
+            FleetRules::SetUpRoute(plane, home, destinations.front(), 1, 1, now);
+    }
+}
+} // namespace
 
 TEST(ShippedTablesGame, AWholeGameRunsToTheFinalYear)
 {
@@ -72,6 +94,8 @@ TEST(ShippedTablesGame, AWholeGameRunsToTheFinalYear)
                                                [&]
                                                {
                                                    player.Answer();
+                                               RouteIdlePlanes(company, home,
+                                                               TimeSimulation::GetCurrGameTime());
                                                    ticks = ticks * 1103515245u + 12345u;
                                                    clock.Advance(1 + (ticks >> 16) % 4000);
                                                    return player.gameOver == 0;
