@@ -21,6 +21,8 @@ constexpr int MAX_STEPS = 200000;
 // More answers than this without time moving on are a bot going round in
 // circles.
 constexpr int MAX_ANSWERS_IN_A_ROW = 200;
+// The bot's fleet grows to this many planes at most.
+constexpr int32_t MAX_FLEET = 6;
 // One step in this many restarts the program.
 constexpr uint32_t RESTART_ODDS = 700;
 
@@ -110,12 +112,14 @@ bool BotGame::Manage(int32_t year, Result& result)
     // start with and one more a year while the cash allows, up to ten; one
     // airport invested in; a credit in 1960, repaid in 1962; the statistics
     // every fifth year; the menu's screens once.
+    if (!_bot.ReviewProfits())
+        return Fail(result, "reviewing the profits");
     if (!_bot.TendFleet())
         return Fail(result, "tending the fleet");
     const int64_t cash = PlayerBot::Cash(_bot.Look());
     _bot.Note("-- " + std::to_string(year) + ": cash " + std::to_string(cash) + ", " +
               std::to_string(_bot.Fleet()) + " planes");
-    const int wanted = _bot.Fleet() < 3 ? 3 - _bot.Fleet() : cash > 1500000 && _bot.Fleet() < 10 ? 1 : 0;
+    const int wanted = _bot.Fleet() < 3 ? 3 - _bot.Fleet() : cash > 1500000 && _bot.Fleet() < MAX_FLEET ? 1 : 0;
     for (int i = 0; i < wanted; ++i)
     {
         if (!_bot.BuyPlaneOnRoute() && !_bot.Failure().empty())
@@ -223,9 +227,15 @@ BotGame::Result BotGame::Play(const Plan& plan)
         Fail(result, "opening the high scores");
         return result;
     }
-    const ScreenDump table = _bot.Look();
-    _bot.Observe(table);
-    result.inHighScores = Texts(table).find(company) != std::string::npos;
+    // The table shows three places at a time: the bot scrolls down its ten.
+    for (int place = 0; place < 10 && !result.inHighScores; ++place)
+    {
+        const ScreenDump table = _bot.Look();
+        _bot.Observe(table);
+        result.inHighScores = Texts(table).find(company) != std::string::npos;
+        if (!_bot.Do("key down") || !_bot.Do("wait 50"))
+            break;
+    }
     _bot.Do("key back");
     std::ostringstream note;
     note << "-- ended by screen " << result.ending << (result.highScore ? " with a high score" : "") << " in "

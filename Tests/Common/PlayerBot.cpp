@@ -10,6 +10,7 @@
 #include <cstdlib>
 #include <filesystem>
 #include <initializer_list>
+#include <set>
 #include <sstream>
 #include <utility>
 
@@ -22,6 +23,8 @@ constexpr const char* SETTLE = "wait 75";
 // The cash the bot keeps before it spends on advertising or an office.
 constexpr int64_t ADVERTISING_CASH = 2000000;
 constexpr int64_t OFFICE_CASH = 5000000;
+// A careful player flies only where the demand fills this share of the seats.
+constexpr double MIN_FILL = 0.6;
 // A plane this old, or damaged this often, is sold.
 constexpr int64_t WORN_AGE = 15;
 constexpr int64_t WORN_DAMAGES = 10;
@@ -214,12 +217,17 @@ bool PlayerBot::SkipToNextNotice(const ScreenDump& screen)
 
 bool PlayerBot::Go(const char* entry)
 {
-    if (!Do("press sr_Go_button.bmp") || !Do("wait 50"))
+    return Pick("sr_Go_button.bmp", entry);
+}
+
+bool PlayerBot::Pick(const char* popup, const char* entry)
+{
+    if (!Do(std::string("press ") + popup) || !Do("wait 50"))
         return false;
     if (Offers(Look(), entry))
         return Press(entry);
     // The screen's own entry is disabled: the bot is there already.
-    return Do("press sr_Go_button.bmp") && Do("wait 50");
+    return Do(std::string("press ") + popup) && Do("wait 50");
 }
 
 int64_t PlayerBot::Figure(const ScreenDump& screen, const std::string& prefix)
@@ -278,10 +286,10 @@ bool PlayerBot::Resume()
 
 bool PlayerBot::BuyPlaneOnRoute()
 {
-    if (!ReadHomeDemand() || !Go("sr_Popup1Planes_button.bmp") || !Press("sr_BuyNew_button.bmp"))
+    if (!ReadDemand() || !Go("sr_Popup1Planes_button.bmp") || !Press("sr_BuyNew_button.bmp"))
         return false;
-    // Once round the market (the list wraps round), noting the cheapest seat
-    // that can be bought, then forward again to it.
+    // Once round the market (the list wraps round), noting the model and
+    // destination that return most on the price, then forward again to it.
     const auto modelShown = [this]
     {
         for (const ScreenDump::Text& text : Look().texts)
@@ -293,19 +301,26 @@ bool PlayerBot::BuyPlaneOnRoute()
     };
     const std::string first = modelShown();
     int best = -1;
-    double bestSeat = 0;
+    double bestReturn = 0;
     for (int model = 0; model < 120; ++model)
     {
         const ScreenDump screen = Look();
-        const int64_t price = Figure(screen, "Price:");
-        const int64_t seats = Figure(screen, "Capacity:");
-        if (Offers(screen, "sr_Buy_button.bmp") && price > 0 && seats > 0)
+        const double price = static_cast<double>(Figure(screen, "Price:"));
+        const double seats = static_cast<double>(Figure(screen, "Capacity:"));
+        const double speed = static_cast<double>(Figure(screen, "Speed:"));
+        const double range = static_cast<double>(Figure(screen, "Range:"));
+        if (Offers(screen, "sr_Buy_button.bmp") && price > 0 && seats > 0 && speed > 0)
         {
-            const double seat = static_cast<double>(price) / static_cast<double>(seats);
-            if (best < 0 || seat < bestSeat)
+            for (const auto& [pair, figures] : _demand)
             {
+                const double earnings = Earnings(figures.first, figures.second, seats, speed);
+                if (figures.second > range || Flown(pair.first, pair.second) || figures.first < MIN_FILL * seats ||
+                    earnings / price <= bestReturn)
+                    continue;
                 best = model;
-                bestSeat = seat;
+                bestReturn = earnings / price;
+                _plannedStart = pair.first;
+                _plannedCity = pair.second;
             }
         }
         if (!Press("sr_NextCont_button.bmp"))
@@ -315,8 +330,8 @@ bool PlayerBot::BuyPlaneOnRoute()
     }
     if (best < 0)
     {
-        Press("sr_Cancel_button.bmp");
-        return false;
+        // Nothing would fill its seats well enough: no plane is bought.
+        return Press("sr_Cancel_button.bmp");
     }
     for (int model = 0; model < best; ++model)
     {
@@ -329,57 +344,85 @@ bool PlayerBot::BuyPlaneOnRoute()
     return SetUpRoute();
 }
 
-std::string PlayerBot::BestDestination(const ScreenDump& screen) const
+double PlayerBot::Earnings(double demand, double distance, double seats, double speed)
 {
-    // A flight pays for its seats beyond about 45 % full, grows with the
-    // square root of its distance, and every leg spends twelve hours on the
-    // ground besides its time in the air: the best destination earns most
-    // per hour, as far as the home airport's demand tells.
+    // A flight pays for its seats beyond about 45 % full and grows with the
+    // square root of its distance; every leg spends twelve hours on the
+    // ground besides its time in the air. The figure is a year's earnings
+    // up to the cost index, for comparing models and routes.
+    const double passengers = std::min(demand, seats);
+    const double legs = 8760.0 / (12.0 + distance / speed);
+    return legs * (6.6 * passengers - 3.0 * seats) * std::sqrt(distance);
+}
+
+std::string PlayerBot::BestDestination(const ScreenDump& screen, const std::string& start) const
+{
+    // The destination planned when the plane was bought, else the one where
+    // it earns most as far as the starting airport's demand tells.
     std::string best = screen.items.front().label;
-    double bestScore = -1e18;
+    double bestEarnings = -1e18;
     for (const ScreenDump::Item& row : screen.items)
     {
-        const size_t comma = row.label.rfind(", ");
-        const auto known = _demand.find(comma == std::string::npos ? row.label : row.label.substr(comma + 2));
+        const std::string city = CityOf(row.label);
+        if (start == _plannedStart && city == _plannedCity)
+            return row.label;
+        const auto known = _demand.find({start, city});
         if (known == _demand.end() || _seats <= 0 || _speed <= 0)
             continue;
-        const double passengers = std::min(known->second.first, _seats);
-        const double distance = known->second.second;
-        const double score = (6.6 * passengers - 3.0 * _seats) * std::sqrt(distance) /
-                             (720.0 + 60.0 * distance / _speed);
-        if (score > bestScore)
+        const double earnings = Earnings(known->second.first, known->second.second, _seats, _speed);
+        if (earnings > bestEarnings)
         {
-            bestScore = score;
+            bestEarnings = earnings;
             best = row.label;
         }
     }
     return best;
 }
 
-bool PlayerBot::ReadHomeDemand()
+std::string PlayerBot::CityOf(const std::string& label)
 {
-    if (_home.empty() || !Go("sr_Popup1Airports_button.bmp"))
-        return _failure.empty();
-    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
+    const size_t comma = label.rfind(", ");
+    return comma == std::string::npos ? label : label.substr(comma + 2);
+}
+
+bool PlayerBot::Flown(const std::string& start, const std::string& city) const
+{
+    return _flown.count(start + "|" + city) > 0 || _flown.count(city + "|" + CityOf(start)) > 0 ||
+           _flown.count(CityOf(start) + "|" + city) > 0;
+}
+
+bool PlayerBot::ReadDemand()
+{
+    // Home and every airport researched since: their demand screens.
+    std::set<std::string> airports(_destinations.begin(), _destinations.end());
+    airports.insert(_home);
+    _demand.clear();
+    for (const std::string& airport : airports)
     {
-        if (!Do("choose " + _home) || !Settle())
+        if (airport.empty() || !Go("sr_Popup1Airports_button.bmp"))
+            return _failure.empty();
+        for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
+        {
+            if (!Do("choose " + airport) || !Settle())
+                return false;
+        }
+        if (Look().screen != Screens::AIRPORT_DETAILS || !Press("sr_Demand_button.bmp"))
+            return false;
+        // "City  demand (distance km)" or "(distance mls)", one line a neighbour.
+        for (const ScreenDump::Text& text : Look().texts)
+        {
+            const size_t gap = text.text.find("  ");
+            const size_t open = text.text.find(" (");
+            if (gap == std::string::npos || open == std::string::npos || open < gap)
+                continue;
+            const double demand = std::atof(text.text.c_str() + gap + 2);
+            const double distance = std::atof(text.text.c_str() + open + 2);
+            _demand[{airport, text.text.substr(0, gap)}] = {demand, distance};
+        }
+        if (!Press("sr_Ok_button.bmp") || !Press("sr_Ok_button.bmp"))
             return false;
     }
-    if (Look().screen != Screens::AIRPORT_DETAILS || !Press("sr_Demand_button.bmp"))
-        return false;
-    // "City  demand (distance km)" or "(distance mls)", one line a neighbour.
-    _demand.clear();
-    for (const ScreenDump::Text& text : Look().texts)
-    {
-        const size_t gap = text.text.find("  ");
-        const size_t open = text.text.find(" (");
-        if (gap == std::string::npos || open == std::string::npos || open < gap)
-            continue;
-        const double demand = std::atof(text.text.c_str() + gap + 2);
-        const double distance = std::atof(text.text.c_str() + open + 2);
-        _demand[text.text.substr(0, gap)] = {demand, distance};
-    }
-    return Press("sr_Ok_button.bmp") && Press("sr_Ok_button.bmp");
+    return true;
 }
 
 bool PlayerBot::SetUpRoute()
@@ -390,28 +433,38 @@ bool PlayerBot::SetUpRoute()
     if (!OpenOption("sr_Popup7SetUp_button.bmp"))
         return _failure.empty();
     ScreenDump screen = Look();
-    // A row already selected is picked by its first tap, another by its second.
-    for (int tap = 0; tap < 2 && screen.screen == Screens::STARTING_AIRPORT && !screen.items.empty(); ++tap)
+    // The starting airport planned with the model, else the first listed. A
+    // row already selected is picked by its first tap, another by its second.
+    std::string start = screen.items.empty() ? std::string() : screen.items.front().label;
+    for (const ScreenDump::Item& row : screen.items)
     {
-        if (!Do("choose " + screen.items.front().label) || !Settle())
+        if (row.label == _plannedStart)
+            start = row.label;
+    }
+    for (int tap = 0; tap < 2 && screen.screen == Screens::STARTING_AIRPORT && !start.empty(); ++tap)
+    {
+        if (!Do("choose " + start) || !Settle())
             return false;
         screen = Look();
     }
     if (screen.screen == Screens::DESTINATION_AIRPORT && !screen.items.empty())
     {
-        const std::string destination = BestDestination(screen);
+        const std::string destination = BestDestination(screen, start);
         if (!Do("choose " + destination) || !Settle())
             return false;
         if (Look().screen == Screens::DESTINATION_AIRPORT && !Press("sr_Ok_button.bmp"))
             return false;
         _destinations.push_back(destination);
+        _flown.insert(CityOf(start) + "|" + CityOf(destination));
+        _plannedStart.clear();
+        _plannedCity.clear();
         screen = Look();
     }
     if (screen.screen == Screens::ROUTE_SETTINGS)
     {
-        // A high ticket price and a medium service: the radio buttons are
+        // A medium ticket price and service: the radio buttons are
         // the price's three, then the service's three.
-        if (!Press("sr_Radio_Button.bmp#3") || !Press("sr_Radio_Button.bmp#5") || !Press("sr_Ok_button.bmp"))
+        if (!Press("sr_Radio_Button.bmp#2") || !Press("sr_Radio_Button.bmp#5") || !Press("sr_Ok_button.bmp"))
             return false;
     }
     // Whatever the set-up came to (no destination in reach, say), the
@@ -433,6 +486,7 @@ bool PlayerBot::TendFleet()
         return false;
     const ScreenDump list = Look();
     _fleet = static_cast<int32_t>(list.items.size());
+    _flown.clear();
     for (const ScreenDump::Item& plane : list.items)
     {
         if (Look().screen != Screens::PLANES)
@@ -445,9 +499,12 @@ bool PlayerBot::TendFleet()
         const ScreenDump details = Look();
         if (details.screen != Screens::PLANE_DETAILS)
             continue;
-        // A worn plane (old, or damaged often: its risks grow with both) is
-        // sold while others fly on; a new one is bought in its place later.
-        const bool worn = Figure(details, "Age:") >= WORN_AGE || Figure(details, "No. of damages:") >= WORN_DAMAGES;
+        // A worn plane (old, or damaged often: its risks grow with both) or
+        // one that lost money over the year is sold while others fly on; a
+        // new one is bought in its place later where it pays.
+        const bool losing = _losing.count(plane.label.substr(0, plane.label.find(", "))) > 0;
+        const bool worn = losing || Figure(details, "Age:") >= WORN_AGE ||
+                          Figure(details, "No. of damages:") >= WORN_DAMAGES;
         if (worn && _fleet > 1 && OpenOption("sr_Popup7Sell_button.bmp"))
         {
             // A plane bound to a special flight warns first.
@@ -458,12 +515,35 @@ bool PlayerBot::TendFleet()
             --_fleet;
             continue;
         }
+        bool routed = true;
         for (const ScreenDump::Text& text : details.texts)
         {
             if (text.text == "Status: Damaged" && OpenOption("sr_Popup7Repair_button.bmp") &&
                 !Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
                 return false;
-            if (text.text == "Status: Not Assigned" && !SetUpRoute())
+            if (text.text == "Status: Not Assigned")
+            {
+                routed = false;
+                if (!SetUpRoute())
+                    return false;
+            }
+        }
+        // The city a routed plane flies to (its route screen names both
+        // ends), so that new planes go elsewhere.
+        if (routed && Look().screen == Screens::PLANE_DETAILS && OpenOption("sr_Popup7Edit_button.bmp"))
+        {
+            std::vector<std::string> ends;
+            for (const ScreenDump::Text& text : Look().texts)
+            {
+                if (text.text.find(", ") != std::string::npos)
+                    ends.push_back(CityOf(text.text));
+            }
+            if (ends.size() == 2)
+            {
+                _flown.insert(ends[0] + "|" + ends[1]);
+                _flown.insert(ends[1] + "|" + ends[0]);
+            }
+            if (!Press("sr_Ok_button.bmp"))
                 return false;
         }
         if (!_failure.empty())
@@ -505,8 +585,10 @@ bool PlayerBot::InvestInAirport(int64_t cash)
     if (OpenOption("sr_Popup8Research_button.bmp") &&
         !Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
         return false;
-    if (cash > ADVERTISING_CASH && OpenOption("sr_Popup8Advertise_button.bmp"))
+    // One campaign and one office a game: each costs every month after.
+    if (!_advertised && cash > ADVERTISING_CASH && OpenOption("sr_Popup8Advertise_button.bmp"))
     {
+        _advertised = true;
         // The smallest campaign the cash allows (the dearer ones are disabled).
         int radio = 0;
         for (const ScreenDump::Button& button : Look().buttons)
@@ -522,10 +604,11 @@ bool PlayerBot::InvestInAirport(int64_t cash)
         if (!Settle())
             return false;
         _failure.clear();
-        if (Look().screen == Screens::ADVERTISING && !Press(Offers(Look(), "sr_Ok_button.bmp") ? "sr_Ok_button.bmp" : "sr_Cancel_button.bmp"))
+        if (Look().screen == Screens::ADVERTISING &&
+            !Press(Offers(Look(), "sr_Ok_button.bmp") ? "sr_Ok_button.bmp" : "sr_Cancel_button.bmp"))
             return false;
     }
-    if (cash > OFFICE_CASH && OpenOption("sr_Popup8Buy_button.bmp") &&
+    if (!_officeBought && cash > OFFICE_CASH && (_officeBought = OpenOption("sr_Popup8Buy_button.bmp")) &&
         !Press(Offers(Look(), "sr_Yes_button.bmp") ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
         return false;
     return Look().screen != Screens::AIRPORT_DETAILS || Press("sr_Ok_button.bmp");
@@ -569,17 +652,19 @@ bool PlayerBot::Repay()
 
 bool PlayerBot::VisitStatistics()
 {
-    if (!Go("sr_Popup1Statistics_button.bmp") || !Press("sr_History_button.bmp") ||
+    // The statistics open on the page seen last: the company's worth first.
+    if (!Go("sr_Popup1Statistics_button.bmp") || !Pick("sr_View_button.bmp", "sr_Popup3Company_button.bmp") ||
+        !Press("sr_History_button.bmp") ||
         !Press("sr_Radio_Button.bmp#3") || !Press("sr_Current_button.bmp"))
         return false;
     for (const char* page : {"sr_Popup3Account_button.bmp", "sr_Popup3Planes_button.bmp",
                              "sr_Popup3Passenger_button.bmp", "sr_Popup3Map_button.bmp",
                              "sr_Popup3Company_button.bmp"})
     {
-        if (!Do("press sr_View_button.bmp") || !Do("wait 50") || !Press(page))
+        if (!Pick("sr_View_button.bmp", page))
             return false;
         if (std::string(page) == "sr_Popup3Planes_button.bmp" &&
-            (!Do("press sr_SortBy_button.bmp") || !Do("wait 50") || !Press("sr_Popup5Profit_button.bmp")))
+            !Pick("sr_SortBy_button.bmp", "sr_Popup5Age_button.bmp"))
             return false;
     }
     return true;
@@ -675,4 +760,39 @@ bool PlayerBot::LookAround()
         !Press("sr_Ok_button.bmp"))
         return false;
     return Look().screen != Screens::PLANE_DETAILS || Press("sr_Ok_button.bmp");
+}
+
+bool PlayerBot::ReviewProfits()
+{
+    // The planes statistics sorted by profit: "[  Name  ] - $profit", the
+    // profit since the plane was bought. A plane that earned less than
+    // nothing since the last review is losing money.
+    if (!Go("sr_Popup1Statistics_button.bmp") || !Pick("sr_View_button.bmp", "sr_Popup3Planes_button.bmp") ||
+        !Pick("sr_SortBy_button.bmp", "sr_Popup5Profit_button.bmp"))
+        return false;
+    std::map<std::string, int64_t> profits;
+    const ScreenDump screen = Look();
+    std::vector<std::string> lines;
+    for (const ScreenDump::Item& item : screen.items)
+        lines.push_back(item.label);
+    for (const ScreenDump::Text& text : screen.texts)
+        lines.push_back(text.text);
+    for (const std::string& line : lines)
+    {
+        const size_t open = line.find("[  ");
+        const size_t close = line.find("  ]");
+        const size_t dollar = line.find('$');
+        if (open == std::string::npos || close == std::string::npos || dollar == std::string::npos)
+            continue;
+        profits[line.substr(open + 3, close - open - 3)] = std::atoll(line.c_str() + dollar + 1);
+    }
+    _losing.clear();
+    for (const auto& [name, profit] : profits)
+    {
+        const auto last = _lastProfit.find(name);
+        if (last != _lastProfit.end() && profit < last->second)
+            _losing.insert(name);
+    }
+    _lastProfit = profits;
+    return Go("sr_Popup1Planes_button.bmp");
 }

@@ -22,6 +22,7 @@
 
 #include <cstdint>
 #include <map>
+#include <set>
 #include <string>
 #include <utility>
 #include <vector>
@@ -99,6 +100,9 @@ public:
     // Looks at what a player looks at now and then: Time & Cash (raising
     // the speed), the home airport's risks, a plane's route.
     bool LookAround();
+    // Reads each plane's profit off the planes statistics; the planes that
+    // lost money since the last review are sold when the fleet is tended.
+    bool ReviewProfits();
     // Retires, ending the game (Game over is then shown).
     bool Retire();
     // The game's year and cash as the top bar shows them (0 without one).
@@ -129,12 +133,24 @@ private:
     bool BuyReplacement(const ScreenDump& screen);
 
     bool Go(const char* entry);
-    // Reads the home airport's demand toward each neighbour off its demand
-    // screen (the airports list, the home airport's details, Demand).
-    bool ReadHomeDemand();
-    // The destination row of the destination screen where the plane about to
-    // fly earns most, by the demand read; the first row when none is known.
-    std::string BestDestination(const ScreenDump& screen) const;
+    // Takes `entry` of the pop-up menu behind the button `popup`; when the
+    // entry is disabled (the screen shown already) the menu closes again.
+    bool Pick(const char* popup, const char* entry);
+    // Reads the demand toward each neighbour of home and of every airport
+    // researched since off their demand screens (the airports list, the
+    // airport's details, Demand).
+    bool ReadDemand();
+    // The destination row of the destination screen, flying from `start`,
+    // where the plane about to fly earns most by the demand read; the first
+    // row when none is known.
+    std::string BestDestination(const ScreenDump& screen, const std::string& start) const;
+    // The city of a list label "Country, City".
+    static std::string CityOf(const std::string& label);
+    // Whether a plane of the fleet flies between the two already.
+    bool Flown(const std::string& start, const std::string& city) const;
+    // A year's earnings of a plane of `seats` and `speed` flying `distance`
+    // where `demand` passengers want a flight, up to the cost index.
+    static double Earnings(double demand, double distance, double seats, double speed);
     void Shoot(const ScreenDump& screen, const std::string& key);
     // Opens the screen's options pop-up and takes `entry`; false (and the
     // pop-up closed again) when it is not offered.
@@ -157,13 +173,22 @@ private:
     std::map<std::string, bool> _recorded;
     int32_t _lastScreen = -2;
     std::vector<std::string> _destinations;
-    // The home airport's row label, and its demand by neighbour city:
-    // passengers a flight and distance.
+    // The home airport's row label.
     std::string _home;
-    std::map<std::string, std::pair<double, double>> _demand;
+    // Demand by (starting airport label, neighbour city): passengers a
+    // flight and distance.
+    std::map<std::pair<std::string, std::string>, std::pair<double, double>> _demand;
     // The seats and speed of the plane a route is being set up for.
     int32_t _fleet = 0;
     double _seats = 0;
+    // The route chosen with the model, and the city pairs flown ("A|B").
+    std::string _plannedStart;
+    std::string _plannedCity;
+    std::set<std::string> _flown;
+    std::map<std::string, int64_t> _lastProfit;
+    std::set<std::string> _losing;
+    bool _advertised = false;
+    bool _officeBought = false;
     double _speed = 0;
     size_t _invested = 0;
 };

@@ -26,16 +26,22 @@ bool ParseInt(std::istringstream& in, int& value)
     return true;
 }
 
+// A text without the blanks around it.
+std::string Trimmed(const std::string& text)
+{
+    const size_t begin = text.find_first_not_of(" \t\r\n");
+    if (begin == std::string::npos)
+        return std::string();
+    const size_t end = text.find_last_not_of(" \t\r\n");
+    return text.substr(begin, end - begin + 1);
+}
+
 // The rest of the line without the blanks around it.
 std::string RestOfLine(std::istringstream& in)
 {
     std::string rest;
     std::getline(in, rest);
-    const size_t begin = rest.find_first_not_of(" \t\r\n");
-    if (begin == std::string::npos)
-        return std::string();
-    const size_t end = rest.find_last_not_of(" \t\r\n");
-    return rest.substr(begin, end - begin + 1);
+    return Trimmed(rest);
 }
 
 std::string FormName(const ScreenDump& dump)
@@ -256,9 +262,11 @@ bool HostScript::Choose(const std::string& label, std::string* error)
     {
         const ScreenDump dump = Describe();
         const ScreenDump::Item* item = nullptr;
+        // A script line cannot end in a blank, so a row whose label does
+        // (a model name cut short at its field's end) is matched without it.
         for (const ScreenDump::Item& candidate : dump.items)
         {
-            if (candidate.label == label)
+            if (Trimmed(candidate.label) == Trimmed(label))
             {
                 item = &candidate;
                 break;
