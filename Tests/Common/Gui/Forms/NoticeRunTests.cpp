@@ -9,6 +9,7 @@
 #include "Common/Backend/BankActions.h"
 #include "Common/Backend/Company.h"
 #include "Common/Backend/Enviroment.h"
+#include "Common/Backend/Events/PlaneCrashEvent.h"
 #include "Common/Backend/FleetRules.h"
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/Plane.h"
@@ -156,6 +157,10 @@ protected:
             TendFleet();
             if (bot.Answered().count(Screens::AGENCY_SHORT_OF_SEATS) == 0)
                 OutgrowAContract();
+            // Crashes are rare: when the years have not brought one for each
+            // of its answers by 1990, a plane crashes now.
+            if (now._year >= 1990 && bot.Answers().count("46 sr_ShutDown_button.bmp") == 0)
+                Crash();
         }
         const bool rateAsked = bot.Answered().count(Screens::CHANGE_RATE) > 0;
         const bool fined = bot.Answered().count(Screens::CREDIT_FINE) > 0;
@@ -223,6 +228,22 @@ protected:
             if (plane->HasRoute() && plane->GetRoute()->HasAgency())
             {
                 plane->GetRoute()->_agency_tickets = plane->Capacity() + 5;
+                return;
+            }
+        }
+    }
+
+    static void Crash()
+    {
+        Company& company = *Enviroment::GetCompany();
+        for (int32_t i = 0; i < company.GetPlaneCount(); ++i)
+        {
+            Plane* plane = company.GetPlane(i);
+            if (plane->HasRoute() && !plane->_damaged)
+            {
+                PlaneCrashEvent crash;
+                crash._plane = plane;
+                crash.Execute();
                 return;
             }
         }
