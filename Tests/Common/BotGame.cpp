@@ -24,7 +24,7 @@ constexpr int MAX_ANSWERS_IN_A_ROW = 200;
 // The bot's fleet grows to this many planes at most.
 constexpr int32_t MAX_FLEET = 6;
 // One step in this many restarts the program.
-constexpr uint32_t RESTART_ODDS = 700;
+constexpr uint32_t RESTART_ODDS = 250;
 
 std::string Texts(const ScreenDump& screen)
 {
@@ -125,6 +125,8 @@ bool BotGame::Manage(int32_t year, Result& result)
         if (!_bot.BuyPlaneOnRoute() && !_bot.Failure().empty())
             return Fail(result, "buying a plane");
     }
+    if (PlayerBot::Cash(_bot.Look()) > 1000000 && !_bot.ResearchFreshAirport())
+        return Fail(result, "researching a fresh airport");
     if (!_bot.InvestInAirport(PlayerBot::Cash(_bot.Look())))
         return Fail(result, "investing in an airport");
     if (year == 1960 && !_bot.Borrow())

@@ -796,3 +796,50 @@ bool PlayerBot::ReviewProfits()
     _lastProfit = profits;
     return Go("sr_Popup1Planes_button.bmp");
 }
+
+bool PlayerBot::ResearchFreshAirport()
+{
+    // Demand wears away where the company flies: the neighbour of a known
+    // airport with the most demand that is not known yet is researched, to
+    // fly from there.
+    std::set<std::string> known;
+    known.insert(CityOf(_home));
+    for (const std::string& airport : _destinations)
+        known.insert(CityOf(airport));
+    std::string fresh;
+    double most = 0;
+    for (const auto& [pair, figures] : _demand)
+    {
+        if (known.count(pair.second) == 0 && figures.first > most)
+        {
+            most = figures.first;
+            fresh = pair.second;
+        }
+    }
+    if (fresh.empty() || !Go("sr_Popup1Airports_button.bmp"))
+        return _failure.empty();
+    std::string row;
+    for (const ScreenDump::Item& item : Look().items)
+    {
+        if (CityOf(item.label) == fresh)
+            row = item.label;
+    }
+    if (row.empty())
+        return true;
+    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
+    {
+        if (!Do("choose " + row) || !Settle())
+            return false;
+    }
+    if (Look().screen != Screens::AIRPORT_DETAILS)
+        return false;
+    if (OpenOption("sr_Popup8Research_button.bmp"))
+    {
+        const bool affordable = Offers(Look(), "sr_Yes_button.bmp");
+        if (!Press(affordable ? "sr_Yes_button.bmp" : "sr_Ok_button.bmp"))
+            return false;
+        if (affordable)
+            _destinations.push_back(row);
+    }
+    return Look().screen != Screens::AIRPORT_DETAILS || Press("sr_Ok_button.bmp");
+}

@@ -100,6 +100,9 @@ public:
     // Looks at what a player looks at now and then: Time & Cash (raising
     // the speed), the home airport's risks, a plane's route.
     bool LookAround();
+    // Researches the unknown neighbour of a known airport with the most
+    // demand, to fly from there later.
+    bool ResearchFreshAirport();
     // Reads each plane's profit off the planes statistics; the planes that
     // lost money since the last review are sold when the fleet is tended.
     bool ReviewProfits();
