@@ -124,6 +124,7 @@ void WebHost::WaitForEvent(bool busy)
 
 void WebHost::Present(const uint32_t* pixels)
 {
+    _presented = true;
     // 0x00BBGGRR is R, G, B, 0 in memory; the canvas wants the last byte opaque.
     for (size_t i = 0; i < _rgba.size(); ++i)
         _rgba[i] = pixels[i] | 0xFF000000u;
@@ -262,7 +263,7 @@ void WebHost::Request(Due due)
         web_host_request(0);
         break;
     case Due::AfterPace:
-        web_host_request(static_cast<int>(_options.idlePace));
+        web_host_request(static_cast<int>(_quiet >= _options.quietSteps ? _options.quietPace : _options.idlePace));
         break;
     case Due::OnInput:
         break;
@@ -274,9 +275,12 @@ void WebHost::Frame()
     if (!_running || _openDialogs > 0)
         return;
     _waited = false;
+    _presented = false;
+    const bool input = !_queue.empty();
     _inFrame = true;
     const bool goesOn = _step();
     _inFrame = false;
+    _quiet = input || _presented ? 0 : _quiet + 1;
     if (!goesOn || !_running)
     {
         _running = false;

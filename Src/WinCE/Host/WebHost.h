@@ -29,6 +29,13 @@ struct WebHostOptions
 {
     // Milliseconds between idle calls while a form wants to be called again.
     uint32_t idlePace = 25;
+    // Once this many idle calls in a row have changed nothing on the screen
+    // (a menu waiting, a clock panel between its once-a-second redraws),
+    // they come this many milliseconds apart instead, until the screen
+    // changes or input arrives: every wake costs the page a timer and a
+    // call into the game, which the desktop's loop does not pay.
+    uint32_t quietSteps = 8;
+    uint32_t quietPace = 100;
 };
 
 class WebHost : public Host
@@ -88,6 +95,10 @@ private:
     std::vector<uint32_t> _rgba;
     Due _due = Due::Now;
     bool _waited = false;
+    // Idle iterations in a row that presented nothing, and whether the
+    // current one presented.
+    uint32_t _quiet = 0;
+    bool _presented = false;
     bool _running = false;
     bool _inFrame = false;
     bool _textInput = false;
