@@ -5,7 +5,11 @@
 //
 // What the bot saw (each screen the first time, with its texts) is compared
 // with the record kept in Tests/Data/BotRecords: a change that alters what a
-// player sees fails here until the record is updated on purpose.
+// player sees fails here until the record is updated on purpose. The
+// records are of each game in a process of its own, as ctest runs tests:
+// some screens remember a choice for the whole process (the model shown
+// last when buying, the statistics page), so a game played after another
+// in the same process starts from the other's choices.
 #include "Common/BotGame.h"
 #include "Common/Backend/Notices.h"
 
