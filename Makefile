@@ -128,9 +128,8 @@ contact-sheet: build
 # pictures: they are for looking at what changed.
 screens: build
 	rm -rf $(BUILD)/screens
-	-SKYREACH_SCREENS=$(abspath $(BUILD))/screens $(BUILD)/skyreach_tests \
-	  --gtest_filter='BotGameTest.*:NoticeRunTest.*' >$(BUILD)/screens.log 2>&1 || \
-	  echo "Some bot tests failed: see $(BUILD)/screens.log"
+	-cd $(BUILD) && SKYREACH_SCREENS=$(abspath $(BUILD))/screens ctest -R 'BotGameTest|NoticeRunTest' \
+	  -j $(JOBS) >screens.log 2>&1 || echo "Some bot tests failed: see $(BUILD)/screens.log"
 	/usr/bin/python3 Tools/Atlas/make_atlas.py $(BUILD)/screens $(BUILD)/screens-atlas.png
 	@echo "Screens: $(BUILD)/screens/, atlas: $(BUILD)/screens-atlas.png"
 
