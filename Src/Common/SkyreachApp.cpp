@@ -275,63 +275,56 @@ void SkyreachApp::RestoreGame()
     }
 }
 
-bool SkyreachApp::SaveGame()
+ConfigBlock SkyreachApp::SavedGame() const
 {
-    if (_saved)
-        return true;
-    _saved = true;
     ConfigBlock top;
     if (_mainform)
     {
         ConfigBlock block;
         _mainform->Save(block);
         top.PutBlock("MainForm", block);
-        _mainform->Hide();
-        delete _mainform;
-        _mainform = nullptr;
     }
     {
         ConfigBlock block;
         TimeSimulation::Save(block);
         top.PutBlock(GameState::SCHEDULER_KEY, block);
-        delete _timeSimulation;
-        _timeSimulation = nullptr;
     }
     if (_worldCreated)
     {
         ConfigBlock block;
         Enviroment::Save(block);
         top.PutBlock(GameState::WORLD_KEY, block);
+    }
+    return top;
+}
+
+bool SkyreachApp::SaveGame()
+{
+    if (_saved)
+        return true;
+    _saved = true;
+    const std::vector<uint8_t> bytes = SavedGame().GetRaw();
+    if (_mainform)
+    {
+        _mainform->Hide();
+        delete _mainform;
+        _mainform = nullptr;
+    }
+    delete _timeSimulation;
+    _timeSimulation = nullptr;
+    if (_worldCreated)
+    {
         Enviroment::Destroy();
         _worldCreated = false;
     }
-    return Store(top.GetRaw());
+    return Store(bytes);
 }
 
 bool SkyreachApp::SaveProgress()
 {
     if (_saved)
         return true;
-    // The blocks of SaveGame, in its order, from the live game.
-    ConfigBlock top;
-    if (_mainform)
-    {
-        ConfigBlock block;
-        _mainform->Save(block);
-        top.PutBlock("MainForm", block);
-    }
-    {
-        ConfigBlock block;
-        TimeSimulation::Save(block);
-        top.PutBlock(GameState::SCHEDULER_KEY, block);
-    }
-    if (_worldCreated)
-    {
-        ConfigBlock block;
-        Enviroment::Save(block);
-        top.PutBlock(GameState::WORLD_KEY, block);
-    }
-    return Store(top.GetRaw());
+    return Store(SavedGame().GetRaw());
 }
 
 void SkyreachApp::OnSuspend()

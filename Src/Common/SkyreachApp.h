@@ -90,6 +90,9 @@ private:
     // Writes a whole save in one transaction; false (the player told) when
     // the store refused it.
     bool Store(const std::vector<uint8_t>& bytes);
+    // The whole game as it is saved: the main form's block, the scheduler's
+    // and the world's.
+    ConfigBlock SavedGame() const;
 
     MainForm* _mainform = nullptr;
     bool _worldCreated = false;
