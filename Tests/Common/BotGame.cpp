@@ -2,12 +2,8 @@
 
 #include "Common/Backend/Notices.h"
 #include "Common/Backend/TimeSimulation.h"
-#include "Common/Gui/Controls/GfxResources.h"
 #include "Common/SkyreachApp.h"
-#include "WinCE/DataFile.h"
 #include "WinCE/Host/HostScript.h"
-#include "WinCE/RegKey.h"
-#include "WinCE/RegistryStore.h"
 
 #include <sstream>
 
@@ -42,15 +38,6 @@ bool IsGameOver(int32_t number)
 
 BotGame::BotGame()
 {
-    RegistryStore::UseFile(_folder / "registry.sqlite3");
-    {
-        RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
-    }
-    DataFile::UseFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
-    _host = std::make_unique<HeadlessHost>(5000);
-    _host->SetEchoMessages(false);
-    SetHost(_host.get());
-    GfxResources::Init();
     _bot.SetCareful(true);
 }
 
@@ -58,18 +45,13 @@ BotGame::~BotGame()
 {
     _script.reset();
     _app.reset();
-    GfxResources::Release();
-    SetHost(nullptr);
-    _host.reset();
-    DataFile::Destroy();
-    RegistryStore::UseFile("");
 }
 
 void BotGame::Start()
 {
     _app = std::make_unique<SkyreachApp>();
     _app->Init();
-    _script = std::make_unique<HostScript>(*_host, *_app);
+    _script = std::make_unique<HostScript>(*_program.host, *_app);
     _bot.Rebind(*_script);
 }
 

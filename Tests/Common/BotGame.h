@@ -11,8 +11,7 @@
 #pragma once
 
 #include "Common/PlayerBot.h"
-#include "WinCE/Host/HeadlessHost.h"
-#include "WinCE/TempFolder.h"
+#include "Common/HeadlessProgram.h"
 
 #include <cstdint>
 #include <memory>
@@ -46,7 +45,7 @@ public:
         std::string failure;
     };
 
-    // Sets up a store of its own, the built data file and the host.
+    // The game runs in a headless program of its own.
     BotGame();
     ~BotGame();
     BotGame(const BotGame&) = delete;
@@ -55,7 +54,6 @@ public:
     Result Play(const Plan& plan);
 
     const PlayerBot& Bot() const { return _bot; }
-    const HeadlessHost& Host() const { return *_host; }
 
 private:
     void Start();
@@ -67,8 +65,7 @@ private:
     bool Manage(int32_t year, Result& result);
     bool Fail(Result& result, const std::string& what);
 
-    TempFolder _folder;
-    std::unique_ptr<HeadlessHost> _host;
+    HeadlessProgram _program;
     std::unique_ptr<SkyreachApp> _app;
     std::unique_ptr<HostScript> _script;
     PlayerBot _bot;

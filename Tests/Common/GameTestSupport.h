@@ -1,16 +1,11 @@
-// Set-up for tests of the game's application object and main form: a store
-// of their own with the application key, the built data file, the shared
-// graphics and a headless host.
+// Set-up for tests of the game's application object and main form: the
+// application in a headless program of its own (HeadlessProgram), driven by
+// a script.
 #pragma once
 
-#include "Common/Gui/Controls/GfxResources.h"
+#include "Common/HeadlessProgram.h"
 #include "Common/SkyreachApp.h"
-#include "WinCE/DataFile.h"
-#include "WinCE/Host/HeadlessHost.h"
 #include "WinCE/Host/HostScript.h"
-#include "WinCE/RegKey.h"
-#include "WinCE/RegistryStore.h"
-#include "WinCE/TempFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -23,25 +18,15 @@ class GameTest : public ::testing::Test
 protected:
     void SetUp() override
     {
-        RegistryStore::UseFile(folder / "registry.sqlite3");
-        {
-            RegKey key(HKEY_LOCAL_MACHINE, RegKey::AppKeyPath().c_str(), true);
-            ASSERT_TRUE(key.IsOpen());
-        }
-        DataFile::UseFile(std::string(SKYREACH_BINARY_DIR) + "/Skyreach.dat");
-        host = std::make_unique<HeadlessHost>(5000);
-        host->SetEchoMessages(false);
-        SetHost(host.get());
-        GfxResources::Init();
+        program = std::make_unique<HeadlessProgram>();
+        ASSERT_TRUE(program->keyOpened);
+        host = program->host.get();
     }
     void TearDown() override
     {
         script.reset();
         app.reset();
-        GfxResources::Release();
-        host.reset();
-        DataFile::Destroy();
-        RegistryStore::UseFile("");
+        program.reset();
     }
 
     // Starts the game: the application object, its OnInit and the restore.
@@ -65,8 +50,8 @@ protected:
         ASSERT_TRUE(script->Run(in, &error)) << error;
     }
 
-    TempFolder folder;
-    std::unique_ptr<HeadlessHost> host;
+    std::unique_ptr<HeadlessProgram> program;
+    HeadlessHost* host = nullptr;
     std::unique_ptr<SkyreachApp> app;
     std::unique_ptr<HostScript> script;
 };

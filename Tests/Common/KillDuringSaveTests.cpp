@@ -237,7 +237,7 @@ double Median(std::vector<double> values)
 class KillDuringSave : public game_test::GameTest
 {
 protected:
-    std::string StorePath() const { return folder / "registry.sqlite3"; }
+    std::string StorePath() const { return program->folder / "registry.sqlite3"; }
 
     // The generation of the game the application restored: 0 when there is
     // none, -1 when the company's name is not one of ours.
@@ -318,7 +318,7 @@ protected:
         if (found != _expected.end())
             return found->second;
         // A first start of the program on a store of its own.
-        const std::string scratch = folder / "rebuild.sqlite3";
+        const std::string scratch = program->folder / "rebuild.sqlite3";
         RegistryStore::UseFile(scratch);
         std::filesystem::remove(scratch);
         // The rebuild needs no durability; the store under test keeps its own.

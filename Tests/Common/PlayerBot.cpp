@@ -113,12 +113,17 @@ bool PlayerBot::PressInTurn(const ScreenDump& screen, int32_t notice,
     return false;
 }
 
-bool PlayerBot::ChooseFirstRow(const ScreenDump& screen)
+bool PlayerBot::PickRow(const std::string& label)
 {
-    if (screen.items.empty())
-        return false;
-    const std::string row = "choose " + screen.items.front().label;
-    return Do(row) && Settle() && Do(row) && Settle();
+    // A row already selected is picked by its first tap, another by its
+    // second; the screen moving on shows the row was picked.
+    const int32_t shown = Look().screen;
+    for (int tap = 0; tap < 2 && Look().screen == shown; ++tap)
+    {
+        if (!Do("choose " + label) || !Settle())
+            return false;
+    }
+    return true;
 }
 
 bool PlayerBot::BuyReplacement(const ScreenDump& screen)
@@ -167,7 +172,8 @@ bool PlayerBot::Answer(const ScreenDump& screen)
         // The first plane that fits flies; with none listed the flight is
         // given up.
         ++_answered[number];
-        if (ChooseFirstRow(screen) && Offers(Look(), "sr_Proceed_button.bmp"))
+        if (!screen.items.empty() && PickRow(screen.items.front().label) &&
+            Offers(Look(), "sr_Proceed_button.bmp"))
             return Press("sr_Proceed_button.bmp");
         return Press("sr_Cancel_button.bmp");
     case Screens::REPLACE_PLANE:
@@ -269,12 +275,8 @@ bool PlayerBot::StartNewGame(const std::string& company, const std::string& home
         if (item.label == home)
             row = home;
     }
-    // A row already selected is picked by its first tap, another by its second.
-    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORT_SELECTION; ++tap)
-    {
-        if (!Do("choose " + row) || !Settle())
-            return false;
-    }
+    if (!PickRow(row))
+        return false;
     _home = row;
     return Look().screen == Screens::PLANES;
 }
@@ -401,11 +403,8 @@ bool PlayerBot::ReadDemand()
     {
         if (airport.empty() || !Go("sr_Popup1Airports_button.bmp"))
             return _failure.empty();
-        for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
-        {
-            if (!Do("choose " + airport) || !Settle())
-                return false;
-        }
+        if (!PickRow(airport))
+            return false;
         if (Look().screen != Screens::AIRPORT_DETAILS || !Press("sr_Demand_button.bmp"))
             return false;
         // "City  demand (distance km)" or "(distance mls)", one line a neighbour.
@@ -433,20 +432,16 @@ bool PlayerBot::SetUpRoute()
     if (!OpenOption("sr_Popup7SetUp_button.bmp"))
         return _failure.empty();
     ScreenDump screen = Look();
-    // The starting airport planned with the model, else the first listed. A
-    // row already selected is picked by its first tap, another by its second.
+    // The starting airport planned with the model, else the first listed.
     std::string start = screen.items.empty() ? std::string() : screen.items.front().label;
     for (const ScreenDump::Item& row : screen.items)
     {
         if (row.label == _plannedStart)
             start = row.label;
     }
-    for (int tap = 0; tap < 2 && screen.screen == Screens::STARTING_AIRPORT && !start.empty(); ++tap)
-    {
-        if (!Do("choose " + start) || !Settle())
-            return false;
-        screen = Look();
-    }
+    if (screen.screen == Screens::STARTING_AIRPORT && !start.empty() && !PickRow(start))
+        return false;
+    screen = Look();
     if (screen.screen == Screens::DESTINATION_AIRPORT && !screen.items.empty())
     {
         const std::string destination = BestDestination(screen, start);
@@ -491,11 +486,8 @@ bool PlayerBot::TendFleet()
     {
         if (Look().screen != Screens::PLANES)
             break;
-        for (int tap = 0; tap < 2 && Look().screen == Screens::PLANES; ++tap)
-        {
-            if (!Do("choose " + plane.label) || !Settle())
-                return false;
-        }
+        if (!PickRow(plane.label))
+            return false;
         const ScreenDump details = Look();
         if (details.screen != Screens::PLANE_DETAILS)
             continue;
@@ -573,11 +565,8 @@ bool PlayerBot::InvestInAirport(int64_t cash)
     const std::string airport = _destinations[_invested++ % _destinations.size()];
     if (!Go("sr_Popup1Airports_button.bmp"))
         return false;
-    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
-    {
-        if (!Do("choose " + airport) || !Settle())
-            return false;
-    }
+    if (!PickRow(airport))
+        return false;
     Observe(Look());
     if (Look().screen != Screens::AIRPORT_DETAILS)
         return false;
@@ -739,11 +728,8 @@ bool PlayerBot::LookAround()
     // The home airport's risks.
     if (!_home.empty() && Go("sr_Popup1Airports_button.bmp"))
     {
-        for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
-        {
-            if (!Do("choose " + _home) || !Settle())
-                return false;
-        }
+        if (!PickRow(_home))
+            return false;
         if (Look().screen == Screens::AIRPORT_DETAILS &&
             (!Press("sr_Risk_button.bmp") || !Press("sr_Ok_button.bmp") || !Press("sr_Ok_button.bmp")))
             return false;
@@ -751,11 +737,8 @@ bool PlayerBot::LookAround()
     // The first plane's route.
     if (!Go("sr_Popup1Planes_button.bmp") || Look().items.empty())
         return _failure.empty();
-    for (int tap = 0; tap < 2 && Look().screen == Screens::PLANES; ++tap)
-    {
-        if (!Do("choose " + Look().items.front().label) || !Settle())
-            return false;
-    }
+    if (!PickRow(Look().items.front().label))
+        return false;
     if (Look().screen == Screens::PLANE_DETAILS && OpenOption("sr_Popup7Edit_button.bmp") &&
         !Press("sr_Ok_button.bmp"))
         return false;
@@ -826,11 +809,8 @@ bool PlayerBot::ResearchFreshAirport()
     }
     if (row.empty())
         return true;
-    for (int tap = 0; tap < 2 && Look().screen == Screens::AIRPORTS; ++tap)
-    {
-        if (!Do("choose " + row) || !Settle())
-            return false;
-    }
+    if (!PickRow(row))
+        return false;
     if (Look().screen != Screens::AIRPORT_DETAILS)
         return false;
     if (OpenOption("sr_Popup8Research_button.bmp"))

@@ -130,9 +130,9 @@ private:
     bool Press(const std::string& bitmap);
     // Lets the next screen come up, and notes it in the record.
     bool Settle();
-    // Picks the first row of the screen's list (two taps, as a player
-    // selects and then picks a row).
-    bool ChooseFirstRow(const ScreenDump& screen);
+    // Picks the list row labelled `label` as a player does: a tap selects
+    // it, a tap on the selected row picks it.
+    bool PickRow(const std::string& label);
     bool BuyReplacement(const ScreenDump& screen);
 
     bool Go(const char* entry);

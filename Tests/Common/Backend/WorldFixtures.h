@@ -16,29 +16,42 @@
 
 #include <gtest/gtest.h>
 
-class WorldTest : public ::testing::Test
+// The world of the test tables, made for each test and destroyed after it.
+class TablesWorldTest : public ::testing::Test
 {
 protected:
     // Tests may change the tables here before the world is created.
     virtual void ShapeTables(TestTables&) {}
 
-    void SetUp() override
+    // Creates the world from the (shaped) test tables, with the game seed 7.
+    void CreateWorld()
     {
         TestTables tables;
         ShapeTables(tables);
         std::string error;
         ASSERT_TRUE(world.Create(tables, &error)) << error;
         Enviroment::SetGameSeed(7);
-        Enviroment::SetEventHooks(&hooks);
-        SRand(12345);
     }
 
     void TearDown() override { world.Destroy(); }
 
     Company& company() { return *Enviroment::GetCompany(); }
-    Statistics& stats() { return *Enviroment::GetStatistics(); }
 
     TestWorld world;
+};
+
+class WorldTest : public TablesWorldTest
+{
+protected:
+    void SetUp() override
+    {
+        CreateWorld();
+        Enviroment::SetEventHooks(&hooks);
+        SRand(12345);
+    }
+
+    Statistics& stats() { return *Enviroment::GetStatistics(); }
+
     RecordingHooks hooks;
     FakeClock clock{1000};
     const Time start{1959, 0, 1};
@@ -46,19 +59,12 @@ protected:
 
 namespace events_test
 {
-class EventsTest : public ::testing::Test
+class EventsTest : public TablesWorldTest
 {
 protected:
-    // Tests may change the tables here before the world is created.
-    virtual void ShapeTables(TestTables&) {}
-
     void SetUp() override
     {
-        TestTables tables;
-        ShapeTables(tables);
-        std::string error;
-        ASSERT_TRUE(world.Create(tables, &error)) << error;
-        Enviroment::SetGameSeed(7);
+        CreateWorld();
         world.StartScheduler();
         world.SendNoticesTo(&log);
         SRand(12345);
@@ -66,10 +72,6 @@ protected:
         // Enough for a few planes and routes.
         company().Earn(20000000, false);
     }
-
-    void TearDown() override { world.Destroy(); }
-
-    Company& company() { return *Enviroment::GetCompany(); }
 
     static int32_t Pending(int32_t type)
     {
@@ -115,7 +117,6 @@ protected:
         return plane;
     }
 
-    TestWorld world;
     NoticeLog log;
     FakeClock clock{1000};
 };

@@ -82,19 +82,12 @@ protected:
     // A new game through the menu's screens, then a fleet on routes from the
     // home airport and a reserve that keeps the company in business to the
     // end: the run is about the notices, not about making money.
-    void StartGame()
+    void StartGame(PlayerBot& bot)
     {
         Start();
-        Run("wait 50\ntap 120 160\ntap 120 160\nwait 100\npress sr_NewGame_button.bmp\nwait 100\n"
-            "type Notice Air\npress sr_Ok_button.bmp\nwait 100\n");
-        const ScreenDump airports = script->Describe();
-        ASSERT_FALSE(airports.items.empty());
-        // A row already selected is picked by its first tap.
-        const std::string home = "choose " + airports.items.front().label + "\nwait 50\n";
-        Run(home.c_str());
-        if (script->Describe().screen == Screens::AIRPORT_SELECTION)
-            Run(home.c_str());
-        ASSERT_EQ(Screens::PLANES, script->Describe().screen);
+        bot.Rebind(*script);
+        Run("wait 50\ntap 120 160\ntap 120 160\nwait 100\n");
+        ASSERT_TRUE(bot.StartNewGame("Notice Air", "")) << bot.Failure();
 
         Company& company = *Enviroment::GetCompany();
         const Time now = TimeSimulation::GetCurrGameTime();
@@ -266,8 +259,8 @@ protected:
 
 TEST_F(NoticeRunTest, AGameToTheFinalYearAnswersEveryNoticeThroughItsButtons)
 {
-    StartGame();
-    PlayerBot bot(*script);
+    PlayerBot bot;
+    StartGame(bot);
     int32_t lastScreen = -1;
     for (int step = 0; step < 400000; ++step)
     {
